@@ -1,0 +1,31 @@
+#!/bin/bash
+# Installs every Debian package that building, running and testing Kolekt needs.
+# Idempotent and quiet when everything is already there. Run as root.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ ccache pkg-config
+    qt6-base-dev libgl-dev libcurl4-openssl-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool poppler-utils fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run this script as root (or with sudo) to install them." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,28 @@
+#!/bin/bash
+# Installs what is needed, builds everything and runs every test: once in a
+# normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+bash scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/kolekt-runtime.XXXXXX)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+jobs=$(nproc)
+
+echo "== build"
+cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLEKT_WERROR=ON >/dev/null
+cmake --build build/ci -j"$jobs"
+echo "== tests"
+ctest --test-dir build/ci --output-on-failure -j"$jobs"
+
+echo "== sanitizer build"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLEKT_SANITIZE=ON \
+      -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
+cmake --build build/asan -j"$jobs"
+echo "== tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j"$jobs"
+cd "$root"

@@ -1,0 +1,102 @@
+// The loaded collection file in memory: header and publisher records in the
+// file layout (texts plain), the remark pool, and the fields derived from the
+// header and the calendar. The only way other parts read or change records.
+#pragma once
+
+#include "collection/FileLayout.h"
+#include "collection/LocalDate.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kolekt {
+
+class StoreMessages;
+class FileSystemOps;
+
+struct RemarkLookup {
+    int number = 0;
+    std::string text; // code-page bytes, unchanged
+};
+
+struct ContactNumbers {
+    int count = 0;
+    std::array<std::string, 3> numbers; // code-page bytes
+    std::string reminderAddress;        // empty when no reminder applies
+};
+
+class CollectionStore {
+public:
+    explicit CollectionStore(StoreMessages* messages = nullptr);
+
+    void setMessages(StoreMessages* messages) { messages_ = messages; }
+    // Tests inject write or sync failures through this; null restores the real file system.
+    void setFileSystem(FileSystemOps* fs);
+
+    // Start-up initialisation from the current local date.
+    void initialise(const LocalDate& today);
+
+    bool loadCollection(const std::string& path, const LocalDate& today);
+    bool saveCollection(const std::string& path);
+    bool allocateStore();
+    void releaseStore();
+    void scrambleRecords(int direction);
+
+    std::string formatName(int n, bool lastFirst) const;
+    bool isReportMissing(int n, int month, int yearSlot) const;
+    std::uint16_t reportValue(int n, int month, int yearSlot, layout::ValueKind kind) const;
+    RemarkLookup remarkFor(int n, int month, int yearSlot, bool mustExist);
+    bool storeRemark(int n, int month, int yearSlot, int number, const std::string& text);
+    void setLateFlag(int n, int month);
+    bool hasLateFlag(int n, int month) const;
+    ContactNumbers contactNumbers(int n) const;
+    std::string contactText(int n, bool second) const;
+    static bool hasValidEmail(const std::string& address);
+
+    // Whole records, 816 bytes each: 0 is the header, 1..N the publishers.
+    std::uint8_t* record(int n);
+    const std::uint8_t* record(int n) const;
+    // Remark record number (1-based) of the pool; 48 bytes.
+    const std::uint8_t* remarkRecord(int number) const;
+    std::string secretaryAddress() const;
+
+    int publisherCount() const { return publisherCount_; }
+    int groupNumber() const { return groupNumber_; }
+    int remarkCount() const { return remarkCount_; }
+    void setRemarkCount(int count);
+    int month() const { return month_; }
+    int defaultMonth() const { return defaultMonth_; }
+    int reportYear() const { return reportYear_; }
+    int yearSlot() const { return yearSlot_; }
+    bool allocated() const { return allocated_; }
+    const std::string& filePath() const { return filePath_; }
+    void setFilePath(const std::string& path) { filePath_ = path; }
+    const std::string& languageCode() const { return languageCode_; }
+    void setLanguageCode(const std::string& code) { languageCode_ = code; }
+    const std::string& lastPosted() const { return lastPosted_; }
+    void setLastPosted(const std::string& name) { lastPosted_ = name; }
+
+private:
+    void show(const std::string& text) const;
+    void reportFailedWrite(const std::string& path) const;
+
+    StoreMessages* messages_ = nullptr;
+    FileSystemOps* fs_ = nullptr;
+    std::vector<std::uint8_t> records_;
+    std::vector<std::uint8_t> remarkPool_;
+    int publisherCount_ = 0;
+    int groupNumber_ = 0;
+    int remarkCount_ = 0;
+    int month_ = 0;
+    int defaultMonth_ = 0;
+    int reportYear_ = 0;
+    int yearSlot_ = 0;
+    std::string filePath_;
+    std::string languageCode_;
+    std::string lastPosted_;
+    bool allocated_ = false;
+};
+
+} // namespace kolekt

@@ -1,0 +1,22 @@
+// The program's string table and its fixed texts.
+#pragma once
+
+#include <string>
+
+namespace kolekt {
+
+// Text of entry textId; with argId not 0 every "%1" is replaced by the text of entry argId.
+// Unknown ids give an empty text.
+std::string loadText(int textId, int argId = 0);
+
+namespace text {
+inline constexpr const char* kLowMemory = "Low Memory";
+inline constexpr const char* kNoPrinter = "No Printer";
+inline constexpr const char* kNoHdc = "no hdc";
+inline constexpr const char* kTelephoneUnavailable = "Telephone service not available";
+inline constexpr const char* kBadProcAddress = "bad procaddress";
+inline constexpr const char* kEmailPrefix = "E-mail - ";
+inline constexpr const char* kReminderSubject = "Report";
+} // namespace text
+
+} // namespace kolekt
