@@ -1,0 +1,66 @@
+// Dialog templates as data: the controls of every dialog with their ids, texts
+// and rectangles in dialog units. The dialog layer builds Qt widgets from them.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace kolekt {
+
+enum class ControlKind {
+    PushButton,
+    DefPushButton,
+    AutoCheckBox,
+    Edit,
+    ListBox,
+    Static,
+    GroupBox,
+    EtchedFrame,
+    Icon,
+    OwnerDrawButton,
+};
+
+// Style bits beyond what the kind implies.
+enum ControlStyle : unsigned {
+    kStyleNone = 0,
+    kStyleCentered = 1u << 0,   // static or check box text centred
+    kStyleLeftText = 1u << 1,   // check box with its text on the left
+    kStyleWrap = 1u << 2,       // text wraps onto several lines
+    kStyleNotify = 1u << 3,     // list box reports selection changes and double clicks
+    kStyleBorder = 1u << 4,
+    kStyleVScroll = 1u << 5,
+    kStyleNoPrefix = 1u << 6,   // '&' is shown, not a mnemonic
+    kStyleAutoHScroll = 1u << 7,
+    kStyleFlat = 1u << 8,
+    kStyleSort = 1u << 9,       // list box sort style (lines are still inserted at positions)
+};
+
+inline constexpr int kNoId = -1;
+
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    std::string_view text;
+    int x, y, width, height; // dialog units
+    bool visible;
+    bool tabStop;
+    unsigned style;
+};
+
+enum DialogStyle : unsigned {
+    kDialogNone = 0,
+    kDialogSystemMenu = 1u << 0, // close box in the caption
+    kDialogAppWindow = 1u << 1,  // own taskbar entry
+};
+
+struct DialogTemplate {
+    int id;
+    int width, height; // dialog units
+    std::string_view fontFace;
+    int pointSize;
+    std::string_view title;
+    unsigned style;
+    std::span<const ControlTemplate> controls; // template order is tab order
+};
+
+} // namespace kolekt
