@@ -1,0 +1,104 @@
+// A modal dialog built from a DialogTemplate, with the keyboard of the classic
+// dialog manager: Enter is the OK command unless a push button has the focus,
+// Esc and the close box are Cancel, Tab follows template order and skips
+// hidden controls, and an edit entered by keyboard or program is selected whole.
+#pragma once
+
+#include "resources/DialogTemplate.h"
+
+#include <QDialog>
+#include <QHash>
+#include <functional>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QCheckBox;
+class QLabel;
+
+namespace kolekt {
+
+// Makes the widget for a control when a dialog wants its own subclass
+// (returns nullptr to get the standard widget).
+using ControlFactory = std::function<QWidget*(const ControlTemplate&, QWidget* parent)>;
+
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+class CBaseDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CBaseDialog(const DialogTemplate& dialogTemplate, QWidget* owner,
+                const ControlFactory& factory = {});
+
+    // Runs the dialog modally; returns the value given to endDialog (kIdCancel when closed).
+    int runModal();
+
+    QWidget* control(int id) const;
+    template <class T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
+    QPushButton* button(int id) const;
+    QLineEdit* edit(int id) const;
+    QCheckBox* checkBox(int id) const;
+    QListWidget* listBox(int id) const;
+    QLabel* label(int id) const;
+
+    void showControl(int id, bool visible);
+    bool isControlShown(int id) const;
+    void setControlText(int id, const QString& text);
+    QString controlText(int id) const;
+    // Template id of the widget that has the focus, kNoId when none.
+    int focusedId() const;
+    int idOf(const QWidget* widget) const;
+
+    // Dialog units to pixels with this dialog's font.
+    QRect mapDialogRect(int x, int y, int width, int height) const;
+
+    // Gives the focus to a control the way the dialog manager does: an edit gets its text selected.
+    void focusControl(int id);
+    void focusWidget(QWidget* widget);
+    // Next or previous tab-stop control that is shown and enabled, as Tab and Shift+Tab.
+    void moveFocus(bool forward);
+
+    // Integer exchange of an edit: a whole number within [min, max]. On a refusal the message
+    // "Please enter an integer." or the one naming the bounds is shown, the field gets the focus,
+    // and false is returned.
+    bool exchangeInt(int editId, int& value, int min, int max);
+    void setInt(int editId, int value);
+
+    void endDialog(int result);
+
+protected:
+    // Runs once, right before the dialog is first shown; return true to let the focus go to the
+    // first tab-stop control, false when the dialog has set the focus itself.
+    virtual bool initDialog();
+    // The OK command: Enter (when no other push button has the focus), button 1, its mnemonic.
+    virtual void onOk();
+    // Esc, the close box, button 2.
+    virtual void onCancel();
+    // Every other push button, check box click and list box notification comes here.
+    virtual void onCommand(int id);
+    virtual void onListDoubleClicked(int id);
+    virtual void onListSelectionChanged(int id);
+    // A control lost the keyboard focus (used for the "lost focus" notifications of edits and lists).
+    virtual void onFocusLost(int id);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void accept() override;
+
+private:
+    void build(const DialogTemplate& dialogTemplate, const ControlFactory& factory);
+    QWidget* createControl(const ControlTemplate& control);
+    void dispatchCommand(int id);
+
+    QHash<int, QWidget*> controls_;
+    QList<QWidget*> tabOrder_;
+    QSize baseUnits_;
+    bool initialised_ = false;
+    int result_ = kIdCancel;
+};
+
+} // namespace kolekt

@@ -1,0 +1,12 @@
+// Conversion of record texts (code-page bytes) at the user-interface edge.
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace kolekt {
+
+QString fromRecordText(const std::string& bytes, const std::string& languageCode);
+std::string toRecordText(const QString& text, const std::string& languageCode, std::size_t maxBytes = 0);
+
+} // namespace kolekt
