@@ -1,0 +1,55 @@
+// Test stand-ins for the message box and file dialog seams. Installed on
+// construction, removed on destruction.
+#pragma once
+
+#include "ui/common/FileDialog.h"
+#include "ui/common/MessageBox.h"
+
+#include <QList>
+#include <QString>
+#include <deque>
+
+namespace kolekt::test {
+
+struct ShownMessage {
+    QString text;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+class ScriptedMessageBox : public MessageBoxSeam {
+public:
+    ScriptedMessageBox();
+    ~ScriptedMessageBox() override;
+
+    // Answers given in order; when none is queued a box answers Ok (or Yes for Yes/No).
+    void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    const QList<ShownMessage>& shown() const { return shown_; }
+    QStringList texts() const;
+    void clear() { shown_.clear(); }
+
+    MessageAnswer show(QWidget* parent, const QString& text, MessageButtons buttons,
+                       MessageIcon icon) override;
+
+private:
+    std::deque<MessageAnswer> answers_;
+    QList<ShownMessage> shown_;
+};
+
+class ScriptedFileDialog : public FileDialogSeam {
+public:
+    ScriptedFileDialog();
+    ~ScriptedFileDialog() override;
+
+    // The next openFile returns this path (empty = cancel).
+    void queueChoice(const QString& path) { choices_.push_back(path); }
+    const QList<OpenFileRequest>& requests() const { return requests_; }
+
+    QString openFile(QWidget* parent, const OpenFileRequest& request) override;
+
+private:
+    std::deque<QString> choices_;
+    QList<OpenFileRequest> requests_;
+};
+
+} // namespace kolekt::test
