@@ -10,6 +10,9 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool poppler-utils fonts-dejavu-core
+    # packaging checks and the fuzz target
+    dpkg-dev file desktop-file-utils appstream shared-mime-info
+    clang libclang-rt-14-dev
 )
 
 missing=()
