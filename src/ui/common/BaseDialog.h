@@ -44,9 +44,17 @@ public:
     QLabel* label(int id) const;
 
     void showControl(int id, bool visible);
+    void enableControl(int id, bool enabled);
     bool isControlShown(int id) const;
     void setControlText(int id, const QString& text);
     QString controlText(int id) const;
+    // Selects a list line without a selection-change notification: like the platform's list
+    // box, only the user's own selection changes reach onListSelectionChanged.
+    void setListSelection(int listId, int row);
+    // The name a screen reader announces for a field or list (its caption when the dialog
+    // has none beside it in the template).
+    void setAccessibleCaption(int id, const QString& caption);
+
     // Template id of the widget that has the focus, kNoId when none.
     int focusedId() const;
     int idOf(const QWidget* widget) const;
@@ -85,16 +93,20 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void accept() override;
 
 private:
     void build(const DialogTemplate& dialogTemplate, const ControlFactory& factory);
-    QWidget* createControl(const ControlTemplate& control);
+    void connectControl(int id, QWidget* widget);
+    void nameFieldsByTheirCaptions(const DialogTemplate& dialogTemplate);
+    bool handleKey(QWidget* widget, QKeyEvent* event);
     void dispatchCommand(int id);
 
     QHash<int, QWidget*> controls_;
+    QHash<int, int> captionOf_; // field id -> id of the static naming it
     QList<QWidget*> tabOrder_;
     QSize baseUnits_;
     bool initialised_ = false;

@@ -1,0 +1,67 @@
+#include "ui/common/MessageBox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kolekt {
+
+namespace {
+
+MessageBoxSeam* currentSeam = nullptr;
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageAnswer showRealBox(QWidget* parent, const QString& text, MessageButtons buttons,
+                          MessageIcon icon) {
+    QMessageBox box(toQtIcon(icon), applicationName(), text, QMessageBox::NoButton,
+                    parent ? parent : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) {
+        // "&Yes" and "&No" also answer to the bare keys Y and N.
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        box.setDefaultButton(yes);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setDefaultButton(box.addButton(QMessageBox::Ok));
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+} // namespace
+
+MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                         QWidget* parent) {
+    if (currentSeam) {
+        return currentSeam->show(parent, text, buttons, icon);
+    }
+    return showRealBox(parent, text, buttons, icon);
+}
+
+void setMessageBoxSeam(MessageBoxSeam* seam) { currentSeam = seam; }
+
+QString applicationName() {
+    if (!QCoreApplication::instance()) {
+        return QStringLiteral("Kolekt");
+    }
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Kolekt") : name;
+}
+
+} // namespace kolekt

@@ -1,0 +1,40 @@
+#include "ScriptedDialogs.h"
+
+namespace kolekt::test {
+
+ScriptedMessageBox::ScriptedMessageBox() { setMessageBoxSeam(this); }
+ScriptedMessageBox::~ScriptedMessageBox() { setMessageBoxSeam(nullptr); }
+
+QStringList ScriptedMessageBox::texts() const {
+    QStringList result;
+    for (const ShownMessage& message : shown_) {
+        result << message.text;
+    }
+    return result;
+}
+
+MessageAnswer ScriptedMessageBox::show(QWidget*, const QString& text, MessageButtons buttons,
+                                       MessageIcon icon) {
+    shown_.append({text, buttons, icon});
+    if (!answers_.empty()) {
+        const MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+ScriptedFileDialog::ScriptedFileDialog() { setFileDialogSeam(this); }
+ScriptedFileDialog::~ScriptedFileDialog() { setFileDialogSeam(nullptr); }
+
+QString ScriptedFileDialog::openFile(QWidget*, const OpenFileRequest& request) {
+    requests_.append(request);
+    if (choices_.empty()) {
+        return {};
+    }
+    QString choice = choices_.front();
+    choices_.pop_front();
+    return choice;
+}
+
+} // namespace kolekt::test
