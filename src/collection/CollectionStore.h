@@ -58,7 +58,7 @@ public:
     // Whole records, 816 bytes each: 0 is the header, 1..N the publishers.
     std::uint8_t* record(int n);
     const std::uint8_t* record(int n) const;
-    // Remark record number (1-based) of the pool; 48 bytes.
+    // Remark record number (1-based) of the pool; 48 bytes. Null outside the pool.
     const std::uint8_t* remarkRecord(int number) const;
     std::string secretaryAddress() const;
 
@@ -81,6 +81,9 @@ public:
 private:
     void show(const std::string& text) const;
     void reportFailedWrite(const std::string& path) const;
+    FileSystemOps& fileSystem() const;
+    // The pool grows as reservations need it, up to the limit of 254 remarks.
+    bool ensureRemarkRoom(int count);
 
     StoreMessages* messages_ = nullptr;
     FileSystemOps* fs_ = nullptr;

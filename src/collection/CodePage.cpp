@@ -1,0 +1,133 @@
+#include "collection/CodePage.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <iconv.h>
+
+namespace kolekt {
+namespace {
+
+constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+// Owns one iconv descriptor for the length of a conversion.
+class Converter {
+public:
+    Converter(const std::string& to, const std::string& from)
+        : handle_(iconv_open(to.c_str(), from.c_str())) {}
+    ~Converter() {
+        if (valid()) {
+            iconv_close(handle_);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts as much as it can; returns false with errno set where it had to stop.
+    bool convert(std::string_view& input, std::string& output) {
+        char buffer[256];
+        while (!input.empty()) {
+            char* in = const_cast<char*>(input.data());
+            std::size_t inLeft = input.size();
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            output.append(buffer, static_cast<std::size_t>(out - buffer));
+            input.remove_prefix(input.size() - inLeft);
+            if (result == static_cast<std::size_t>(-1) && error != E2BIG) {
+                errno = error;
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    iconv_t handle_;
+};
+
+// Length of the UTF-8 sequence that starts with lead, 1 for a stray byte.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead < 0xF8) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return lead < 0xF0 ? 3 : 1;
+    }
+    if (lead >= 0xC2) {
+        return 2;
+    }
+    return 1;
+}
+
+} // namespace
+
+std::string codePageFor(std::string_view languageCode) {
+    if (languageCode == "cz" || languageCode == "sk" || languageCode == "Polish") {
+        return "CP1250";
+    }
+    if (languageCode == "Turkish") {
+        return "CP1254";
+    }
+    if (languageCode == "estonian") {
+        return "CP1257";
+    }
+    if (languageCode == "greek") {
+        return "CP1253";
+    }
+    return "CP1252";
+}
+
+std::string toUtf8(std::string_view bytes, std::string_view languageCode) {
+    std::string result;
+    result.reserve(bytes.size());
+    Converter converter("UTF-8", codePageFor(languageCode));
+    if (!converter.valid()) {
+        for (unsigned char c : bytes) {
+            result += c < 0x80 ? std::string(1, static_cast<char>(c))
+                               : std::string(kReplacementCharacter);
+        }
+        return result;
+    }
+    while (!converter.convert(bytes, result)) {
+        // A byte the code page leaves undefined: show that something is there.
+        result += kReplacementCharacter;
+        bytes.remove_prefix(1);
+    }
+    return result;
+}
+
+std::string fromUtf8(std::string_view utf8, std::string_view languageCode, std::size_t maxBytes) {
+    std::string result;
+    result.reserve(utf8.size());
+    Converter converter(codePageFor(languageCode), "UTF-8");
+    if (converter.valid()) {
+        while (!converter.convert(utf8, result)) {
+            // Unmappable or malformed: one '?' for the whole character.
+            result += '?';
+            const std::size_t length = sequenceLength(static_cast<unsigned char>(utf8.front()));
+            std::size_t skip = 1;
+            while (skip < length && skip < utf8.size() &&
+                   (static_cast<unsigned char>(utf8[skip]) & 0xC0) == 0x80) {
+                ++skip;
+            }
+            utf8.remove_prefix(skip);
+        }
+    } else {
+        for (unsigned char c : utf8) {
+            if (c < 0x80) {
+                result += static_cast<char>(c);
+            } else if (c >= 0xC0) {
+                result += '?';
+            }
+        }
+    }
+    if (maxBytes != 0 && result.size() > maxBytes) {
+        result.resize(maxBytes);
+    }
+    return result;
+}
+
+} // namespace kolekt

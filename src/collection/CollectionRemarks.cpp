@@ -1,0 +1,55 @@
+#include "collection/CollectionStore.h"
+#include "collection/FieldText.h"
+#include "resources/StringTable.h"
+
+namespace kolekt {
+
+using namespace layout;
+
+namespace {
+constexpr int kOutOfSpaceText = 1033;
+} // namespace
+
+RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot, bool mustExist) {
+    const int number = readWord(record(n), remarkNumberOffset(slotIndex(month, yearSlot)));
+    const bool valid = number >= 1 && number <= remarkCount_;
+    if (valid) {
+        return {number, fieldText(remarkRecord(number), 0, kRemarkTextSize)};
+    }
+    if (mustExist) {
+        return {};
+    }
+    // Every reservation counts, whether or not a text is ever stored under it.
+    if (remarkCount_ < kMaxRemarks && ensureRemarkRoom(remarkCount_ + 1)) {
+        ++remarkCount_;
+        return {remarkCount_, {}};
+    }
+    if (remarkCount_ >= kMaxRemarks) {
+        show(loadText(kOutOfSpaceText));
+    }
+    return {number, {}};
+}
+
+bool CollectionStore::storeRemark(int n, int month, int yearSlot, int number,
+                                  const std::string& text) {
+    const std::size_t linkOffset = remarkNumberOffset(slotIndex(month, yearSlot));
+    if (text.empty() || text.front() == ' ') {
+        writeWord(record(n), linkOffset, 0);
+        return false;
+    }
+    if (remarkCount_ == 0 || remarkCount_ >= kMaxRemarks || number < 1 || number > remarkCount_) {
+        return false;
+    }
+    std::uint8_t* remark =
+        remarkPool_.data() + static_cast<std::size_t>(number - 1) * kRemarkRecordSize;
+    setFieldText(remark, 0, kRemarkTextSize, text);
+    remark[kRemarkTextSize] = 0;
+    // The store's own link names the record that holds the text, like the entry
+    // dialog's copy does, so a cancelled dialog leaves no link to an empty record.
+    if (number == remarkCount_) {
+        writeWord(record(n), linkOffset, static_cast<std::uint16_t>(number));
+    }
+    return true;
+}
+
+} // namespace kolekt

@@ -1,0 +1,110 @@
+#include "collection/CollectionStore.h"
+
+#include "collection/FileSystemOps.h"
+#include "collection/Scramble.h"
+#include "collection/StoreMessages.h"
+#include "resources/StringTable.h"
+
+#include <new>
+
+namespace kolekt {
+
+using namespace layout;
+
+namespace {
+constexpr int kLanguageCodeText = 1198;
+constexpr int kInitialSpareRemarks = 100;
+} // namespace
+
+CollectionStore::CollectionStore(StoreMessages* messages) : messages_(messages) {}
+
+void CollectionStore::setFileSystem(FileSystemOps* fs) {
+    fs_ = fs;
+}
+
+FileSystemOps& CollectionStore::fileSystem() const {
+    return fs_ != nullptr ? *fs_ : FileSystemOps::real();
+}
+
+void CollectionStore::initialise(const LocalDate& today) {
+    defaultMonth_ = today.month == 0 ? 11 : today.month - 1;
+    month_ = defaultMonth_;
+    reportYear_ = today.year - (defaultMonth_ == 11 ? 2001 : 2000);
+    yearSlot_ = ((reportYear_ % 2) + 2) % 2;
+    languageCode_ = loadText(kLanguageCodeText);
+    releaseStore();
+    publisherCount_ = 0;
+    remarkCount_ = 0;
+}
+
+bool CollectionStore::allocateStore() {
+    allocated_ = false;
+    try {
+        records_.assign((static_cast<std::size_t>(publisherCount_) + 1) * kRecordSize, 0);
+        remarkPool_.assign(
+            (static_cast<std::size_t>(remarkCount_) + kInitialSpareRemarks) * kRemarkRecordSize, 0);
+    } catch (const std::bad_alloc&) {
+        records_ = {};
+        remarkPool_ = {};
+        show(text::kLowMemory);
+        return false;
+    }
+    allocated_ = true;
+    return true;
+}
+
+void CollectionStore::releaseStore() {
+    records_ = {};
+    remarkPool_ = {};
+    allocated_ = false;
+}
+
+bool CollectionStore::ensureRemarkRoom(int count) {
+    const std::size_t needed = static_cast<std::size_t>(count) * kRemarkRecordSize;
+    if (remarkPool_.size() >= needed) {
+        return true;
+    }
+    try {
+        remarkPool_.resize(needed, 0);
+    } catch (const std::bad_alloc&) {
+        show(text::kLowMemory);
+        return false;
+    }
+    return true;
+}
+
+void CollectionStore::scrambleRecords(int direction) {
+    for (int n = 1; n <= publisherCount_; ++n) {
+        scrambleRecord(record(n), direction);
+    }
+}
+
+std::uint8_t* CollectionStore::record(int n) {
+    return records_.data() + static_cast<std::size_t>(n) * kRecordSize;
+}
+
+const std::uint8_t* CollectionStore::record(int n) const {
+    return records_.data() + static_cast<std::size_t>(n) * kRecordSize;
+}
+
+const std::uint8_t* CollectionStore::remarkRecord(int number) const {
+    const std::size_t offset = static_cast<std::size_t>(number - 1) * kRemarkRecordSize;
+    if (number < 1 || offset + kRemarkRecordSize > remarkPool_.size()) {
+        return nullptr;
+    }
+    return remarkPool_.data() + offset;
+}
+
+void CollectionStore::setRemarkCount(int count) {
+    if (ensureRemarkRoom(count)) {
+        remarkCount_ = count;
+    }
+}
+
+void CollectionStore::show(const std::string& text) const {
+    if (messages_ != nullptr) {
+        messages_->showMessage(text);
+    }
+}
+
+} // namespace kolekt
