@@ -1,0 +1,234 @@
+// Reading and writing collection files: what comes back out, byte for byte.
+#include "CollectionBuilder.h"
+#include "RecordingMessages.h"
+#include "TempDir.h"
+#include "collection/CollectionStore.h"
+#include "collection/Scramble.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace kolekt {
+namespace {
+
+using namespace layout;
+using test::readBytes;
+using test::writeBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr LocalDate kToday{2026, 11, 8};
+
+class CollectionFileTest : public ::testing::Test {
+protected:
+    CollectionFileTest() { store.initialise(kToday); }
+
+    bool load(const std::string& path) { return store.loadCollection(path, kToday); }
+
+    test::TempDir dir;
+    test::RecordingMessages messages;
+    CollectionStore store{&messages};
+};
+
+// A text of printable bytes (which never scramble to 0) with random bytes after its end.
+void fillField(std::mt19937& random, std::uint8_t* field, std::size_t size, std::size_t maxLength) {
+    const std::size_t length = std::uniform_int_distribution<std::size_t>(0, maxLength)(random);
+    for (std::size_t i = 0; i < size; ++i) {
+        field[i] = static_cast<std::uint8_t>(
+            i < length ? std::uniform_int_distribution<int>(0x20, 0x7E)(random) : random());
+    }
+    field[length] = 0;
+}
+
+// A file as the secretary's program could write it, with every byte that Kolekt
+// does not interpret set at random.
+Bytes randomCollection(std::uint32_t seed, int publishers, int remarks) {
+    std::mt19937 random(seed);
+    Bytes file(kRecordSize * (publishers + 1) + kRemarkRecordSize * remarks);
+    for (auto& byte : file) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    file[kHeaderPublisherCount] = static_cast<std::uint8_t>(publishers);
+    writeWord(file.data(), kHeaderRemarkCount, static_cast<std::uint16_t>(remarks));
+    file[kHeaderMonth] = static_cast<std::uint8_t>(seed % 12);
+    for (int n = 1; n <= publishers; ++n) {
+        std::uint8_t* r = file.data() + kRecordSize * n;
+        fillField(random, r + kFirstName, kNameSize, 20);
+        fillField(random, r + kLastName, kNameSize, 20);
+        fillField(random, r + kEmail, kEmailSize, 62);
+        fillField(random, r + kPhone1, kPhoneSize, 14);
+        fillField(random, r + kPhone2, kPhoneSize, 14);
+        fillField(random, r + kPhone3, kPhoneSize, 14);
+        for (std::size_t i = 0; i < kLateFlagAreaSize; ++i) {
+            r[kLateFlagsFirstHalf + i] = random() % 2;
+            r[kLateFlagsSecondHalf + i] = random() % 2;
+        }
+        r[kFirstName + 1] = 204; // kept as it is by the scrambling
+        r[kFirstName + 2] = 'x';
+        scrambleRecord(r, +1);
+    }
+    return file;
+}
+
+TEST_F(CollectionFileTest, EveryByteSurvivesLoadAndSave) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        const Bytes original = randomCollection(seed, 40, 30);
+        Bytes withTrailer = original;
+        withTrailer.insert(withTrailer.end(), {1, 2, 3}); // ignored when reading
+        const std::string path = dir.file("Group.k09");
+        writeBytes(path, withTrailer);
+        ASSERT_TRUE(load(path));
+        ASSERT_EQ(store.publisherCount(), 40);
+        ASSERT_TRUE(store.saveCollection(path));
+        EXPECT_EQ(readBytes(path), original) << "seed " << seed;
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {
+    test::CollectionBuilder b;
+    b.setGroup(7).setMonth(4).setSecretary("sec@example.org");
+    b.addPublisher("Anna", "Berg");
+    b.addPublisher("Ben", "\xC9vora");
+    b.addRemark(2, 4, 0, "Was ill");
+    b.writeTo(dir.file("g.k09"));
+
+    ASSERT_TRUE(load(dir.file("g.k09")));
+    EXPECT_EQ(store.publisherCount(), 2);
+    EXPECT_EQ(store.groupNumber(), 7);
+    EXPECT_EQ(store.month(), 4);
+    EXPECT_EQ(store.remarkCount(), 1);
+    EXPECT_EQ(store.secretaryAddress(), "sec@example.org");
+    EXPECT_EQ(store.filePath(), dir.file("g.k09"));
+    EXPECT_EQ(store.formatName(2, true), "\xC9vora, Ben");
+    EXPECT_EQ(store.formatName(1, false), "Anna Berg");
+    EXPECT_EQ(store.remarkFor(2, 4, 0, true).text, "Was ill");
+}
+
+TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
+    test::CollectionBuilder b;
+    b.addPublisher("Anna", "Berg");
+    b.addPublisher("Ben", "Cole");
+    Bytes file = b.fileBytes();
+    file[kRecordSize + 121] = 0x55; // telephone 1's terminator, set by some other writer
+    writeBytes(dir.file("g.k09"), file);
+
+    ASSERT_TRUE(load(dir.file("g.k09")));
+    EXPECT_EQ(store.remarkFor(1, 0, 0, false).number, 1); // reserves, raises remarkCount
+    ASSERT_TRUE(store.saveCollection(dir.file("g.k09")));
+
+    Bytes expected = file;
+    expected[kRecordSize + 121] = 0;
+    writeWord(expected.data(), kHeaderRemarkCount, 1);
+    expected.resize(expected.size() + kRemarkRecordSize, 0); // the reserved, empty remark
+    EXPECT_EQ(readBytes(dir.file("g.k09")), expected);
+}
+
+TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
+    test::CollectionBuilder b;
+    b.addPublisher("Anna", "Berg");
+    b.addPublisher("Ben", "Cole");
+    b.setPrivilege(2, 2);
+    b.addPublisher("Cleo", "Dunn");
+    b.addRemark("gone");
+    const Bytes full = b.fileBytes();
+    // Cut inside record 2, after its names but before its privilege byte.
+    writeBytes(dir.file("cut.k09"), Bytes(full.begin(), full.begin() + 2 * kRecordSize + 100));
+
+    ASSERT_TRUE(load(dir.file("cut.k09")));
+    ASSERT_EQ(store.publisherCount(), 3);
+    EXPECT_EQ(store.formatName(2, false), "Ben Cole");
+    EXPECT_EQ(store.record(2)[kPrivilege], 0);
+    EXPECT_EQ(store.formatName(3, false), " ");
+    EXPECT_EQ(store.remarkFor(1, 0, 0, true).number, 0);
+    EXPECT_EQ(
+        std::memcmp(store.remarkRecord(1), Bytes(kRemarkRecordSize, 0).data(), kRemarkRecordSize),
+        0);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(CollectionFileTest, HeaderShorterThanARecordIsZeroFilled) {
+    test::CollectionBuilder b;
+    b.setGroup(5).addPublisher("Anna", "Berg");
+    const Bytes full = b.fileBytes();
+    writeBytes(dir.file("tiny.k09"), Bytes(full.begin(), full.begin() + 200));
+    ASSERT_TRUE(load(dir.file("tiny.k09")));
+    EXPECT_EQ(store.publisherCount(), 1);
+    EXPECT_EQ(store.groupNumber(), 5);
+    EXPECT_EQ(store.month(), 0);
+    EXPECT_EQ(store.formatName(1, false), " ");
+}
+
+TEST_F(CollectionFileTest, EmptyOrMissingFileLeavesTheStoreEmpty) {
+    store.setFilePath("chosen.k09");
+    writeBytes(dir.file("empty.k09"), {});
+    test::CollectionBuilder none;
+    none.writeTo(dir.file("none.k09"));
+    for (const char* name : {"empty.k09", "none.k09", "absent.k09"}) {
+        EXPECT_TRUE(load(dir.file(name))) << name;
+        EXPECT_EQ(store.publisherCount(), 0);
+        EXPECT_EQ(store.filePath(), "chosen.k09");
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
+    test::CollectionBuilder b;
+    b.setMonth(3).addPublisher("Anna", "Berg");
+    b.addPublisher("Ben", "Cole");
+    b.writeTo(dir.file("good.k09"));
+    ASSERT_TRUE(load(dir.file("good.k09")));
+
+    Bytes negativeCount = b.fileBytes();
+    negativeCount[kHeaderPublisherCount] = 0x80;
+    Bytes badMonth = b.fileBytes();
+    badMonth[kHeaderMonth] = 12;
+    for (const Bytes& bytes : {negativeCount, badMonth}) {
+        messages.texts.clear();
+        writeBytes(dir.file("bad.k09"), bytes);
+        EXPECT_TRUE(load(dir.file("bad.k09")));
+        EXPECT_EQ(store.publisherCount(), 0);
+        EXPECT_EQ(store.remarkCount(), 0);
+        EXPECT_FALSE(store.allocated());
+        EXPECT_EQ(store.month(), 3);
+        EXPECT_EQ(store.filePath(), dir.file("good.k09"));
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_NE(messages.texts[0].find(dir.file("bad.k09")), std::string::npos);
+        EXPECT_NE(messages.texts[0].find("not a collection file"), std::string::npos);
+        // Nothing can be written to it.
+        EXPECT_FALSE(store.saveCollection(dir.file("bad.k09")));
+        EXPECT_EQ(readBytes(dir.file("bad.k09")), bytes);
+    }
+}
+
+TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
+    test::CollectionBuilder december;
+    december.setMonth(11).addPublisher("Anna", "Berg");
+    december.writeTo(dir.file("dec.k09"));
+    test::CollectionBuilder january;
+    january.setMonth(0).addPublisher("Anna", "Berg");
+    january.writeTo(dir.file("jan.k09"));
+
+    // Started in March 2026: February 2026 is collected, cell 0.
+    const LocalDate march{2026, 2, 10};
+    store.initialise(march);
+    EXPECT_EQ(store.defaultMonth(), 1);
+    EXPECT_EQ(store.reportYear(), 26);
+    EXPECT_EQ(store.yearSlot(), 0);
+    EXPECT_EQ(store.languageCode(), "eng");
+    store.loadCollection(dir.file("dec.k09"), march);
+    EXPECT_EQ(store.month(), 11);
+    EXPECT_EQ(store.yearSlot(), 0);
+
+    // Started in January 2027: December 2026 is the default, a January file uses 2027.
+    const LocalDate january2027{2027, 0, 5};
+    store.initialise(january2027);
+    EXPECT_EQ(store.defaultMonth(), 11);
+    EXPECT_EQ(store.reportYear(), 26);
+    EXPECT_EQ(store.yearSlot(), 0);
+    store.loadCollection(dir.file("jan.k09"), january2027);
+    EXPECT_EQ(store.yearSlot(), 1);
+}
+
+} // namespace
+} // namespace kolekt
