@@ -1,0 +1,141 @@
+// Runs the built kolekt-tool as a user or script would.
+#include "CollectionBuilder.h"
+#include "TempDir.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace kolekt {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the tool with args (shell words) and returns its exit status and stdout;
+// stderr goes to stdout when withErrors is set.
+ToolRun tool(const std::string& args, bool withErrors = false) {
+    const std::string command =
+        std::string(KOLEKT_TOOL) + " " + args + (withErrors ? " 2>&1" : " 2>/dev/null");
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    std::size_t got;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        run.out.append(buffer.data(), got);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class KolektToolTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+};
+
+TEST_F(KolektToolTest, SampleThenDumpShowsTheGroup) {
+    const std::string file = dir.file("g.k09");
+    ASSERT_EQ(tool("sample " + file + " --today 2026-12-08").status, 0);
+    const ToolRun dump = tool("dump " + file + " --today 2026-12-08");
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_NE(dump.out.find("Month:       November"), std::string::npos) << dump.out;
+    EXPECT_NE(dump.out.find("Bergström, Anna"), std::string::npos);
+    EXPECT_NE(dump.out.find("Regular Pioneer"), std::string::npos);
+    EXPECT_NE(dump.out.find("MISSING"), std::string::npos);
+}
+
+TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
+    const std::string file = dir.file("g.k09");
+    test::CollectionBuilder b;
+    b.setGroup(4).setMonth(1).setSecretary("sec@example.org");
+    const int n = b.addPublisher("Zo\xEB", "Quote\"s");
+    b.setEmail(n, "zoe@example.org").setPhone(n, 1, "555-0199").setPrivilege(n, 2);
+    b.setReport(n, 1, 0, {.status = 2, .hours = 50, .addedHours = 5});
+    b.addRemark(n, 1, 0, "5 +Hours");
+    b.setLateFlag(n, 0).setLateFlag(n, 7).setPublisherGroup(n, 4);
+    b.addPublisher("Ben", "Cole");
+    b.writeTo(file);
+
+    const ToolRun run = tool("dump " + file + " --json --today 2026-03-01");
+    ASSERT_EQ(run.status, 0);
+    const std::string& json = run.out;
+    for (const char* expected : {"\"file\": \"",
+                                 "\"group\": 4",
+                                 "\"month\": 1",
+                                 "\"yearSlot\": 0",
+                                 "\"secretary\": \"sec@example.org\"",
+                                 "\"publisherCount\": 2",
+                                 "\"remarkCount\": 1",
+                                 "\"missing\": 1",
+                                 "\"publishers\": [",
+                                 "\"record\": 1",
+                                 "\"first\": \"Zoë\"",
+                                 "\"last\": \"Quote\\\"s\"",
+                                 "\"name\": \"Quote\\\"s, Zoë\"",
+                                 "\"email\": \"zoe@example.org\"",
+                                 "\"phones\": [\"555-0199\"]",
+                                 "\"reminder\": \"\"",
+                                 "\"status\": 2",
+                                 "\"privilege\": 2",
+                                 "\"shared\": false",
+                                 "\"hours\": 50",
+                                 "\"studies\": 0",
+                                 "\"placements\": 0",
+                                 "\"videos\": 0",
+                                 "\"returnVisits\": 0",
+                                 "\"addedHours\": 5",
+                                 "\"remarkNumber\": 1",
+                                 "\"remark\": \"5 +Hours\"",
+                                 "\"lateMonths\": [0, 7]",
+                                 "\"missing\": false",
+                                 "\"phones\": []",
+                                 "\"lateMonths\": []",
+                                 "\"missing\": true"}) {
+        EXPECT_NE(json.find(expected), std::string::npos) << expected << "\n" << json;
+    }
+}
+
+TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
+    const ToolRun missing = tool("dump " + dir.file("absent.k09"), true);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("cannot read"), std::string::npos) << missing.out;
+
+    test::CollectionBuilder b;
+    b.addPublisher("Anna", "Berg");
+    std::vector<std::uint8_t> bytes = b.fileBytes();
+    bytes[180] = 0xFF;
+    test::writeBytes(dir.file("bad.k09"), bytes);
+    const ToolRun refused = tool("dump " + dir.file("bad.k09"), true);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("not a collection file"), std::string::npos) << refused.out;
+
+    EXPECT_EQ(tool("sample " + dir.file("no/such/folder.k09")).status, 1);
+}
+
+TEST_F(KolektToolTest, UsageAndExitStatus) {
+    const ToolRun help = tool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("dump"), std::string::npos);
+    EXPECT_NE(help.out.find("sample"), std::string::npos);
+    const ToolRun dumpHelp = tool("dump --help");
+    EXPECT_EQ(dumpHelp.status, 0);
+    EXPECT_NE(dumpHelp.out.find("--json"), std::string::npos);
+    EXPECT_EQ(tool("sample --help").status, 0);
+
+    EXPECT_EQ(tool("").status, 2);
+    EXPECT_EQ(tool("frobnicate").status, 2);
+    EXPECT_EQ(tool("dump").status, 2);
+    EXPECT_EQ(tool("dump x.k09 --colour").status, 2);
+    EXPECT_EQ(tool("dump x.k09 --today 2026-02-30").status, 2);
+    EXPECT_EQ(tool("dump x.k09 --today").status, 2);
+    EXPECT_EQ(tool("sample").status, 2);
+    const ToolRun unknown = tool("frobnicate", true);
+    EXPECT_NE(unknown.out.find("Usage: kolekt-tool"), std::string::npos);
+}
+
+} // namespace
+} // namespace kolekt

@@ -1,0 +1,96 @@
+#include "Command.h"
+#include "DumpOutput.h"
+#include "TodayOption.h"
+#include "collection/AbsolutePath.h"
+#include "collection/CollectionStore.h"
+#include "collection/StoreMessages.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace kolekt::tool {
+
+namespace {
+
+const char* const kUsage =
+    "Usage: kolekt-tool dump FILE [--today YYYY-MM-DD] [--json]\n"
+    "\n"
+    "Loads the collection file FILE as Kolekt does and prints what it holds for its\n"
+    "collection month: the header and every publisher's report.\n"
+    "\n"
+    "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
+    "                      year slot, as when the program is started that day\n"
+    "  --json              print one JSON object instead of a table\n"
+    "\n"
+    "Exit status: 0 done, 1 the file cannot be read or is not a collection file,\n"
+    "2 wrong arguments.\n";
+
+class CollectedMessages : public StoreMessages {
+public:
+    void showMessage(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+int run(const std::vector<std::string>& args) {
+    const Command self = dumpCommand();
+    std::string path;
+    LocalDate today = LocalDate::today();
+    bool json = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--today") {
+            if (i + 1 == args.size()) {
+                return usageError(self, "--today needs a date");
+            }
+            const auto date = parseDate(args[++i]);
+            if (!date) {
+                return usageError(self, "'" + args[i] + "' is not a date of the form YYYY-MM-DD");
+            }
+            today = *date;
+        } else if (arg.starts_with("-") && arg != "-") {
+            return usageError(self, "unknown option '" + arg + "'");
+        } else if (path.empty()) {
+            path = arg;
+        } else {
+            return usageError(self, "more than one FILE given");
+        }
+    }
+    if (path.empty()) {
+        return usageError(self, "FILE is missing");
+    }
+    // The store treats an unreadable file as an empty list; here that is an error.
+    if (!std::ifstream(path, std::ios::binary)) {
+        std::cerr << "kolekt-tool dump: cannot read " << path << ": " << std::strerror(errno)
+                  << "\n";
+        return kExitFailure;
+    }
+    CollectedMessages messages;
+    CollectionStore store(&messages);
+    store.initialise(today);
+    const bool loaded = store.loadCollection(path, today);
+    for (const std::string& text : messages.texts) {
+        std::cerr << "kolekt-tool dump: " << text << "\n";
+    }
+    if (!loaded || !messages.texts.empty()) {
+        return kExitFailure;
+    }
+    const CollectionView view = snapshot(store, absolutePath(path));
+    if (json) {
+        writeJson(std::cout, view);
+    } else {
+        writeTable(std::cout, view);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+Command dumpCommand() {
+    return {"dump", "print what a collection file holds (as a table or JSON)", kUsage, run};
+}
+
+} // namespace kolekt::tool

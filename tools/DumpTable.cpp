@@ -1,0 +1,83 @@
+#include "DumpOutput.h"
+#include "resources/StringTable.h"
+
+#include <sstream>
+#include <string_view>
+
+namespace kolekt::tool {
+
+namespace {
+
+constexpr int kFirstMonthText = 102;
+constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
+constexpr int kPrivilegeTexts[] = {0, 1023, 1024, 1025};
+
+// Characters, not bytes, so that accented names line up.
+std::size_t displayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (const char c : utf8) {
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return width;
+}
+
+std::string cell(std::string_view text, std::size_t width) {
+    std::string padded(text);
+    const std::size_t used = displayWidth(text);
+    padded.append(used < width ? width - used : 0, ' ');
+    return padded + " ";
+}
+
+std::string rightCell(int value, std::size_t width) {
+    const std::string digits = std::to_string(value);
+    return std::string(digits.size() < width ? width - digits.size() : 0, ' ') + digits + " ";
+}
+
+std::string optionalText(int id) {
+    return id == 0 ? std::string("-") : loadText(id);
+}
+
+std::string lateMonths(const std::vector<int>& months) {
+    std::string text;
+    for (const int m : months) {
+        text += (text.empty() ? "" : ",") + loadText(kFirstMonthText + m).substr(0, 3);
+    }
+    return text.empty() ? "-" : text;
+}
+
+} // namespace
+
+void writeTable(std::ostream& out, const CollectionView& view) {
+    out << "File:        " << view.file << "\n"
+        << "Group:       " << view.group << "\n"
+        << "Month:       " << loadText(kFirstMonthText + view.month) << " (year slot "
+        << view.yearSlot << ")\n"
+        << "Secretary:   " << (view.secretary.empty() ? "-" : view.secretary) << "\n"
+        << "Publishers:  " << view.publisherCount << ", reports missing: " << view.missing
+        << ", remarks: " << view.remarkCount << "\n";
+    if (view.publishers.empty()) {
+        return;
+    }
+    out << "\n"
+        << cell("Rec", 3) << cell("Name", 26) << cell("Report", 7) << cell("Hrs", 4)
+        << cell("+Hrs", 4) << cell("Std", 3) << cell("Status", 17) << cell("Privilege", 19)
+        << cell("Telephone", 15) << cell("Late", 8) << "Remark\n";
+    for (const PublisherView& p : view.publishers) {
+        std::ostringstream line;
+        const char* report = p.shared ? "shared" : (p.missing ? "MISSING" : "remark");
+        line << rightCell(p.record, 3) << cell(p.name, 26) << cell(report, 7)
+             << rightCell(p.hours, 4) << rightCell(p.addedHours, 4) << rightCell(p.studies, 3)
+             << cell(optionalText(kStatusTexts[p.status]), 17)
+             << cell(optionalText(kPrivilegeTexts[p.privilege]), 19)
+             << cell(p.phones.empty() ? "-" : p.phones.front(), 15)
+             << cell(lateMonths(p.lateMonths), 8) << p.remark;
+        std::string text = line.str();
+        text.erase(text.find_last_not_of(' ') + 1);
+        out << text << "\n";
+        if (!p.email.empty()) {
+            out << "    " << p.email << (p.reminder.empty() ? "" : "  (reminder)") << "\n";
+        }
+    }
+}
+
+} // namespace kolekt::tool

@@ -1,0 +1,61 @@
+#include "Command.h"
+#include "DemoCollection.h"
+#include "TodayOption.h"
+
+#include <exception>
+#include <iostream>
+
+namespace kolekt::tool {
+
+namespace {
+
+const char* const kUsage =
+    "Usage: kolekt-tool sample OUT.k09 [--today YYYY-MM-DD]\n"
+    "\n"
+    "Writes the demo collection: group 3 with about twenty publishers, collected for the\n"
+    "month before --today (default: today), scrambled as the secretary's program writes it.\n"
+    "\n"
+    "Exit status: 0 written, 1 the file cannot be written, 2 wrong arguments.\n";
+
+int run(const std::vector<std::string>& args) {
+    const Command self = sampleCommand();
+    std::string path;
+    LocalDate today = LocalDate::today();
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--today") {
+            if (i + 1 == args.size()) {
+                return usageError(self, "--today needs a date");
+            }
+            const auto date = parseDate(args[++i]);
+            if (!date) {
+                return usageError(self, "'" + args[i] + "' is not a date of the form YYYY-MM-DD");
+            }
+            today = *date;
+        } else if (arg.starts_with("-")) {
+            return usageError(self, "unknown option '" + arg + "'");
+        } else if (path.empty()) {
+            path = arg;
+        } else {
+            return usageError(self, "more than one OUT.k09 given");
+        }
+    }
+    if (path.empty()) {
+        return usageError(self, "OUT.k09 is missing");
+    }
+    try {
+        test::demoCollection(today).writeTo(path);
+    } catch (const std::exception& error) {
+        std::cerr << "kolekt-tool sample: " << error.what() << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+Command sampleCommand() {
+    return {"sample", "write the demo collection of group 3", kUsage, run};
+}
+
+} // namespace kolekt::tool

@@ -1,0 +1,26 @@
+#include "TodayOption.h"
+
+#include <chrono>
+#include <regex>
+
+namespace kolekt::tool {
+
+std::optional<LocalDate> parseDate(const std::string& text) {
+    static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
+    std::smatch match;
+    if (!std::regex_match(text, match, form)) {
+        return std::nullopt;
+    }
+    const int year = std::stoi(match[1]);
+    const int month = std::stoi(match[2]);
+    const int day = std::stoi(match[3]);
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    return LocalDate{year, month - 1, day};
+}
+
+} // namespace kolekt::tool
