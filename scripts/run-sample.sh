@@ -1,0 +1,13 @@
+#!/bin/bash
+# Installs what is needed, builds Kolekt (Release) and opens a fresh sample collection
+# for the current month.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOLEKT_BUILD_TESTS=OFF \
+      -DKOLEKT_BUILD_BENCH=OFF >/dev/null
+cmake --build build/release -j"$(nproc)"
+mkdir -p build/sample
+build/release/tools/kolekt-tool sample build/sample/Group3.k09
+build/release/tools/kolekt-tool dump build/sample/Group3.k09
