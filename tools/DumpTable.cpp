@@ -40,7 +40,10 @@ std::string optionalText(int id) {
 std::string lateMonths(const std::vector<int>& months) {
     std::string text;
     for (const int m : months) {
-        text += (text.empty() ? "" : ",") + loadText(kFirstMonthText + m).substr(0, 3);
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += loadText(kFirstMonthText + m).substr(0, 3);
     }
     return text.empty() ? "-" : text;
 }
