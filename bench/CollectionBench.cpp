@@ -18,7 +18,8 @@ std::string writeFullCollection(const test::TempDir& dir) {
     test::CollectionBuilder b;
     b.setGroup(3).setMonth(10).setSecretary("secretary@example.org");
     for (int i = 0; i < kPublishers; ++i) {
-        const int n = b.addPublisher("Firstname" + std::to_string(i), "Lastname" + std::to_string(i));
+        const int n =
+            b.addPublisher("Firstname" + std::to_string(i), "Lastname" + std::to_string(i));
         b.setEmail(n, "publisher" + std::to_string(i) + "@example.org");
         b.setPhone(n, 0, "0171 555" + std::to_string(1000 + i));
         for (int month = 0; month < 12; ++month) {

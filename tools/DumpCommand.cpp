@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -63,6 +64,10 @@ int run(const std::vector<std::string>& args) {
         return usageError(self, "FILE is missing");
     }
     // The store treats an unreadable file as an empty list; here that is an error.
+    if (std::filesystem::is_directory(path)) {
+        std::cerr << "kolekt-tool dump: " << path << " is a folder, not a collection file\n";
+        return kExitFailure;
+    }
     if (!std::ifstream(path, std::ios::binary)) {
         std::cerr << "kolekt-tool dump: cannot read " << path << ": " << std::strerror(errno)
                   << "\n";

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace kolekt {
@@ -116,12 +117,35 @@ TEST_F(AtomicSaveTest, MissingFolderOrFolderThatIsAFile) {
     EXPECT_EQ(readBytes(path), original);
 }
 
-TEST_F(AtomicSaveTest, ReadOnlyFolder) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind root";
+// Root ignores permissions, so as root the save runs in a child that drops to nobody.
+// Returns 0 when the save failed with one message, 1 when it succeeded, else 2.
+int saveWithoutPrivileges(CollectionStore& store, const std::vector<std::string>& messages,
+                          const std::string& path) {
+    if (geteuid() != 0) {
+        return store.saveCollection(path) ? 1 : (messages.size() == 1 ? 0 : 2);
     }
-    fs::permissions(dir.path(), fs::perms::owner_write, fs::perm_options::remove);
-    expectFailureLeftEverythingAsItWas(path);
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+            _exit(2);
+        }
+        _exit(store.saveCollection(path) ? 1 : (messages.size() == 1 ? 0 : 2));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+}
+
+TEST_F(AtomicSaveTest, ReadOnlyFolder) {
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::remove);
+    fs::permissions(dir.path(),
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
+                    fs::perm_options::add);
+    EXPECT_EQ(saveWithoutPrivileges(store, messages.texts, path), 0);
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 }
 
 TEST_F(AtomicSaveTest, KeepsThePermissionBitsOfTheReplacedFile) {

@@ -113,6 +113,7 @@ TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("not a collection file"), std::string::npos) << refused.out;
 
+    EXPECT_EQ(tool("dump " + dir.path()).status, 1);
     EXPECT_EQ(tool("sample " + dir.file("no/such/folder.k09")).status, 1);
 }
 
