@@ -2,8 +2,12 @@
 
 namespace kolekt::test {
 
-ScriptedMessageBox::ScriptedMessageBox() { setMessageBoxSeam(this); }
-ScriptedMessageBox::~ScriptedMessageBox() { setMessageBoxSeam(nullptr); }
+ScriptedMessageBox::ScriptedMessageBox() {
+    setMessageBoxSeam(this);
+}
+ScriptedMessageBox::~ScriptedMessageBox() {
+    setMessageBoxSeam(nullptr);
+}
 
 QStringList ScriptedMessageBox::texts() const {
     QStringList result;
@@ -24,8 +28,12 @@ MessageAnswer ScriptedMessageBox::show(QWidget*, const QString& text, MessageBut
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-ScriptedFileDialog::ScriptedFileDialog() { setFileDialogSeam(this); }
-ScriptedFileDialog::~ScriptedFileDialog() { setFileDialogSeam(nullptr); }
+ScriptedFileDialog::ScriptedFileDialog() {
+    setFileDialogSeam(this);
+}
+ScriptedFileDialog::~ScriptedFileDialog() {
+    setFileDialogSeam(nullptr);
+}
 
 QString ScriptedFileDialog::openFile(QWidget*, const OpenFileRequest& request) {
     requests_.append(request);

@@ -26,7 +26,9 @@ bool isFrame(ControlKind kind) {
            kind == ControlKind::Static || kind == ControlKind::Icon;
 }
 
-bool isField(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::ListBox; }
+bool isField(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::ListBox;
+}
 
 // Breaks a check box caption into lines that fit its width, as a wrapping
 // check box of the platform does.
@@ -88,8 +90,8 @@ CBaseDialog::CBaseDialog(const DialogTemplate& dialogTemplate, QWidget* owner,
 }
 
 void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFactory& factory) {
-    setFixedSize(dialogUnitsToPixels(baseUnits_, 0, 0, dialogTemplate.width, dialogTemplate.height)
-                     .size());
+    setFixedSize(
+        dialogUnitsToPixels(baseUnits_, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
     QList<QWidget*> frames;
     for (const ControlTemplate& c : dialogTemplate.controls) {
         QWidget* widget = factory ? factory(c, this) : nullptr;
@@ -161,12 +163,24 @@ int CBaseDialog::runModal() {
     return result_;
 }
 
-QWidget* CBaseDialog::control(int id) const { return controls_.value(id, nullptr); }
-QPushButton* CBaseDialog::button(int id) const { return controlAs<QPushButton>(id); }
-QLineEdit* CBaseDialog::edit(int id) const { return controlAs<QLineEdit>(id); }
-QCheckBox* CBaseDialog::checkBox(int id) const { return controlAs<QCheckBox>(id); }
-QListWidget* CBaseDialog::listBox(int id) const { return controlAs<QListWidget>(id); }
-QLabel* CBaseDialog::label(int id) const { return controlAs<QLabel>(id); }
+QWidget* CBaseDialog::control(int id) const {
+    return controls_.value(id, nullptr);
+}
+QPushButton* CBaseDialog::button(int id) const {
+    return controlAs<QPushButton>(id);
+}
+QLineEdit* CBaseDialog::edit(int id) const {
+    return controlAs<QLineEdit>(id);
+}
+QCheckBox* CBaseDialog::checkBox(int id) const {
+    return controlAs<QCheckBox>(id);
+}
+QListWidget* CBaseDialog::listBox(int id) const {
+    return controlAs<QListWidget>(id);
+}
+QLabel* CBaseDialog::label(int id) const {
+    return controlAs<QLabel>(id);
+}
 
 void CBaseDialog::showControl(int id, bool visible) {
     if (QWidget* widget = control(id)) {
@@ -261,7 +275,9 @@ QRect CBaseDialog::mapDialogRect(int x, int y, int width, int height) const {
     return dialogUnitsToPixels(baseUnits_, x, y, width, height);
 }
 
-void CBaseDialog::focusControl(int id) { focusWidget(control(id)); }
+void CBaseDialog::focusControl(int id) {
+    focusWidget(control(id));
+}
 
 void CBaseDialog::focusWidget(QWidget* widget) {
     if (!widget) {
@@ -317,16 +333,24 @@ bool CBaseDialog::exchangeInt(int editId, int& value, int min, int max) {
     return true;
 }
 
-void CBaseDialog::setInt(int editId, int value) { setControlText(editId, QString::number(value)); }
+void CBaseDialog::setInt(int editId, int value) {
+    setControlText(editId, QString::number(value));
+}
 
 void CBaseDialog::endDialog(int result) {
     result_ = result;
     QDialog::done(result);
 }
 
-bool CBaseDialog::initDialog() { return true; }
-void CBaseDialog::onOk() { endDialog(kIdOk); }
-void CBaseDialog::onCancel() { endDialog(kIdCancel); }
+bool CBaseDialog::initDialog() {
+    return true;
+}
+void CBaseDialog::onOk() {
+    endDialog(kIdOk);
+}
+void CBaseDialog::onCancel() {
+    endDialog(kIdCancel);
+}
 void CBaseDialog::onCommand(int) {}
 void CBaseDialog::onListDoubleClicked(int) {}
 void CBaseDialog::onListSelectionChanged(int) {}
@@ -439,7 +463,11 @@ void CBaseDialog::closeEvent(QCloseEvent* event) {
     onCancel();
 }
 
-void CBaseDialog::reject() { onCancel(); }
-void CBaseDialog::accept() { onOk(); }
+void CBaseDialog::reject() {
+    onCancel();
+}
+void CBaseDialog::accept() {
+    onOk();
+}
 
 } // namespace kolekt

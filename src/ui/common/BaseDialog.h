@@ -88,7 +88,8 @@ protected:
     virtual void onCommand(int id);
     virtual void onListDoubleClicked(int id);
     virtual void onListSelectionChanged(int id);
-    // A control lost the keyboard focus (used for the "lost focus" notifications of edits and lists).
+    // A control lost the keyboard focus (used for the "lost focus" notifications of edits and
+    // lists).
     virtual void onFocusLost(int id);
 
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -44,6 +44,8 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request) {
     return showRealDialog(parent, request);
 }
 
-void setFileDialogSeam(FileDialogSeam* seam) { currentSeam = seam; }
+void setFileDialogSeam(FileDialogSeam* seam) {
+    currentSeam = seam;
+}
 
 } // namespace kolekt

@@ -54,7 +54,9 @@ MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIco
     return showRealBox(parent, text, buttons, icon);
 }
 
-void setMessageBoxSeam(MessageBoxSeam* seam) { currentSeam = seam; }
+void setMessageBoxSeam(MessageBoxSeam* seam) {
+    currentSeam = seam;
+}
 
 QString applicationName() {
     if (!QCoreApplication::instance()) {

@@ -7,6 +7,7 @@
 namespace kolekt {
 
 QString fromRecordText(const std::string& bytes, const std::string& languageCode);
-std::string toRecordText(const QString& text, const std::string& languageCode, std::size_t maxBytes = 0);
+std::string toRecordText(const QString& text, const std::string& languageCode,
+                         std::size_t maxBytes = 0);
 
 } // namespace kolekt

@@ -1,5 +1,6 @@
-#include "ScriptedDialogs.h"
 #include "ui/common/BaseDialog.h"
+
+#include "ScriptedDialogs.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -33,8 +34,8 @@ constexpr std::array kControls{
     ControlTemplate{kIdCancel, ControlKind::PushButton, "Cancel", 90, 45, 40, 14, true, true,
                     kStyleNone},
 };
-constexpr DialogTemplate kTemplate{999, 140, 70, "MS Sans Serif", 10, "Test", kDialogSystemMenu,
-                                   kControls};
+constexpr DialogTemplate kTemplate{
+    999, 140, 70, "MS Sans Serif", 10, "Test", kDialogSystemMenu, kControls};
 
 class RecordingDialog : public CBaseDialog {
 public:
@@ -143,9 +144,10 @@ TEST_F(BaseDialogTest, IntegerExchangeRefusesWithTheRightMessageAndFocusesTheFie
     EXPECT_TRUE(refused(QString(), 0, 63));
     EXPECT_TRUE(refused(QStringLiteral("2.5"), 0, 63));
     EXPECT_TRUE(refused(QStringLiteral("64"), 0, 63));
-    EXPECT_EQ(boxes.texts(), (QStringList{QStringLiteral("Please enter an integer."),
-                                          QStringLiteral("Please enter an integer."),
-                                          QStringLiteral("Please enter an integer between 0 and 63.")}));
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{QStringLiteral("Please enter an integer."),
+                           QStringLiteral("Please enter an integer."),
+                           QStringLiteral("Please enter an integer between 0 and 63.")}));
     EXPECT_EQ(value, -1);
 
     dialog.setControlText(kCount, QStringLiteral(" 63 "));

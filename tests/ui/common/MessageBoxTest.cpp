@@ -1,5 +1,6 @@
-#include "ModalScript.h"
 #include "ui/common/MessageBox.h"
+
+#include "ModalScript.h"
 
 #include <QApplication>
 #include <QMessageBox>
