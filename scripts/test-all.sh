@@ -18,6 +18,9 @@ cmake --build build/ci -j"$jobs"
 echo "== tests"
 ctest --test-dir build/ci --output-on-failure -j"$jobs"
 
+echo "== packaging: desktop entry, metainfo, file type, Debian package, installed kolekt-tool"
+bash scripts/check-packaging.sh build/ci
+
 echo "== sanitizer build"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLEKT_SANITIZE=ON \
       -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
@@ -25,4 +28,7 @@ cmake --build build/asan -j"$jobs"
 echo "== tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+echo "== fuzzing the collection store (60 seconds)"
+bash scripts/fuzz.sh 60
 cd "$root"
