@@ -1,0 +1,329 @@
+#include "ui/main/CMainDlg.h"
+
+#include "resources/MainDialogTemplate.h"
+#include "resources/StringTable.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/RecordText.h"
+#include "ui/main/CAboutDlg.h"
+#include "ui/main/CollectionPath.h"
+#include "ui/main/SessionSettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QShortcut>
+#include <utility>
+
+namespace kolekt {
+
+using namespace main_dialog;
+
+namespace {
+
+// String-table texts are UTF-8; record texts are not and go through recordText().
+QString uiText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Button captions take '&' as a mnemonic; a name or address must show as it is.
+QString asCaption(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+QString tipsText() {
+    std::string text;
+    for (int id = 1059; id <= 1066; ++id)
+        text += loadText(id);
+    return uiText(text);
+}
+
+} // namespace
+
+CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Clock clock,
+                   QWidget* parent)
+    : CBaseDialog(kMainDialogTemplate, parent), settings_(settings),
+      commandLinePath_(commandLinePath), clock_(std::move(clock)), store_(&messages_) {
+    // Linux gives the program no window menu of its own; the about box is on the context menu,
+    // which the keyboard reaches as on the classic desktop.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            QWidget* anchor = QWidget::focusWidget() ? QWidget::focusWidget() : this;
+            showContextMenu(anchor->mapToGlobal(anchor->rect().center()));
+        });
+    }
+}
+
+bool CMainDlg::initDialog() {
+    const LastSession last = settings_.read();
+    const QString path = commandLinePath_.isEmpty() ? last.loadPath : commandLinePath_;
+    startDirectory_ = QDir::currentPath();
+    store_.initialise(clock_());
+    store_.setFilePath(QFile::encodeName(path).toStdString());
+    store_.setLastPosted(toRecordText(last.post, store_.languageCode()));
+
+    showControl(kCreateReturnFile, false);
+    showControl(kViewReportList, false);
+    showControl(kLimitToMissing, false);
+    if (hasCollectionSuffix(path) && store_.loadCollection(store_.filePath(), clock_())) {
+        fillList();
+        updateStatus();
+    }
+    limitToMissing_ = false;
+    focusList();
+    return false;
+}
+
+QListWidget* CMainDlg::publisherList() const {
+    return listBox(kPublisherList);
+}
+
+int CMainDlg::selectedRecord() const {
+    const QList<QListWidgetItem*> selected = publisherList()->selectedItems();
+    return selected.isEmpty() ? 0 : selected.first()->data(Qt::UserRole).toInt();
+}
+
+void CMainDlg::focusList() {
+    focusControl(kPublisherList);
+}
+
+QString CMainDlg::recordText(const std::string& bytes) const {
+    return fromRecordText(bytes, store_.languageCode());
+}
+
+void CMainDlg::fillList() {
+    QListWidget* list = publisherList();
+    // Clearing and refilling moves the selection; the position to restore is the one from before.
+    int index = currentIndex_;
+    list->clear();
+    const int month = store_.month();
+    const int slot = store_.yearSlot();
+    for (int r = 1; r <= store_.publisherCount(); ++r) {
+        if (limitToMissing_ && !store_.isReportMissing(r, month, slot))
+            continue;
+        auto* item = new QListWidgetItem(recordText(store_.formatName(r, true)));
+        item->setData(Qt::UserRole, r);
+        list->addItem(item);
+    }
+    if (index > list->count() - 1)
+        index = 0;
+    currentIndex_ = index;
+    if (list->count() > 0)
+        setListSelection(kPublisherList, index);
+    focusList();
+    showSelection();
+}
+
+void CMainDlg::showSelection() {
+    QListWidget* list = publisherList();
+    if (store_.publisherCount() < 2 || list->count() == 0)
+        return;
+    const int record = selectedRecord();
+    if (record == 0)
+        return;
+    currentIndex_ = list->currentRow();
+
+    QString caption = uiText(loadText(1000));
+    caption.replace(QLatin1String("%1"), recordText(store_.formatName(record, false)));
+    setControlText(kPost, asCaption(caption));
+
+    contacts_ = store_.contactNumbers(record);
+    phoneIndex_ = 0;
+    const bool hasPhone = contacts_.count > 0;
+    setControlText(kPhoneNumber, hasPhone ? recordText(contacts_.numbers[0]) : QString());
+    showControl(kPhoneNumber, hasPhone);
+    showControl(kDial, hasPhone);
+    showControl(kNextPhone, contacts_.count >= 2);
+
+    const bool remind = !contacts_.reminderAddress.empty();
+    if (remind)
+        setControlText(kSendReminder, asCaption(QLatin1String(text::kEmailPrefix) +
+                                                recordText(contacts_.reminderAddress)));
+    showControl(kSendReminder, remind);
+    showControl(kPreviewReminder, remind);
+}
+
+void CMainDlg::updateStatus() {
+    const int month = store_.month();
+    setWindowTitle(uiText(loadText(1188, 102 + month) + " - " + loadText(1058) + " " +
+                          std::to_string(store_.groupNumber()) + " "));
+
+    int missing = 0;
+    for (int r = 1; r <= store_.publisherCount(); ++r) {
+        if (store_.isReportMissing(r, month, store_.yearSlot()))
+            ++missing;
+    }
+    const QString countFormat = QStringLiteral("%1 = %2");
+    setControlText(kMissingCount,
+                   countFormat.arg(uiText(loadText(1001, 102 + month)), QString::number(missing)));
+    setControlText(kTotalCount, countFormat.arg(uiText(loadText(1116)),
+                                                QString::number(store_.publisherCount())));
+    setControlText(kLastPosted, recordText(store_.lastPosted()));
+
+    const bool listed = publisherList()->count() > 0;
+    showControl(kCreateReturnFile, listed);
+    showControl(kViewReportList, listed);
+    showControl(kLimitToMissing, store_.publisherCount() != 0);
+}
+
+void CMainDlg::onOk() {
+    post();
+}
+
+void CMainDlg::onCancel() {
+    exitAction();
+}
+
+void CMainDlg::onListDoubleClicked(int id) {
+    if (id == kPublisherList)
+        post();
+}
+
+void CMainDlg::onListSelectionChanged(int id) {
+    if (id == kPublisherList)
+        showSelection();
+}
+
+void CMainDlg::onCommand(int id) {
+    switch (id) {
+    case kLoadNewList:
+        loadNewList();
+        break;
+    case kCreateReturnFile:
+        createReturnFile();
+        break;
+    case kViewReportList:
+        viewReportList();
+        break;
+    case kLimitToMissing:
+        limitListToMissing();
+        break;
+    case kDial:
+        dial();
+        break;
+    case kNextPhone:
+        nextPhoneNumber();
+        break;
+    case kHelp:
+        showHelp();
+        break;
+    case kSendReminder:
+        sendReminder();
+        break;
+    case kPreviewReminder:
+        previewReminder();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDlg::post() {
+    if (publisherList()->count() == 0 || selectedRecord() == 0)
+        return;
+    currentIndex_ = publisherList()->currentRow();
+    // A signal or the end of the session may have run the exit action while a dialog was open.
+    if (exited_)
+        return;
+    if (limitToMissing_)
+        fillList();
+    else
+        focusList();
+}
+
+void CMainDlg::saveNow() {
+    if (hasCollectionSuffix(QFile::decodeName(store_.filePath().c_str())) &&
+        store_.publisherCount() > 1)
+        store_.saveCollection(store_.filePath());
+}
+
+void CMainDlg::exitAction() {
+    if (exited_)
+        return;
+    exited_ = true;
+    saveNow();
+    if (store_.allocated())
+        store_.releaseStore();
+    settings_.write(
+        {QFile::decodeName(store_.filePath().c_str()), recordText(store_.lastPosted())});
+    endDialog(kIdCancel);
+}
+
+void CMainDlg::requestExit() {
+    if (exited_)
+        return;
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        auto* dialog = qobject_cast<QDialog*>(window);
+        if (dialog && dialog != this && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+    exitAction();
+}
+
+void CMainDlg::limitListToMissing() {
+    limitToMissing_ = checkBox(kLimitToMissing)->isChecked();
+    fillList();
+}
+
+void CMainDlg::nextPhoneNumber() {
+    if (contacts_.count == 0)
+        return;
+    phoneIndex_ = (phoneIndex_ + 1) % contacts_.count;
+    setControlText(kPhoneNumber,
+                   recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]));
+    focusList();
+}
+
+void CMainDlg::showHelp() {
+    messageBox(tipsText(), MessageButtons::Ok, MessageIcon::Information, this);
+    focusList();
+}
+
+void CMainDlg::showAbout() {
+    CAboutDlg about(this);
+    about.runModal();
+    focusList();
+}
+
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    showContextMenu(event->globalPos());
+}
+
+void CMainDlg::showContextMenu(const QPoint& globalPos) {
+    const QString aboutText = uiText(loadText(101));
+    if (aboutText.isEmpty())
+        return;
+    QMenu menu(this);
+    QAction* about = menu.addAction(aboutText);
+    if (menu.exec(globalPos) == about)
+        showAbout();
+}
+
+void CMainDlg::viewReportList() {
+    focusList();
+}
+
+void CMainDlg::createReturnFile() {
+    focusList();
+}
+
+void CMainDlg::dial() {
+    focusList();
+}
+
+void CMainDlg::sendReminder() {
+    focusList();
+}
+
+void CMainDlg::previewReminder() {
+    focusList();
+}
+
+} // namespace kolekt

@@ -1,0 +1,89 @@
+// The main window: the group's publishers in a list, the counts, the filter
+// and the commands. It owns the collection store for its whole life and is the
+// one place where the collection is written back and the settings stored.
+#pragma once
+
+#include "collection/CollectionStore.h"
+#include "collection/LocalDate.h"
+#include "ui/common/BaseDialog.h"
+#include "ui/common/GuiStoreMessages.h"
+#include "ui/common/StoreOwner.h"
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QListWidget;
+
+namespace kolekt {
+
+class SessionSettings;
+
+class CMainDlg : public CBaseDialog, public StoreOwner {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<LocalDate()>;
+
+    // commandLinePath is the collection file named when the program was started, empty when none.
+    CMainDlg(SessionSettings& settings, const QString& commandLinePath,
+             Clock clock = &LocalDate::today, QWidget* parent = nullptr);
+
+    CollectionStore& store() override { return store_; }
+    void updateStatus() override;
+    void saveNow() override;
+
+    void fillList();
+    void showSelection();
+
+    // Ends the program through the exit action when something other than the user ends it
+    // (a signal, the end of the session). Dialogs open over this window are closed first,
+    // since they work on the store that the exit action releases.
+    void requestExit();
+    bool hasExited() const { return exited_; }
+
+protected:
+    bool initDialog() override;
+    void onOk() override;
+    void onCancel() override;
+    void onCommand(int id) override;
+    void onListDoubleClicked(int id) override;
+    void onListSelectionChanged(int id) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QListWidget* publisherList() const;
+    // Record number of the selected line, 0 when nothing is selected.
+    int selectedRecord() const;
+    void focusList();
+    QString recordText(const std::string& bytes) const;
+
+    void post();
+    void exitAction();
+    void limitListToMissing();
+    void nextPhoneNumber();
+    void loadNewList();
+    void showHelp();
+    void showAbout();
+    void showContextMenu(const QPoint& globalPos);
+    void viewReportList();
+    void createReturnFile();
+    void dial();
+    void sendReminder();
+    void previewReminder();
+
+    SessionSettings& settings_;
+    QString commandLinePath_;
+    Clock clock_;
+    GuiStoreMessages messages_;
+    CollectionStore store_;
+    bool limitToMissing_ = false;
+    int currentIndex_ = 0;
+    QString startDirectory_;
+    // The selected publisher's telephone numbers and reminder address, and the number shown.
+    ContactNumbers contacts_;
+    int phoneIndex_ = 0;
+    bool exited_ = false;
+};
+
+} // namespace kolekt

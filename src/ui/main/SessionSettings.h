@@ -1,0 +1,24 @@
+// The two values that outlive a run: which collection was open and who was
+// posted last. The main window reads them at start and writes them at exit;
+// where they are kept is the application's business.
+#pragma once
+
+#include <QString>
+
+namespace kolekt {
+
+struct LastSession {
+    QString loadPath;
+    QString post;
+};
+
+class SessionSettings {
+public:
+    virtual ~SessionSettings() = default;
+    // Missing or unreadable settings read as empty values.
+    virtual LastSession read() const = 0;
+    // Failures are not reported: losing a remembered path is no reason to keep the user.
+    virtual void write(const LastSession& values) = 0;
+};
+
+} // namespace kolekt

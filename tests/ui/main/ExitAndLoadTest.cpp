@@ -1,0 +1,251 @@
+#include "MainWindowFixture.h"
+#include "ModalScript.h"
+#include "collection/FileLayout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+namespace kolekt::test {
+namespace {
+
+using namespace main_dialog;
+
+bool reportedOnDisk(const std::string& path, int record) {
+    const std::vector<std::uint8_t> bytes = readBytes(path);
+    // The shared flag lies outside the scrambled text fields.
+    const std::size_t offset =
+        layout::kRecordSize * static_cast<std::size_t>(record) +
+        layout::valueOffset(layout::ValueKind::Studies, layout::slotIndex(1, 0));
+    return (layout::readWord(bytes.data(), offset) & layout::kSharedFlag) != 0;
+}
+
+class ExitTest : public MainWindowTest {};
+
+TEST_F(ExitTest, EscWritesTheCollectionBackAndStoresTheSettings) {
+    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}), "Group3.K09");
+    open(path);
+    markReported(2);
+    dlg->store().setLastPosted("Bob Brown");
+    key(Qt::Key_Escape);
+
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(reportedOnDisk(path, 2));
+    EXPECT_EQ(settings.writes, 1);
+    EXPECT_EQ(settings.values.loadPath.toStdString(), path);
+    EXPECT_EQ(settings.values.post, "Bob Brown");
+    EXPECT_FALSE(dlg->store().allocated());
+    EXPECT_TRUE(messages.shown().isEmpty());
+}
+
+TEST_F(ExitTest, TheCloseBoxAndExitProgramSaveAsEscDoes) {
+    for (bool closeBox : {true, false}) {
+        const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
+        settings = {};
+        open(path);
+        markReported(1);
+        if (closeBox)
+            dlg->close();
+        else
+            click(kExit);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_TRUE(reportedOnDisk(path, 1)) << closeBox;
+        EXPECT_EQ(settings.writes, 1);
+    }
+}
+
+TEST_F(ExitTest, WithOnePublisherNothingIsWrittenButTheSettingsAre) {
+    const std::string path = write(group({{"Anna", "Alone"}}));
+    const std::vector<std::uint8_t> before = readBytes(path);
+    open(path);
+    markReported(1);
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_EQ(settings.values.loadPath.toStdString(), path);
+}
+
+TEST_F(ExitTest, WithoutAFileTheSettingsAreWrittenEmpty) {
+    settings.values.post = "Anna Berg";
+    open();
+    key(Qt::Key_Escape);
+    EXPECT_EQ(settings.writes, 1);
+    EXPECT_EQ(settings.values.loadPath, "");
+    EXPECT_EQ(settings.values.post, "Anna Berg");
+}
+
+TEST_F(ExitTest, RequestExitClosesDialogsOverTheWindowAndRunsTheExitAction) {
+    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
+    open(path);
+    markReported(1);
+
+    bool aboutWasOpen = false;
+    const auto ran = onNextModal(
+        [&](QWidget* modal) {
+            aboutWasOpen = modal->windowTitle() == "About Kolekt";
+            dlg->requestExit();
+        },
+        dlg.get());
+    QTimer::singleShot(0, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            QTest::keyClick(menu, Qt::Key_A);
+    });
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *ran; }));
+
+    EXPECT_TRUE(aboutWasOpen);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(dlg->hasExited());
+    EXPECT_TRUE(reportedOnDisk(path, 1));
+    EXPECT_EQ(settings.writes, 1);
+    // Asking again (the application does once its modal run returns) changes nothing.
+    dlg->requestExit();
+    EXPECT_EQ(settings.writes, 1);
+}
+
+TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
+    open();
+    QString version;
+    QString title;
+    const auto ran = onNextModal(
+        [&](QWidget* modal) {
+            title = modal->windowTitle();
+            for (const QLabel* label : modal->findChildren<QLabel*>()) {
+                if (label->text().startsWith("Kolekt Version"))
+                    version = label->text();
+            }
+            QTest::keyClick(modal, Qt::Key_Escape);
+        },
+        dlg.get());
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions().first()->text(), "&About Kolekt...");
+        QTest::keyClick(menu, Qt::Key_A);
+    });
+    key(Qt::Key_Menu);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *ran; }));
+    EXPECT_EQ(title, "About Kolekt");
+    EXPECT_EQ(version, "Kolekt Version 5a");
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+class LoadNewListTest : public MainWindowTest {
+protected:
+    void SetUp() override { startDirectory = QDir::currentPath(); }
+    void TearDown() override { QDir::setCurrent(startDirectory); }
+    QString startDirectory;
+};
+
+TEST_F(LoadNewListTest, CancelChangesNothingAndTheDialogStartsInTheFilesFolder) {
+    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
+    settings.values.post = "Bob Brown";
+    open(path);
+    files.queueChoice({});
+    click(kLoadNewList);
+
+    ASSERT_EQ(files.requests().size(), 1);
+    const OpenFileRequest& request = files.requests().first();
+    EXPECT_EQ(request.title, "Select Collection File from Secretary");
+    EXPECT_EQ(request.filterDescription, "Collection Files from Secretary (.k09)");
+    EXPECT_EQ(request.pattern, "*.k09");
+    EXPECT_EQ(request.folder.toStdString(), dir.path());
+    EXPECT_EQ(lines(), QStringList({"Berg, Anna", "Brown, Bob"}));
+    EXPECT_EQ(text(kLastPosted), "Bob Brown");
+    EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+TEST_F(LoadNewListTest, WithoutAReadableFileTheDialogStartsInTheStartUpFolder) {
+    open();
+    files.queueChoice({});
+    click(kLoadNewList);
+    EXPECT_EQ(files.requests().first().folder, startDirectory);
+}
+
+TEST_F(LoadNewListTest, LoadsTheChosenFileWhateverTheCaseOfItsEnding) {
+    open(write(group({{"Anna", "Berg"}, {"Bob", "Brown"}, {"Carl", "Cole"}})));
+    dlg->store().setLastPosted("Anna Berg");
+    key(Qt::Key_End);
+    const std::string other = write(group({{"Dora", "Dahl"}, {"Emil", "Eck"}}, 5), "GROUP5.K09");
+    files.queueChoice(QString::fromStdString(other));
+    click(kLoadNewList);
+
+    EXPECT_EQ(lines(), QStringList({"Dahl, Dora", "Eck, Emil"}));
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 5 ");
+    EXPECT_EQ(text(kTotalCount), "Total Publishers = 2");
+    EXPECT_EQ(text(kLastPosted), "");
+    EXPECT_EQ(dlg->store().filePath(), other);
+    EXPECT_EQ(dlg->focusedId(), kPublisherList);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(settings.values.loadPath.toStdString(), other);
+    EXPECT_EQ(settings.values.post, "");
+}
+
+TEST_F(LoadNewListTest, AFileOfAnotherKindIsNotLoaded) {
+    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
+    open(path);
+    markReported(1);
+    files.queueChoice(QString::fromStdString(write(group({{"X", "Y"}, {"Z", "W"}}), "group3.txt")));
+    click(kLoadNewList);
+    EXPECT_EQ(lines(), QStringList({"Berg, Anna", "Brown, Bob"}));
+    EXPECT_EQ(dlg->store().filePath(), path);
+    EXPECT_FALSE(reportedOnDisk(path, 1));
+}
+
+TEST_F(LoadNewListTest, AMissingFileEmptiesTheListButKeepsThePathAndTheTitle) {
+    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}, 4));
+    open(path);
+    files.queueChoice(QString::fromStdString(dir.file("typed.k09")));
+    click(kLoadNewList);
+
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 4 ");
+    EXPECT_EQ(text(kTotalCount), "Total Publishers = 0");
+    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 0");
+    EXPECT_FALSE(shown(kViewReportList));
+    EXPECT_EQ(dlg->store().filePath(), path);
+}
+
+TEST_F(LoadNewListTest, TheOpenCollectionIsWrittenBackBeforeTheNewOneIsLoaded) {
+    const std::string first = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}), "Group3.k09");
+    const std::string second = write(group({{"Carl", "Cole"}, {"Dora", "Dahl"}}), "Group4.k09");
+    open(first);
+    markReported(2);
+    files.queueChoice(QString::fromStdString(second));
+    click(kLoadNewList);
+
+    EXPECT_TRUE(reportedOnDisk(first, 2));
+    EXPECT_FALSE(reportedOnDisk(second, 2));
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_EQ(lines(), QStringList({"Cole, Carl", "Dahl, Dora"}));
+
+    // Choosing the open file again keeps what was posted.
+    markReported(1);
+    files.queueChoice(QString::fromStdString(second));
+    click(kLoadNewList);
+    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 1");
+}
+
+TEST_F(LoadNewListTest, KeepsTheFilterOnForTheNewList) {
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Bob", "Brown"}, {"Carl", "Cole"}});
+    builder.setReport(1, kMonth, kSlot, {.shared = true});
+    open(write(builder, "a.k09"));
+    click(kLimitToMissing);
+    ASSERT_EQ(list()->count(), 2);
+
+    CollectionBuilder next = group({{"Dora", "Dahl"}, {"Emil", "Eck"}});
+    next.setReport(2, kMonth, kSlot, {.shared = true});
+    files.queueChoice(QString::fromStdString(write(next, "b.k09")));
+    click(kLoadNewList);
+    EXPECT_EQ(lines(), QStringList({"Dahl, Dora"}));
+    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 1");
+}
+
+} // namespace
+} // namespace kolekt::test

@@ -1,0 +1,55 @@
+#include "MainWindowFixture.h"
+
+#include "collection/FileLayout.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace kolekt::test {
+
+CMainDlg& MainWindowTest::open(const std::string& commandLinePath) {
+    dlg = std::make_unique<CMainDlg>(settings, QString::fromStdString(commandLinePath), &today);
+    dlg->show();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    return *dlg;
+}
+
+std::string MainWindowTest::write(const CollectionBuilder& builder, const std::string& name) {
+    const std::string path = dir.file(name);
+    builder.writeTo(path);
+    return path;
+}
+
+CollectionBuilder
+MainWindowTest::group(std::initializer_list<std::pair<const char*, const char*>> names,
+                      int groupNumber) {
+    CollectionBuilder builder;
+    builder.setGroup(groupNumber).setMonth(kMonth);
+    for (const auto& [first, last] : names)
+        builder.addPublisher(first, last);
+    return builder;
+}
+
+void MainWindowTest::markReported(int record) {
+    std::uint8_t* bytes = dlg->store().record(record);
+    const std::size_t offset =
+        layout::valueOffset(layout::ValueKind::Studies, layout::slotIndex(kMonth, kSlot));
+    layout::writeWord(bytes, offset, layout::readWord(bytes, offset) | layout::kSharedFlag);
+}
+
+QStringList MainWindowTest::lines() const {
+    QStringList result;
+    for (int i = 0; i < list()->count(); ++i)
+        result << list()->item(i)->text();
+    return result;
+}
+
+void MainWindowTest::key(Qt::Key k, Qt::KeyboardModifiers m) {
+    QTest::keyClick(QApplication::focusWidget(), k, m);
+}
+
+void MainWindowTest::click(int id) {
+    QTest::mouseClick(dlg->control(id), Qt::LeftButton);
+}
+
+} // namespace kolekt::test

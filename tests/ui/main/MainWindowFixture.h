@@ -1,0 +1,64 @@
+// A real main window on a collection file made for the test, with the message box
+// and file dialog scripted and the settings kept in memory.
+#pragma once
+
+#include "CollectionBuilder.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "resources/MainDialogTemplate.h"
+#include "ui/main/CMainDlg.h"
+#include "ui/main/SessionSettings.h"
+
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kolekt::test {
+
+class MemorySettings : public SessionSettings {
+public:
+    LastSession read() const override { return values; }
+    void write(const LastSession& written) override {
+        values = written;
+        ++writes;
+    }
+
+    LastSession values;
+    int writes = 0;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // 15 March 2026: the collection month defaults to February, the report year is 26, so the
+    // reports being collected sit in year slot 0.
+    static LocalDate today() { return {2026, 2, 15}; }
+    static constexpr int kMonth = 1;
+    static constexpr int kSlot = 0;
+
+    // Opens the window as the program does at start, with commandLinePath as the file named
+    // on the command line (empty for none).
+    CMainDlg& open(const std::string& commandLinePath = {});
+
+    std::string write(const CollectionBuilder& builder, const std::string& name = "Group3.k09");
+    // A group of publishers in this order, none of whom has reported.
+    static CollectionBuilder group(std::initializer_list<std::pair<const char*, const char*>> names,
+                                   int groupNumber = 3);
+    // What the report entry dialog does on commit: the slot gets the shared flag.
+    void markReported(int record);
+
+    QListWidget* list() const { return dlg->listBox(main_dialog::kPublisherList); }
+    QStringList lines() const;
+    QString text(int id) const { return dlg->controlText(id); }
+    bool shown(int id) const { return dlg->isControlShown(id); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
+    void click(int id);
+
+    TempDir dir;
+    MemorySettings settings;
+    ScriptedMessageBox messages;
+    ScriptedFileDialog files;
+    std::unique_ptr<CMainDlg> dlg;
+};
+
+} // namespace kolekt::test
