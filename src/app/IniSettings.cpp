@@ -1,0 +1,38 @@
+#include "app/IniSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace kolekt {
+
+namespace {
+
+const QString kSection = QStringLiteral("Last");
+const QString kLoadPath = QStringLiteral("LoadPath");
+const QString kPost = QStringLiteral("Post");
+// Values were always read into a buffer of 4096 characters; longer ones never came back whole.
+constexpr qsizetype kMaxValueLength = 4095;
+
+QString readValue(const QSettings& settings, const QString& key) {
+    return settings.value(kSection + QLatin1Char('/') + key).toString().left(kMaxValueLength);
+}
+
+} // namespace
+
+LastSession IniSettings::read() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    return {readValue(settings, kLoadPath), readValue(settings, kPost)};
+}
+
+void IniSettings::write(const LastSession& values) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.beginGroup(kSection);
+    settings.setValue(kLoadPath, values.loadPath);
+    settings.setValue(kPost, values.post);
+    settings.endGroup();
+    settings.sync();
+}
+
+} // namespace kolekt

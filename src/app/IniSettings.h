@@ -1,0 +1,22 @@
+// The session settings in an INI file, section "Last".
+#pragma once
+
+#include "ui/main/SessionSettings.h"
+
+#include <utility>
+
+namespace kolekt {
+
+class IniSettings : public SessionSettings {
+public:
+    explicit IniSettings(QString path) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+    LastSession read() const override;
+    void write(const LastSession& values) override;
+
+private:
+    QString path_;
+};
+
+} // namespace kolekt

@@ -1,0 +1,19 @@
+// Where the settings file lives: beside the executable, so that a copy of the
+// program on a stick keeps its own settings; in the user's configuration
+// folder when the program's folder cannot be written, as for an installed copy.
+#pragma once
+
+#include <QString>
+
+namespace kolekt {
+
+// The executable's path with ".exe" (any case) replaced by ".ini", or ".ini" appended.
+QString settingsPathBeside(const QString& executablePath);
+
+// settingsPathBeside() when its folder is writable, else configFolder/kolekt.ini.
+QString settingsFilePath(const QString& executablePath, const QString& configFolder);
+
+// settingsFilePath() for the running program and the user's configuration folder.
+QString settingsFilePath();
+
+} // namespace kolekt

@@ -1,0 +1,61 @@
+#include "app/DisplayCheck.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace kolekt {
+namespace {
+
+// Sets the display variables for one test and restores them afterwards.
+class DisplayEnvironment : public ::testing::Test {
+protected:
+    DisplayEnvironment() {
+        for (const char* name : kNames)
+            saved_.push_back(qgetenv(name));
+        for (const char* name : kNames)
+            qunsetenv(name);
+    }
+    ~DisplayEnvironment() override {
+        for (std::size_t i = 0; i < std::size(kNames); ++i) {
+            if (saved_[i].isNull())
+                qunsetenv(kNames[i]);
+            else
+                qputenv(kNames[i], saved_[i]);
+        }
+    }
+
+    static constexpr const char* kNames[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    std::vector<QByteArray> saved_;
+};
+
+TEST_F(DisplayEnvironment, AnyOfTheVariablesMeansADisplay) {
+    EXPECT_FALSE(displayAvailable());
+    qputenv("DISPLAY", ":99");
+    EXPECT_TRUE(displayAvailable());
+    qunsetenv("DISPLAY");
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    EXPECT_TRUE(displayAvailable());
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_TRUE(displayAvailable());
+}
+
+TEST(NoDisplay, TheProgramSaysSoAndHowToRunItUnderXvfb) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(KOLEKT_EXECUTABLE, {"Group3.k09"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString message = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_TRUE(message.contains("no display")) << message.toStdString();
+    EXPECT_TRUE(message.contains("xvfb-run -a kolekt")) << message.toStdString();
+}
+
+} // namespace
+} // namespace kolekt
