@@ -1,0 +1,17 @@
+// The name of the return file for the secretary, derived from the collection
+// file's path.
+#pragma once
+
+#include <string>
+
+namespace kolekt {
+
+// True when path ends in ".k09" in any letter case: only such files have a return file.
+bool isCollectionPath(const std::string& path);
+
+// The collection file's path with its own ".k09" or ".K09" extension replaced by ".k19".
+// Folder names are never touched, so the return file always lies beside the
+// collection file; any other path comes back unchanged.
+std::string returnPath(const std::string& collectionPath);
+
+} // namespace kolekt
