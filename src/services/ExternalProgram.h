@@ -1,0 +1,29 @@
+// Runs a desktop helper program found on PATH directly, without a shell: every
+// argument reaches the program as it is, whatever characters it holds.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+
+namespace kolekt {
+
+struct ProgramOutcome {
+    enum class Kind {
+        NotFound,     // not on PATH, or it could not be started
+        Exited,       // exitStatus holds its exit status
+        Crashed,      // ended by a signal
+        StillRunning, // still running after the hand-off time: it took the request
+    };
+    Kind kind = Kind::NotFound;
+    int exitStatus = 0;
+};
+
+// Waits for the program while the event loop keeps running (windows repaint),
+// but at most handOffTime: desktop helpers that run the handling application in
+// the foreground would otherwise hold the caller until that application ends.
+// A program still running then is left to run and reaped when it ends.
+ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
+                          std::chrono::milliseconds handOffTime = std::chrono::seconds(5));
+
+} // namespace kolekt

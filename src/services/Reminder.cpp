@@ -1,0 +1,37 @@
+#include "services/Reminder.h"
+
+#include "resources/StringTable.h"
+#include "services/MailMessage.h"
+#include "ui/common/MessageBox.h"
+
+namespace kolekt {
+
+namespace {
+
+constexpr int kTextReminder = 1422;
+constexpr int kTextFirstMonth = 102;
+
+} // namespace
+
+QString reminderText(int month) {
+    return QString::fromStdString(loadText(kTextReminder, kTextFirstMonth + month));
+}
+
+void sendReminder(const QString& address, int month, const MailSettings& settings, QWidget* owner) {
+    messageBox(address, MessageButtons::Ok, MessageIcon::None, owner);
+    MailMessage mail(settings);
+    if (mail.takeError() != mail_error::kNone) {
+        return;
+    }
+    mail.setSenderName(QStringLiteral("Kolekt"));
+    mail.addRecipients(address);
+    mail.setSubject(QString::fromUtf8(text::kReminderSubject));
+    mail.setBody(reminderText(month));
+    mail.sendMail();
+}
+
+void previewReminder(int month, QWidget* owner) {
+    messageBox(reminderText(month), MessageButtons::Ok, MessageIcon::None, owner);
+}
+
+} // namespace kolekt

@@ -1,0 +1,63 @@
+#include "services/XdgEmailTransport.h"
+
+#include "services/ExternalProgram.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace kolekt {
+
+namespace {
+
+const QString kProgram = QStringLiteral("xdg-email");
+// xdg-email's status when it found no mail program to hand the message to.
+constexpr int kNoMailProgram = 3;
+
+} // namespace
+
+bool XdgEmailTransport::isAvailable() {
+    return !QStandardPaths::findExecutable(kProgram).isEmpty();
+}
+
+bool XdgEmailTransport::logOn(QWidget*) {
+    return true;
+}
+
+QStringList XdgEmailTransport::arguments(const OutgoingMail& mail) {
+    QStringList arguments{QStringLiteral("--utf8")};
+    // xdg-email refuses an option with an empty value.
+    if (!mail.subject.isEmpty()) {
+        arguments << QStringLiteral("--subject") << mail.subject;
+    }
+    if (!mail.noteText.isEmpty()) {
+        arguments << QStringLiteral("--body") << mail.noteText;
+    }
+    for (const MailAttachment& attachment : mail.attachments) {
+        arguments << QStringLiteral("--attach")
+                  << QFileInfo(attachment.pathName).absoluteFilePath();
+    }
+    for (const MailRecipient& recipient : mail.recipients) {
+        arguments << plainAddress(recipient);
+    }
+    return arguments;
+}
+
+SendResult XdgEmailTransport::send(const OutgoingMail& mail) {
+    const ProgramOutcome outcome = runProgram(kProgram, arguments(mail));
+    switch (outcome.kind) {
+    case ProgramOutcome::Kind::NotFound:
+        return SendResult::Unavailable;
+    case ProgramOutcome::Kind::Exited:
+        if (outcome.exitStatus == 0) {
+            return SendResult::Delivered;
+        }
+        return outcome.exitStatus == kNoMailProgram ? SendResult::Unavailable : SendResult::Failed;
+    case ProgramOutcome::Kind::StillRunning:
+        return SendResult::Delivered;
+    case ProgramOutcome::Kind::Crashed:
+        break;
+    }
+    return SendResult::Failed;
+}
+
+} // namespace kolekt
