@@ -13,6 +13,7 @@ packages=(
     # packaging checks and the fuzz target
     dpkg-dev file desktop-file-utils appstream shared-mime-info
     clang libclang-rt-14-dev
+    python3-aiosmtpd
 )
 
 missing=()

@@ -1,0 +1,155 @@
+// The mail message model and the xdg-email hand-off, through a stand-in
+// xdg-email placed first on PATH.
+#include "services/MailMessage.h"
+
+#include "ScriptedDialogs.h"
+#include "StandInProgram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace kolekt {
+namespace {
+
+using test::EmptyPath;
+using test::ScriptedMessageBox;
+using test::StandInProgram;
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(dir.path()).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+TEST(MailMessage, RecipientsAreNamedByTheirAddressAndEmptyPiecesAreSkipped) {
+    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+    MailMessage mail{MailSettings{}};
+    ASSERT_EQ(mail.takeError(), mail_error::kNone);
+
+    EXPECT_TRUE(mail.addRecipients(QStringLiteral("anna@example.org;;ben@example.org;")));
+
+    const QList<MailRecipient>& recipients = mail.message().recipients;
+    ASSERT_EQ(recipients.size(), 2);
+    EXPECT_EQ(recipients[0].name, QStringLiteral("anna@example.org"));
+    EXPECT_EQ(recipients[0].address, QStringLiteral("SMTP:anna@example.org"));
+    EXPECT_EQ(recipients[0].recipientClass, RecipientClass::To);
+    EXPECT_EQ(recipients[1].name, QStringLiteral("ben@example.org"));
+    EXPECT_EQ(recipients[1].address, QStringLiteral("SMTP:ben@example.org"));
+    EXPECT_EQ(mail.message().originator.recipientClass, RecipientClass::Originator);
+}
+
+TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
+    ScriptedMessageBox boxes;
+    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+    QTemporaryDir dir;
+    const QByteArray bytes("K09\0\x01\xff binary", 14);
+    const QString attachment = writeFile(dir, QStringLiteral("Group3.k19"), bytes);
+
+    MailMessage mail{MailSettings{}};
+    ASSERT_EQ(mail.takeError(), mail_error::kNone);
+    mail.setSenderName(QStringLiteral("Kolekt"));
+    mail.addRecipients(QStringLiteral("anna@example.org;;ben@example.org"));
+    mail.setSubject(QStringLiteral("Collection File"));
+    mail.setBody(QStringLiteral("twenty characters.."));
+    mail.addAttachment(attachment);
+    EXPECT_TRUE(mail.sendMail());
+
+    // The attachment stands on its own blank after the 20 characters of the body.
+    EXPECT_EQ(mail.message().noteText.size(), 21);
+    EXPECT_EQ(mail.message().attachments[0].position, 20);
+    EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Collection File", "--body",
+                                                 "twenty characters.. ", "--attach", attachment,
+                                                 "anna@example.org", "ben@example.org"}));
+    EXPECT_EQ(xdgEmail.attachment(0), bytes);
+    EXPECT_TRUE(boxes.shown().isEmpty());
+}
+
+TEST(MailMessage, MissingXdgEmailIsAMissingMailLibrary) {
+    ScriptedMessageBox boxes;
+    EmptyPath noPrograms;
+
+    MailMessage mail{MailSettings{}};
+
+    EXPECT_EQ(mail.takeError(), mail_error::kLibraryMissing);
+    EXPECT_EQ(mail.takeError(), mail_error::kNone);
+    EXPECT_EQ(boxes.texts(), QStringList{"Unable to load mail system support."});
+}
+
+TEST(MailMessage, ExitStatusesOfXdgEmail) {
+    struct Case {
+        int status;
+        bool result;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {3, false, {"Unable to load mail system support."}},
+        {1, false, {"Send Mail failed to send message."}},
+        {4, false, {"Send Mail failed to send message."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        ScriptedMessageBox boxes;
+        StandInProgram xdgEmail(QStringLiteral("xdg-email"), c.status);
+        MailMessage mail{MailSettings{}};
+        ASSERT_EQ(mail.takeError(), mail_error::kNone);
+        mail.addRecipients(QStringLiteral("anna@example.org"));
+        mail.setSubject(QStringLiteral("Report"));
+        mail.setBody(QStringLiteral("Body"));
+
+        EXPECT_EQ(mail.sendMail(), c.result);
+        EXPECT_EQ(xdgEmail.runCount(), 1);
+        EXPECT_EQ(boxes.texts(), c.messages);
+    }
+}
+
+TEST(MailMessage, AddressesThatCouldBeOptionsAreNeverSentTo) {
+    ScriptedMessageBox boxes;
+    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+    MailMessage mail{MailSettings{}};
+    ASSERT_EQ(mail.takeError(), mail_error::kNone);
+
+    EXPECT_FALSE(mail.addRecipients(QStringLiteral("-x@y.z;--help; anna@example.org ;a\nb@c.d")));
+    mail.setSubject(QStringLiteral("Report"));
+    mail.setBody(QStringLiteral("Body"));
+    EXPECT_TRUE(mail.sendMail());
+
+    const QStringList arguments = xdgEmail.arguments();
+    EXPECT_EQ(arguments.last(), QStringLiteral("anna@example.org"));
+    EXPECT_FALSE(arguments.contains(QStringLiteral("-x@y.z")));
+    EXPECT_FALSE(arguments.contains(QStringLiteral("--help")));
+    EXPECT_EQ(arguments.filter(QStringLiteral("@")).size(), 1);
+}
+
+TEST(MailMessage, WithNoAddressLeftNothingIsHandedOver) {
+    ScriptedMessageBox boxes;
+    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+    MailMessage mail{MailSettings{}};
+    ASSERT_EQ(mail.takeError(), mail_error::kNone);
+
+    mail.addRecipients(QStringLiteral("-x@y.z"));
+    mail.setSubject(QStringLiteral("Report"));
+    EXPECT_FALSE(mail.sendMail());
+
+    EXPECT_EQ(xdgEmail.runCount(), 0);
+    EXPECT_EQ(boxes.texts(), QStringList{"Send Mail failed to send message."});
+}
+
+TEST(MailMessage, AnSmtpUrlOfAnotherKindIsAnInvalidMailSystem) {
+    for (const MailSettings& settings : {MailSettings{"http://127.0.0.1:25", "me@example.org", ""},
+                                         MailSettings{"smtp://127.0.0.1:25", "", ""},
+                                         MailSettings{"smtp://", "me@example.org", ""}}) {
+        SCOPED_TRACE(settings.smtpUrl.toStdString());
+        ScriptedMessageBox boxes;
+        MailMessage mail(settings);
+        EXPECT_EQ(mail.takeError(), mail_error::kLibraryInvalid);
+        EXPECT_EQ(boxes.texts(), QStringList{"Mail system DLL is invalid."});
+        EXPECT_FALSE(mail.sendMail());
+    }
+}
+
+} // namespace
+} // namespace kolekt
