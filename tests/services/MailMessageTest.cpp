@@ -54,7 +54,7 @@ TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
     mail.setSenderName(QStringLiteral("Kolekt"));
     mail.addRecipients(QStringLiteral("anna@example.org;;ben@example.org"));
     mail.setSubject(QStringLiteral("Collection File"));
-    mail.setBody(QStringLiteral("twenty characters.."));
+    mail.setBody(QStringLiteral("twenty characters..."));
     mail.addAttachment(attachment);
     EXPECT_TRUE(mail.sendMail());
 
@@ -62,7 +62,7 @@ TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
     EXPECT_EQ(mail.message().noteText.size(), 21);
     EXPECT_EQ(mail.message().attachments[0].position, 20);
     EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Collection File", "--body",
-                                                 "twenty characters.. ", "--attach", attachment,
+                                                 "twenty characters... ", "--attach", attachment,
                                                  "anna@example.org", "ben@example.org"}));
     EXPECT_EQ(xdgEmail.attachment(0), bytes);
     EXPECT_TRUE(boxes.shown().isEmpty());

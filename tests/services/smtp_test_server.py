@@ -74,7 +74,7 @@ def main():
     if args.password is not None:
         def authenticate(server, session, envelope, mechanism, data):
             ok = isinstance(data, LoginPassword) and data.password == args.password.encode()
-            return AuthResult(success=ok)
+            return AuthResult(success=ok, handled=False)
 
         options = dict(authenticator=authenticate, auth_required=True, auth_require_tls=False)
 
