@@ -69,6 +69,7 @@ bool CMainDlg::initDialog() {
     showControl(kCreateReturnFile, false);
     showControl(kViewReportList, false);
     showControl(kLimitToMissing, false);
+    setAccessibleCaption(kPublisherList, windowTitle());
     if (hasCollectionSuffix(path) && store_.loadCollection(store_.filePath(), clock_())) {
         fillList();
         updateStatus();
@@ -151,6 +152,8 @@ void CMainDlg::updateStatus() {
     const int month = store_.month();
     setWindowTitle(uiText(loadText(1188, 102 + month) + " - " + loadText(1058) + " " +
                           std::to_string(store_.groupNumber()) + " "));
+    // The list has no caption beside it; a screen reader names it after the collection.
+    setAccessibleCaption(kPublisherList, windowTitle().trimmed());
 
     int missing = 0;
     for (int r = 1; r <= store_.publisherCount(); ++r) {

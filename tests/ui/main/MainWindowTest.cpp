@@ -11,6 +11,7 @@ using namespace main_dialog;
 TEST_F(MainWindowTest, WithNoFileAndNoSettingsShowsTheTemplateAndHidesListCommands) {
     open();
     EXPECT_EQ(dlg->windowTitle(), "Field Service Reports");
+    EXPECT_EQ(list()->accessibleName(), "Field Service Reports");
     EXPECT_EQ(list()->count(), 0);
     for (int id : {kCreateReturnFile, kViewReportList, kLimitToMissing, kDial, kNextPhone,
                    kSendReminder, kPreviewReminder})
@@ -29,6 +30,7 @@ TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     open(write(builder));
 
     EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 7 ");
+    EXPECT_EQ(list()->accessibleName(), "February Report Collection - Group 7");
     EXPECT_EQ(lines(), QStringList({"Zeller, Anna", "Adams, Bob", "Meyer, Carl"}));
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(list()->item(row)->data(Qt::UserRole).toInt(), row + 1);
