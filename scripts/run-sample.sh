@@ -10,4 +10,5 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOLEKT_BUILD_T
 cmake --build build/release -j"$(nproc)"
 mkdir -p build/sample
 build/release/tools/kolekt-tool sample build/sample/Group3.k09
-build/release/tools/kolekt-tool dump build/sample/Group3.k09
+# Without a display the program says so and how to run it under Xvfb.
+exec build/release/src/app/kolekt "$PWD/build/sample/Group3.k09"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace kolekt {
 
@@ -11,6 +11,8 @@ namespace kolekt {
 // platform was chosen explicitly (QT_QPA_PLATFORM, e.g. offscreen).
 bool displayAvailable();
 
-std::string noDisplayMessage(std::string_view programName);
+// arguments[0] is the program as it was started; the message repeats the whole command under
+// xvfb-run so that it can be copied as it stands.
+std::string noDisplayMessage(const std::vector<std::string>& arguments);
 
 } // namespace kolekt

@@ -2,12 +2,13 @@
 #include "app/DisplayCheck.h"
 
 #include <cstdio>
-#include <filesystem>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
     if (!kolekt::displayAvailable()) {
-        const std::string name = std::filesystem::path(argc > 0 ? argv[0] : "kolekt").stem();
-        std::fputs(kolekt::noDisplayMessage(name).c_str(), stderr);
+        const std::vector<std::string> arguments(argv, argv + argc);
+        std::fputs(kolekt::noDisplayMessage(arguments).c_str(), stderr);
         return 1;
     }
     kolekt::CKolektApp app(argc, argv);

@@ -54,7 +54,18 @@ TEST(NoDisplay, TheProgramSaysSoAndHowToRunItUnderXvfb) {
     EXPECT_EQ(program.exitCode(), 1);
     const QString message = QString::fromLocal8Bit(program.readAllStandardError());
     EXPECT_TRUE(message.contains("no display")) << message.toStdString();
-    EXPECT_TRUE(message.contains("xvfb-run -a kolekt")) << message.toStdString();
+    EXPECT_TRUE(
+        message.contains(QStringLiteral("xvfb-run -a %1 Group3.k09").arg(KOLEKT_EXECUTABLE)))
+        << message.toStdString();
+}
+
+TEST(NoDisplay, TheSuggestedCommandCanBeCopiedAsItStands) {
+    EXPECT_NE(noDisplayMessage({"kolekt"}).find("    xvfb-run -a kolekt FILE.k09\n"),
+              std::string::npos);
+    const std::string message = noDisplayMessage({"/opt/kolekt/kolekt", "/data/Group 3.k09"});
+    EXPECT_EQ(message.rfind("kolekt: no display found", 0), 0u);
+    EXPECT_NE(message.find("    xvfb-run -a /opt/kolekt/kolekt '/data/Group 3.k09'\n"),
+              std::string::npos);
 }
 
 } // namespace
