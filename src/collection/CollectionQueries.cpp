@@ -76,6 +76,10 @@ std::string CollectionStore::contactText(int n, bool second) const {
 }
 
 bool CollectionStore::hasValidEmail(const std::string& address) {
+    // An address read as an option by the mail program is never offered.
+    if (address.starts_with('-')) {
+        return false;
+    }
     const std::size_t at = address.find('@');
     return at != std::string::npos && at >= 1 && address.find('.', at + 1) != std::string::npos;
 }

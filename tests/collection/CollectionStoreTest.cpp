@@ -216,6 +216,7 @@ TEST(HasValidEmail, NeedsAnAtSignAfterTheFirstCharacterAndADotAfterIt) {
     EXPECT_FALSE(CollectionStore::hasValidEmail("@example.org"));
     EXPECT_FALSE(CollectionStore::hasValidEmail("first.last@example"));
     EXPECT_FALSE(CollectionStore::hasValidEmail(""));
+    EXPECT_FALSE(CollectionStore::hasValidEmail("-x@y.z"));
 }
 
 } // namespace
