@@ -25,6 +25,10 @@ LastSession IniSettings::read() const {
     return {readValue(settings, kLoadPath), readValue(settings, kPost)};
 }
 
+MailSettings IniSettings::mailSettings() const {
+    return readMailSettings(path_);
+}
+
 void IniSettings::write(const LastSession& values) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     QSettings settings(path_, QSettings::IniFormat);

@@ -14,6 +14,7 @@ public:
     const QString& path() const { return path_; }
     LastSession read() const override;
     void write(const LastSession& values) override;
+    MailSettings mailSettings() const override;
 
 private:
     QString path_;

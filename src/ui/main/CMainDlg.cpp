@@ -2,6 +2,9 @@
 
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
+#include "services/Dialer.h"
+#include "services/Reminder.h"
+#include "services/ReturnFile.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/main/CAboutDlg.h"
@@ -314,18 +317,29 @@ void CMainDlg::viewReportList() {
 }
 
 void CMainDlg::createReturnFile() {
+    kolekt::createReturnFile(store_, settings_.mailSettings(), this);
     focusList();
 }
 
 void CMainDlg::dial() {
+    const int record = selectedRecord();
+    if (record != 0 && phoneIndex_ < contacts_.count) {
+        dialNumber(recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]),
+                   recordText(store_.formatName(record, false)));
+    }
     focusList();
 }
 
 void CMainDlg::sendReminder() {
+    if (!contacts_.reminderAddress.empty()) {
+        kolekt::sendReminder(recordText(contacts_.reminderAddress), store_.month(),
+                             settings_.mailSettings(), this);
+    }
     focusList();
 }
 
 void CMainDlg::previewReminder() {
+    kolekt::previewReminder(store_.month(), this);
     focusList();
 }
 

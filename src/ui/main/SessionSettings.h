@@ -3,6 +3,8 @@
 // where they are kept is the application's business.
 #pragma once
 
+#include "services/MailSettings.h"
+
 #include <QString>
 
 namespace kolekt {
@@ -19,6 +21,9 @@ public:
     virtual LastSession read() const = 0;
     // Failures are not reported: losing a remembered path is no reason to keep the user.
     virtual void write(const LastSession& values) = 0;
+    // How mail is sent, read when a mail is about to go out; by default through the
+    // desktop's mail program.
+    virtual MailSettings mailSettings() const { return {}; }
 };
 
 } // namespace kolekt
