@@ -1,0 +1,99 @@
+#include "report/PreviewLayout.h"
+
+#include "collection/CodePage.h"
+#include "collection/CollectionStore.h"
+#include "collection/FileLayout.h"
+#include "report/DrawingPrimitives.h"
+#include "report/FormTexts.h"
+#include "resources/StringTable.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kolekt::report {
+
+namespace {
+// The screen's border metrics; one pixel on every desktop Kolekt runs on.
+constexpr int cxB = 1;
+constexpr int cyB = 1;
+constexpr int kPreviewCheckBoxDivisor = 9;
+
+// A value of 0 leaves the cell blank.
+void numberCell(Surface& surface, int x, int y, unsigned value) {
+    if (value != 0)
+        surface.textOut(x, y, std::to_string(value));
+}
+} // namespace
+
+void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& view, int x, int y,
+                  int w, int h) {
+    namespace L = layout;
+    const int rowH = h / kPreviewRows;
+    const int colW = w / 11;
+    const int nameW = w / 4;
+    const std::string& language = store.languageCode();
+
+    surface.fillBackground(Rect{x, y, x + w + 1, y + h + 5 * cyB});
+    surface.selectBrush(StockBrush::LightGray);
+    surface.selectPen(surface.stockPen(StockPen::Null));
+    surface.rectangle(Rect{x, y, x + w + 1, y + rowH + 1});
+
+    surface.setBackgroundTransparent(true);
+    surface.selectPen(surface.stockPen(StockPen::Black));
+    for (int k = 0; k <= 4; ++k) {
+        surface.moveTo(x + nameW + k * colW, y);
+        surface.lineTo(x + nameW + k * colW, y + h + 3 * cyB);
+    }
+    for (int k = 1; k <= kPreviewRows; ++k) {
+        surface.moveTo(x, y + k * rowH);
+        surface.lineTo(x + w, y + k * rowH);
+    }
+
+    surface.selectFont(surface.stockFont(StockFont::AnsiVariable));
+    surface.setTextAlign(TextAlign::Left);
+    surface.textOut(x + 2 * cxB, y + cyB, loadText(texts::kNameHeading));
+    surface.setTextAlign(TextAlign::Right);
+    const int headings[] = {texts::kSharedHeading, texts::kStudiesHeading, texts::kAuxPHeading,
+                            texts::kHoursHeading};
+    for (int k = 0; k < 4; ++k)
+        surface.textOut(x + nameW + (k + 1) * colW - 8 * cxB, y + cyB, loadText(headings[k]));
+    const int remarksEnd = language == "greek" ? x + w - w / 20 : x + w - w / 6;
+    surface.textOut(remarksEnd, y + cyB, loadText(texts::kRemarksHeading));
+
+    const int count = std::min(view.end - view.first, kPreviewRows);
+    const int yearSlot = store.yearSlot();
+    const int slot = L::slotIndex(view.month, yearSlot);
+    for (int i = 0; i < count; ++i) {
+        const int record = view.first + i + 1;
+        const int ty = y + (i + 1) * rowH + cyB;
+        const int boxY = y + (i + 1) * rowH + 13 * cyB - cyB / 3;
+        const std::uint8_t* bytes = store.record(record);
+
+        surface.setTextAlign(TextAlign::Left);
+        surface.textOut(x + 2 * cxB, ty, toUtf8(store.formatName(record, false), language));
+
+        surface.setTextAlign(TextAlign::Right);
+        const bool shared =
+            (L::readWord(bytes, L::valueOffset(L::ValueKind::Studies, slot)) & L::kSharedFlag) != 0;
+        drawCheckBox(surface, x + nameW + colW - 20 * cxB, boxY, shared, kPreviewCheckBoxDivisor);
+        numberCell(surface, x + nameW + 2 * colW - 10 * cxB, ty,
+                   store.reportValue(record, view.month, yearSlot, L::ValueKind::Studies));
+        const bool auxiliary =
+            (bytes[L::monthStatusOffset(slot)] & L::kStatusMask) == L::AuxiliaryPioneer;
+        drawCheckBox(surface, x + nameW + 3 * colW - 20 * cxB, boxY, auxiliary,
+                     kPreviewCheckBoxDivisor);
+        numberCell(surface, x + nameW + 4 * colW - 10 * cxB, ty,
+                   store.reportValue(record, view.month, yearSlot, L::ValueKind::Hours));
+
+        const std::string remark = store.remarkFor(record, view.month, yearSlot, true).text;
+        if (!remark.empty()) {
+            surface.setTextAlign(TextAlign::Left);
+            const Rect clip{x + 6 * (w / 10) + 2 * cxB, ty, x + w, y + (i + 2) * rowH + cyB};
+            surface.textOutClipped(x + nameW + 5 * (w / 13) - 5 * cxB, ty, clip,
+                                   toUtf8(remark, language));
+            surface.setTextAlign(TextAlign::Right);
+        }
+    }
+}
+
+} // namespace kolekt::report
