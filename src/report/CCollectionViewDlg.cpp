@@ -1,0 +1,141 @@
+#include "report/CCollectionViewDlg.h"
+
+#include "collection/CollectionStore.h"
+#include "report/CPreviewPane.h"
+#include "report/CollectionForm.h"
+#include "report/FormDocument.h"
+#include "report/FormTexts.h"
+#include "report/PreviewLayout.h"
+#include "report/PrinterAccess.h"
+#include "resources/StringTable.h"
+#include "resources/ViewerDialogTemplate.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/StoreOwner.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace kolekt {
+
+namespace {
+
+using namespace viewer_id;
+using report::kPreviewRows;
+
+QWidget* createPane(const ControlTemplate& control, QWidget* parent) {
+    return control.id == kPane ? new CPreviewPane(parent) : nullptr;
+}
+
+const char* const kForward = "> > >";
+const char* const kBack = "< < <";
+
+} // namespace
+
+CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
+    : CBaseDialog(kViewerDialogTemplate, ownerWindow, createPane), owner_(owner) {
+    pane_ = controlAs<CPreviewPane>(kPane);
+    pane_->setPaintHandler([this](report::Surface& surface, int x, int y, int w, int h) {
+        paintPreview(x, y, w, h, surface);
+    });
+}
+
+bool CCollectionViewDlg::initDialog() {
+    pane_->clearSizeKnown();
+    setWindowTitle(QString::fromStdString(
+        loadText(report::texts::kViewerCaption, report::texts::kJanuary + month_)));
+    total_ = owner_.store().publisherCount();
+    first_ = 0;
+    end_ = std::min(total_, kPreviewRows);
+    updatePageButtons();
+    return true;
+}
+
+void CCollectionViewDlg::onCommand(int id) {
+    switch (id) {
+    case kNextPage:
+        onNextPage();
+        break;
+    case kPrevPage:
+        onPrevPage();
+        break;
+    case kPrintSetup:
+        onPrintSetup();
+        break;
+    case kPrint:
+        onPrint();
+        break;
+    default:
+        CBaseDialog::onCommand(id);
+    }
+}
+
+// On the first view button 1004 is the only page button and leads forward, so it reads "> > >".
+void CCollectionViewDlg::updatePageButtons() {
+    if (total_ < kPreviewRows + 1) {
+        showControl(kPrevPage, false);
+        showControl(kNextPage, false);
+        return;
+    }
+    if (first_ == 0) {
+        setControlText(kPrevPage, kForward);
+        showControl(kNextPage, false);
+    } else {
+        setControlText(kPrevPage, kBack);
+    }
+    if (end_ == total_)
+        showControl(kNextPage, false);
+    if (end_ < total_ && first_ > 0)
+        showControl(kNextPage, true);
+}
+
+void CCollectionViewDlg::onNextPage() {
+    end_ = total_ - end_ > kPreviewRows ? end_ + kPreviewRows : total_;
+    first_ = std::max(end_ - kPreviewRows, 0);
+    updatePageButtons();
+    pane_->update();
+}
+
+// Going back does not retrace the forward steps: it counts 18 back from the first row shown.
+void CCollectionViewDlg::onPrevPage() {
+    if (first_ == 0) {
+        onNextPage();
+        return;
+    }
+    first_ = first_ > kPreviewRows ? first_ - kPreviewRows : 0;
+    end_ = std::min(first_ + kPreviewRows, total_);
+    updatePageButtons();
+    pane_->update();
+}
+
+void CCollectionViewDlg::paintPreview(int x, int y, int w, int h, report::Surface& surface) {
+    report::paintPreview(surface, owner_.store(), report::PreviewView{month_, first_, end_}, x, y,
+                         w, h);
+}
+
+void CCollectionViewDlg::onPrint() {
+    QPrinter* printer = printerAccess().currentPrinter();
+    if (!printer) {
+        messageBox(QString::fromUtf8(text::kNoPrinter), MessageButtons::Ok, MessageIcon::None,
+                   this);
+        return;
+    }
+    printer->setDocName(QString::fromStdString(report::formTitle(month_)));
+    printer->setPrintRange(QPrinter::AllPages);
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        messageBox(QString::fromUtf8(text::kNoHdc), MessageButtons::Ok, MessageIcon::None, this);
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    report::renderForm(painter, *printer, owner_.store(), month_);
+    painter.end();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void CCollectionViewDlg::onPrintSetup() {
+    printerAccess().printSetup(this);
+}
+
+} // namespace kolekt

@@ -1,0 +1,27 @@
+// The application's current printer and its Print Setup command, behind a
+// seam so that tests print without a print system.
+#pragma once
+
+class QPrinter;
+class QWidget;
+
+namespace kolekt {
+
+class PrinterSeam {
+public:
+    virtual ~PrinterSeam() = default;
+    // The printer Print uses: the one chosen in Print Setup during this run, else the system's
+    // default printer; null when there is none. The seam keeps ownership.
+    virtual QPrinter* currentPrinter() = 0;
+    // Shows the Print Setup dialog; on OK its choice becomes the current printer until the
+    // program ends.
+    virtual void printSetup(QWidget* parent) = 0;
+};
+
+// The installed seam, or the application's own printer access.
+PrinterSeam& printerAccess();
+
+// Replaces the application's printer access (null restores it). The seam is not owned.
+void setPrinterSeam(PrinterSeam* seam);
+
+} // namespace kolekt

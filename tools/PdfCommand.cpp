@@ -1,0 +1,111 @@
+#include "Command.h"
+#include "TodayOption.h"
+#include "collection/CollectionStore.h"
+#include "collection/StoreMessages.h"
+#include "report/FormDocument.h"
+
+#include <QGuiApplication>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace kolekt::tool {
+
+namespace {
+
+const char* const kUsage =
+    "Usage: kolekt-tool pdf FILE OUT.pdf [--today YYYY-MM-DD] [--paper a4|letter]\n"
+    "\n"
+    "Writes the Report Collection Form of the collection file FILE for its collection\n"
+    "month as a PDF at 600 dots per inch, laid out exactly as Kolekt prints it.\n"
+    "\n"
+    "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
+    "                      year slot, as when the program is started that day\n"
+    "  --paper a4|letter   the paper size (default: Letter where the locale measures\n"
+    "                      in US units, A4 elsewhere)\n"
+    "\n"
+    "Needs no display: without QT_QPA_PLATFORM it draws off screen.\n"
+    "\n"
+    "Exit status: 0 done, 1 the file cannot be read or the PDF cannot be written,\n"
+    "2 wrong arguments.\n";
+
+class CollectedMessages : public StoreMessages {
+public:
+    void showMessage(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+int run(const std::vector<std::string>& args) {
+    const Command self = pdfCommand();
+    std::vector<std::string> paths;
+    LocalDate today = LocalDate::today();
+    report::Paper paper = report::Paper::A4;
+    bool paperGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--today" || arg == "--paper") {
+            if (i + 1 == args.size())
+                return usageError(self, arg + " needs a value");
+            const std::string& value = args[++i];
+            if (arg == "--paper") {
+                if (value != "a4" && value != "letter")
+                    return usageError(self, "--paper is a4 or letter, not '" + value + "'");
+                paper = value == "letter" ? report::Paper::Letter : report::Paper::A4;
+                paperGiven = true;
+                continue;
+            }
+            const auto date = parseDate(value);
+            if (!date)
+                return usageError(self, "'" + value + "' is not a date of the form YYYY-MM-DD");
+            today = *date;
+        } else if (arg.starts_with("-") && arg != "-") {
+            return usageError(self, "unknown option '" + arg + "'");
+        } else {
+            paths.push_back(arg);
+        }
+    }
+    if (paths.size() != 2)
+        return usageError(self, paths.size() < 2 ? "FILE and OUT.pdf are needed"
+                                                 : "more than FILE and OUT.pdf given");
+
+    // The store treats an unreadable file as an empty list; here that is an error.
+    if (!std::ifstream(paths[0], std::ios::binary)) {
+        std::cerr << "kolekt-tool pdf: cannot read " << paths[0] << ": " << std::strerror(errno)
+                  << "\n";
+        return kExitFailure;
+    }
+    CollectedMessages messages;
+    CollectionStore store(&messages);
+    store.initialise(today);
+    const bool loaded = store.loadCollection(paths[0], today);
+    for (const std::string& text : messages.texts)
+        std::cerr << "kolekt-tool pdf: " << text << "\n";
+    if (!loaded || !messages.texts.empty())
+        return kExitFailure;
+
+    // Fonts need a GUI application object, but not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "kolekt-tool";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    if (!paperGiven)
+        paper = report::defaultPaper();
+
+    const QString out = QString::fromLocal8Bit(paths[1].c_str());
+    if (!report::writeFormPdf(store, store.month(), out, paper)) {
+        std::cerr << "kolekt-tool pdf: cannot write " << paths[1] << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+Command pdfCommand() {
+    return {"pdf", "write the Report Collection Form of a collection file as a PDF", kUsage, run};
+}
+
+} // namespace kolekt::tool
