@@ -1,0 +1,70 @@
+// kolekt-tool pdf, run as a user runs it: a separate process without a display.
+#include "FormFixture.h"
+#include "PdfText.h"
+
+#include <gtest/gtest.h>
+
+namespace kolekt::test {
+namespace {
+
+class PdfCommandTest : public ::testing::Test {
+protected:
+    // Runs the tool without any display or platform setting; returns its exit status.
+    int tool(const std::string& arguments) {
+        const std::string line = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
+                                 std::string(KOLEKT_TOOL_PATH) + "' " + arguments +
+                                 " >/dev/null 2>&1; echo $?";
+        return std::stoi(commandOutput(line));
+    }
+    std::string collection() {
+        const std::string path = dir.file("Group7.k09");
+        builder.writeTo(path);
+        return path;
+    }
+
+    TempDir dir;
+    CollectionBuilder builder;
+};
+
+TEST_F(PdfCommandTest, ThirtyThreePublishersGiveTwoPagesWithEveryNameInRecordOrder) {
+    builder.setGroup(7).setMonth(10);
+    addPublishers(builder, 33);
+    const std::string out = dir.file("form.pdf");
+
+    ASSERT_EQ(tool("pdf " + collection() + " " + out + " --today 2026-12-01 --paper letter"), 0);
+
+    EXPECT_EQ(pdfPageCount(out), 2);
+    EXPECT_EQ(pdfPageSize(out), "612 x 792");
+    const std::string text = pdfText(out);
+    for (const char* expected : {"Report Collection Form - November", "Group #7", "Name",
+                                 "Telephone", "Shared", "Studies", "AuxP", "Hours", "Remarks"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    std::size_t at = 0;
+    for (int i = 1; i <= 33; ++i) {
+        const std::string name = "First" + std::to_string(i) + " Last" + std::to_string(i) + "\n";
+        const std::size_t found = text.find(name, at);
+        ASSERT_NE(found, std::string::npos) << name;
+        at = found + name.size();
+    }
+    // The second page repeats the whole header.
+    const std::size_t secondTitle = text.find("Report Collection Form - November", 1);
+    ASSERT_NE(secondTitle, std::string::npos);
+    EXPECT_LT(secondTitle, text.find("First33 Last33"));
+    EXPECT_GT(secondTitle, text.find("First32 Last32"));
+}
+
+TEST_F(PdfCommandTest, PaperA4AndRefusals) {
+    addPublishers(builder, 2);
+    const std::string file = collection();
+    const std::string out = dir.file("a4.pdf");
+    ASSERT_EQ(tool("pdf " + file + " " + out + " --paper a4"), 0);
+    EXPECT_EQ(pdfPageSize(out), "595 x 842");
+
+    EXPECT_EQ(tool("pdf " + file), 2);
+    EXPECT_EQ(tool("pdf " + file + " " + out + " --paper legal"), 2);
+    EXPECT_EQ(tool("pdf " + dir.file("missing.k09") + " " + out), 1);
+    EXPECT_EQ(tool("pdf " + file + " " + dir.file("no-such-folder/x.pdf")), 1);
+}
+
+} // namespace
+} // namespace kolekt::test
