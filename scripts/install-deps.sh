@@ -10,6 +10,8 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool poppler-utils fonts-dejavu-core
+    # printing: the form's Arial is metric-compatible Liberation Sans; the print test's own cupsd
+    fonts-liberation2 cups printer-driver-cups-pdf
     # packaging checks and the fuzz target
     dpkg-dev file desktop-file-utils appstream shared-mime-info
     clang libclang-rt-14-dev

@@ -24,6 +24,8 @@ const std::vector<Command>& commands();
 // One function per command, each in its own file.
 Command dumpCommand();
 Command sampleCommand();
+// Built only with the program's Qt parts (KOLEKT_TOOL_PDF).
+Command pdfCommand();
 
 // Prints the command's usage to stderr and returns kExitUsage.
 int usageError(const Command& command, const std::string& problem);

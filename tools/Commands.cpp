@@ -5,7 +5,13 @@
 namespace kolekt::tool {
 
 const std::vector<Command>& commands() {
-    static const std::vector<Command> all{dumpCommand(), sampleCommand()};
+    static const std::vector<Command> all{
+        dumpCommand(),
+        sampleCommand(),
+#ifdef KOLEKT_TOOL_PDF
+        pdfCommand(),
+#endif
+    };
     return all;
 }
 

@@ -3,8 +3,8 @@
 #include "PdfText.h"
 
 #include <chrono>
-#include <filesystem>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -34,7 +34,8 @@ bool waitFor(int timeoutSeconds, const auto& condition) {
 
 } // namespace
 
-CupsServer::CupsServer(const std::string& folder) : folder_(folder), socket_(folder + "/cups.sock") {}
+CupsServer::CupsServer(const std::string& folder)
+    : folder_(folder), socket_(folder + "/cups.sock") {}
 
 CupsServer::~CupsServer() {
     if (pid_ > 0) {
@@ -59,21 +60,20 @@ bool CupsServer::start(int timeoutSeconds) {
         mkdir((folder_ + "/" + sub).c_str(), 0755);
     mkdir((folder_ + "/tmp").c_str(), 01777);
     chmod((folder_ + "/tmp").c_str(), 01777);
-    writeFile(folder_ + "/cups-files.conf", "ServerRoot " + folder_ + "\nRequestRoot " + folder_ +
-                                                "/spool\nTempDir " + folder_ + "/tmp\nCacheDir " +
-                                                folder_ + "/cache\nStateDir " + folder_ +
-                                                "/state\nAccessLog " + folder_ +
-                                                "/log/access_log\nErrorLog " + folder_ +
-                                                "/log/error_log\nPageLog " + folder_ +
-                                                "/log/page_log\nPrintcap " + folder_ +
-                                                "/printcap\nSystemGroup root\nUser lp\n"
-                                                "Group lp\nSandboxing relaxed\n");
-    writeFile(folder_ + "/cupsd.conf", "Listen " + socket_ +
-                                           "\nLogLevel info\nBrowsing Off\nWebInterface No\n"
-                                           "DefaultAuthType None\n<Location />\n  Order allow,deny\n"
-                                           "  Allow all\n</Location>\n<Policy default>\n"
-                                           "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                                           "</Policy>\n");
+    writeFile(folder_ + "/cups-files.conf",
+              "ServerRoot " + folder_ + "\nRequestRoot " + folder_ + "/spool\nTempDir " + folder_ +
+                  "/tmp\nCacheDir " + folder_ + "/cache\nStateDir " + folder_ +
+                  "/state\nAccessLog " + folder_ + "/log/access_log\nErrorLog " + folder_ +
+                  "/log/error_log\nPageLog " + folder_ + "/log/page_log\nPrintcap " + folder_ +
+                  "/printcap\nSystemGroup root\nUser lp\n"
+                  "Group lp\nSandboxing relaxed\n");
+    writeFile(folder_ + "/cupsd.conf",
+              "Listen " + socket_ +
+                  "\nLogLevel info\nBrowsing Off\nWebInterface No\n"
+                  "DefaultAuthType None\n<Location />\n  Order allow,deny\n"
+                  "  Allow all\n</Location>\n<Policy default>\n"
+                  "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                  "</Policy>\n");
 
     pid_ = fork();
     if (pid_ == 0) {
