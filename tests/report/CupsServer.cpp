@@ -93,7 +93,8 @@ bool CupsServer::start(int timeoutSeconds) {
             pid_ = -1;
             return true;
         }
-        return client("lpstat -r");
+        std::string state;
+        return client("lpstat -r", &state) && state.find("scheduler is running") == 0;
     });
     if (!answering || pid_ < 0) {
         pid_ = -1;
@@ -108,13 +109,14 @@ bool CupsServer::addDefaultPdfQueue(const std::string& name) {
         problem_ = std::string("the PDF printer driver is not installed: ") + kPdfDriver;
         return false;
     }
-    std::string output;
     // The PDF printer takes PostScript. Converted with cairo, the fonts keep their text, so the
     // PDF made from that PostScript again can be read back.
-    if (!client("lpadmin -p " + name + " -E -v cups-pdf:/ -P " + kPdfDriver +
-                    " -o pdftops-renderer-default=pdftocairo",
-                &output) ||
-        !client("lpadmin -d " + name, &output)) {
+    const std::string add = "lpadmin -p " + name + " -E -v cups-pdf:/ -P " + kPdfDriver +
+                            " -o pdftops-renderer-default=pdftocairo";
+    // A scheduler that has just started may still turn a connection away.
+    std::string output;
+    if (!waitFor(10, [&] { return client(add, &output); }) ||
+        !waitFor(10, [&] { return client("lpadmin -d " + name, &output); })) {
         problem_ = "lpadmin failed: " + output;
         return false;
     }
