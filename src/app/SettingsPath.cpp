@@ -16,7 +16,9 @@ QString settingsPathBeside(const QString& executablePath) {
 
 QString settingsFilePath(const QString& executablePath, const QString& configFolder) {
     const QString beside = settingsPathBeside(executablePath);
-    if (QFileInfo(QFileInfo(beside).absolutePath()).isWritable())
+    const QString folder = QFileInfo(beside).absolutePath();
+    const bool installed = folder.startsWith(QLatin1String("/usr/"));
+    if (!installed && QFileInfo(folder).isWritable())
         return beside;
     return QDir(configFolder).filePath(QStringLiteral("kolekt.ini"));
 }

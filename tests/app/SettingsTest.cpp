@@ -28,6 +28,13 @@ TEST(SettingsPath, FallsBackToTheConfigFolderWhenTheProgramsFolderCannotBeWritte
               "/home/u/.config/kolekt.ini");
 }
 
+// Also when root runs it: the package's files must not gain a settings file.
+TEST(SettingsPath, AnInstalledCopyKeepsItsSettingsInTheConfigFolder) {
+    EXPECT_EQ(settingsFilePath("/usr/bin/kolekt", "/root/.config"), "/root/.config/kolekt.ini");
+    EXPECT_EQ(settingsFilePath("/usr/local/bin/kolekt", "/home/u/.config"),
+              "/home/u/.config/kolekt.ini");
+}
+
 class IniSettingsTest : public ::testing::Test {
 protected:
     QTemporaryDir folder_;
