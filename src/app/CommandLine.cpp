@@ -2,6 +2,8 @@
 
 #include "ui/main/CollectionPath.h"
 
+#include <QDir>
+
 namespace kolekt {
 
 QString commandLineText(const QStringList& arguments) {
@@ -10,7 +12,11 @@ QString commandLineText(const QStringList& arguments) {
 
 QString collectionFromCommandLine(const QStringList& arguments) {
     const QString text = commandLineText(arguments);
-    return hasCollectionSuffix(text) ? text : QString();
+    if (!hasCollectionSuffix(text))
+        return {};
+    // A file named from a shell may be relative; remembered as "LoadPath" it must still name
+    // the same file when the program is next started from another folder.
+    return QDir::cleanPath(QDir::current().absoluteFilePath(text));
 }
 
 } // namespace kolekt

@@ -10,7 +10,8 @@ namespace kolekt {
 // The arguments (without the program name) joined with one blank, every double quote removed.
 QString commandLineText(const QStringList& arguments);
 
-// commandLineText() when it names a collection file by its ending, else empty.
+// commandLineText() as an absolute path when it names a collection file by its ending, else
+// empty.
 QString collectionFromCommandLine(const QStringList& arguments);
 
 } // namespace kolekt

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace kolekt {
@@ -24,6 +25,12 @@ TEST(CommandLine, IgnoresOtherFilesAndNoArguments) {
     EXPECT_EQ(collectionFromCommandLine({"/data/notes.txt"}), "");
     EXPECT_EQ(collectionFromCommandLine({"/data/Group3.k19"}), "");
     EXPECT_EQ(collectionFromCommandLine({}), "");
+}
+
+TEST(CommandLine, MakesARelativePathAbsolute) {
+    EXPECT_EQ(collectionFromCommandLine({"Group3.k09"}), QDir::current().filePath("Group3.k09"));
+    EXPECT_EQ(collectionFromCommandLine({"\"sub/../Group 3.k09\""}),
+              QDir::current().filePath("Group 3.k09"));
 }
 
 TEST(CommandLine, TakesTwoDroppedFilesAsOnePath) {
