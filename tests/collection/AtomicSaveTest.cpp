@@ -103,6 +103,7 @@ TEST_F(AtomicSaveTest, AnyFailingStepLeavesTheOldFile) {
     store.setFileSystem(nullptr);
     EXPECT_TRUE(store.saveCollection(path));
     EXPECT_NE(readBytes(path), original);
+    EXPECT_EQ(Bytes(store.record(0), store.record(0) + 3 * layout::kRecordSize), plainRecords);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 }
 
