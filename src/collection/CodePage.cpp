@@ -24,7 +24,7 @@ public:
 
     bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts as much as it can; returns false with errno set where it had to stop.
+    // Converts as much as it can; returns false with input starting where it had to stop.
     bool convert(std::string_view& input, std::string& output) {
         char buffer[256];
         while (!input.empty()) {
@@ -33,11 +33,10 @@ public:
             char* out = buffer;
             std::size_t outLeft = sizeof buffer;
             const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
-            const int error = errno;
+            const bool stopped = result == static_cast<std::size_t>(-1) && errno != E2BIG;
             output.append(buffer, static_cast<std::size_t>(out - buffer));
             input.remove_prefix(input.size() - inLeft);
-            if (result == static_cast<std::size_t>(-1) && error != E2BIG) {
-                errno = error;
+            if (stopped) {
                 return false;
             }
         }
