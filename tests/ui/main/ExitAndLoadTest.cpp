@@ -3,6 +3,7 @@
 #include "collection/FileLayout.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -133,6 +134,22 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
     EXPECT_EQ(title, "About Kolekt");
     EXPECT_EQ(version, "Kolekt Version 5a");
     EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(MainWindowTest, TheRightMouseButtonOverTheListOffersTheContextMenu) {
+    open();
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            offered = menu->actions().first()->text();
+            menu->close();
+        }
+    });
+    QWidget* viewport = list()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            viewport->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(viewport, &event);
+    EXPECT_EQ(offered, "&About Kolekt...");
 }
 
 class LoadNewListTest : public MainWindowTest {
