@@ -3,7 +3,9 @@
 #include "collection/FileLayout.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
+#include <QTimer>
 
 namespace kolekt::test {
 
@@ -46,6 +48,22 @@ QStringList MainWindowTest::lines() const {
 
 void MainWindowTest::key(Qt::Key k, Qt::KeyboardModifiers m) {
     QTest::keyClick(QApplication::focusWidget(), k, m);
+}
+
+int MainWindowTest::pressEnter() {
+    int opened = 0;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal && modal != dlg.get() && modal->isVisible()) {
+            ++opened;
+            modal->reject();
+        }
+    });
+    watcher.start();
+    key(Qt::Key_Return);
+    return opened;
 }
 
 void MainWindowTest::click(int id) {
