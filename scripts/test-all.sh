@@ -27,6 +27,7 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLEKT_SANITIZE=ON 
 cmake --build build/asan -j"$jobs"
 echo "== tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions="$root/tests/lsan-suppressions.txt":print_suppressions=0 \
     ctest --test-dir build/asan --output-on-failure -j"$jobs"
 
 echo "== fuzzing the collection store (60 seconds)"
