@@ -1,0 +1,450 @@
+#include "ui/entry/ReportEntryDialog.h"
+
+#include "collection/CollectionStore.h"
+#include "resources/EntryDialogTemplate.h"
+#include "resources/StringTable.h"
+#include "ui/common/IntegerExchange.h"
+#include "ui/common/MessageBox.h"
+#include "ui/common/RecordText.h"
+#include "ui/common/StoreOwner.h"
+#include "ui/entry/EntryEdit.h"
+#include "ui/entry/EntryRules.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <iterator>
+
+namespace kolekt {
+
+namespace {
+
+using namespace entry_id;
+
+constexpr int kChangeMonthText = 114;
+constexpr int kFirstCaptionText = 1415;
+constexpr int kPrivilegeTexts[] = {0, 1023, 1024, 1025};
+constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
+constexpr int kGroupText = 1058;
+constexpr int kSharedTipText = 1495;
+constexpr int kRangeText = 61714;
+
+constexpr int kMaxStudies = 63;
+constexpr long long kMaxHours = 0xFFFF;
+
+enum RemarkMode { kNoRemark = 0, kRemarkOpen = 1, kRemarkJustEnded = 2 };
+
+constexpr int kValueEdits[] = {kPlacements, kVideos, kHours, kReturnVisits, kStudies};
+constexpr int kValueCaptions[] = {kPlacementsCaption, kVideosCaption, kHoursCaption,
+                                  kReturnVisitsCaption, kStudiesCaption};
+
+QWidget* createEntryControl(const ControlTemplate& control, QWidget* parent) {
+    if (std::find(std::begin(kValueEdits), std::end(kValueEdits), control.id) ==
+        std::end(kValueEdits)) {
+        return nullptr;
+    }
+    // "Shared in Ministry" stands left of the hours field on screen, so Right leads back to it.
+    return new EntryEdit(control.id == kHours ? kShared : kNoId, parent);
+}
+
+QString fromText(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
+    : CBaseDialog(kEntryDialogTemplate, ownerWindow, createEntryControl), owner_(owner),
+      store_(owner.store()) {}
+
+QString ReportEntryDialog::monthName(int month, bool inSentence) const {
+    return fromText(entry::monthName(month, inSentence, store_.languageCode()));
+}
+
+int ReportEntryDialog::slotStatus(int month) const {
+    return workingRecord_[layout::monthStatusOffset(layout::slotIndex(month, yearSlot_))] &
+           layout::kStatusMask;
+}
+
+int ReportEntryDialog::hoursFieldValue() const {
+    return static_cast<int>(leadingNumber(controlText(kHours), kMaxHours + 1));
+}
+
+bool ReportEntryDialog::hoursFieldReadsNonzero() const {
+    return controlText(kHours).size() > 1 || hoursFieldValue() != 0;
+}
+
+void ReportEntryDialog::showPair(int editId, int captionId, bool visible) {
+    showControl(editId, visible);
+    showControl(captionId, visible);
+}
+
+bool ReportEntryDialog::initDialog() {
+    editMonth_ = store_.month();
+    yearSlot_ = store_.yearSlot();
+
+    const QString name =
+        fromRecordText(store_.formatName(recordIndex_, false), store_.languageCode());
+    setWindowTitle(name);
+    setControlText(kName, name);
+
+    QListWidget* months = listBox(kMonthList);
+    {
+        const QSignalBlocker quiet(months);
+        months->clear();
+        for (int month = 0; month < 12; ++month) {
+            months->addItem(monthName(month, false));
+        }
+        months->setCurrentRow(editMonth_);
+    }
+    showControl(kMonthList, false);
+    showControl(kCloseMonthList, false);
+    showControl(kRemarkField, false);
+
+    workingRecord_.fill(0);
+    std::copy_n(store_.record(recordIndex_), layout::kRecordSize, workingRecord_.begin());
+
+    const entry::SlotFields fields = entry::readSlot(workingRecord_.data(), slot());
+    hoursOffered_ = fields.status;
+    shared_ = fields.shared;
+    applyFieldLayout();
+
+    const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    control(kChangeMonth)->setFont(variablePitch);
+    setControlText(kChangeMonth, fromText(loadText(kChangeMonthText)));
+
+    control(kShared)->setToolTip(fromText(loadText(kSharedTipText)));
+
+    loadMonth();
+
+    focusControl(kShared);
+    return false;
+}
+
+void ReportEntryDialog::applyFieldLayout() {
+    for (std::size_t i = 0; i < std::size(kValueEdits); ++i) {
+        showPair(kValueEdits[i], kValueCaptions[i], false);
+    }
+    showPair(kHours, kHoursCaption, shared_ && hoursOffered_ != 0);
+    showPair(kStudies, kStudiesCaption, shared_);
+    showControl(kUnderOneHour, false);
+    showControl(kShared, true);
+}
+
+void ReportEntryDialog::loadMonth() {
+    const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    for (std::size_t i = 0; i < std::size(kValueCaptions); ++i) {
+        control(kValueCaptions[i])->setFont(variablePitch);
+        setControlText(kValueCaptions[i],
+                       fromText(loadText(kFirstCaptionText + static_cast<int>(i))));
+    }
+    setControlText(kMonthName, monthName(editMonth_, false));
+
+    const entry::SlotFields fields = entry::readSlot(workingRecord_.data(), slot());
+    placements_ = fields.placements;
+    videos_ = fields.videos;
+    hours_ = fields.hours;
+    returnVisits_ = fields.returnVisits;
+    studies_ = fields.studies;
+    shared_ = fields.shared;
+    checkBox(kShared)->setChecked(shared_);
+    addedHours_ = fields.addedHours;
+
+    // Only an existing remark is read here; a number is reserved when a remark is actually typed.
+    const RemarkLookup lookup = store_.remarkFor(recordIndex_, editMonth_, yearSlot_, true);
+    remarkNumber_ = lookup.number;
+    remark_ = entry::trimmed(lookup.text);
+
+    updateAddedHours(hours_);
+
+    setInt(kVideos, videos_);
+    setInt(kPlacements, placements_);
+    setInt(kReturnVisits, returnVisits_);
+    setInt(kStudies, studies_);
+    checkBox(kShared)->setChecked(shared_);
+    setControlText(kHours, QString::number(hours_));
+    if (hoursFieldReadsNonzero()) {
+        checkBox(kShared)->setChecked(true);
+        shared_ = true;
+    }
+
+    showStatusLines();
+    showWarnings();
+}
+
+void ReportEntryDialog::showStatusLines() {
+    const int status = slotStatus(editMonth_);
+    setControlText(kPioneerStatus,
+                   status == 0 ? QString() : fromText(loadText(kStatusTexts[status])));
+    if (status <= layout::AuxiliaryPioneer) {
+        checkBox(kAuxiliaryPioneer)->setChecked(status == layout::AuxiliaryPioneer);
+        showControl(kAuxiliaryPioneer, true);
+        showControl(kPioneerStatus, false);
+    }
+    const int privilege = workingRecord_[layout::kPrivilege] & layout::kPrivilegeMask;
+    setControlText(kPrivilege,
+                   privilege == 0 ? QString() : fromText(loadText(kPrivilegeTexts[privilege])));
+    const auto group = static_cast<std::int8_t>(workingRecord_[layout::kPublisherGroup]);
+    setControlText(kGroup, fromText(loadText(kGroupText)) + QStringLiteral(" %1").arg(group));
+    showControl(kAddedHours, status == layout::RegularPioneer);
+}
+
+void ReportEntryDialog::showWarnings() {
+    entry::WarningFacts facts;
+    facts.collectionMonth = store_.month();
+    facts.editMonth = editMonth_;
+    facts.posted = hours_ != 0;
+    facts.collectionStatus = slotStatus(store_.month());
+    facts.editStatus = slotStatus(editMonth_);
+    facts.monthListOpen = monthListOpen_;
+    facts.lateFlag = store_.hasLateFlag(recordIndex_, editMonth_);
+    facts.languageCode = store_.languageCode();
+    facts.publisherName =
+        fromRecordText(store_.formatName(recordIndex_, false), store_.languageCode()).toStdString();
+
+    const entry::WarningPanel panel = entry::composeWarnings(facts);
+    lateReport_ = panel.lateReport;
+    notIncluded_ = panel.notIncluded;
+    control(kWarnings)->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    setControlText(kWarnings, fromText(panel.text));
+}
+
+void ReportEntryDialog::onCommand(int id) {
+    switch (id) {
+    case kShared:
+        sharedClicked();
+        break;
+    case kAuxiliaryPioneer:
+        auxiliaryClicked();
+        break;
+    case kChangeMonth:
+        openMonthList();
+        break;
+    case kCloseMonthList:
+        closeMonthList();
+        break;
+    case kRemarks:
+        openRemark();
+        break;
+    default:
+        CBaseDialog::onCommand(id);
+        break;
+    }
+}
+
+void ReportEntryDialog::sharedClicked() {
+    shared_ = checkBox(kShared)->isChecked();
+    showPair(kHours, kHoursCaption, hoursOffered_ != 0 && shared_);
+    showPair(kStudies, kStudiesCaption, shared_);
+    if (!shared_) {
+        setControlText(kHours, QStringLiteral("0"));
+        setControlText(kStudies, QStringLiteral("0"));
+        hours_ = 0;
+        studies_ = 0;
+    }
+    remarkMode_ = kNoRemark;
+}
+
+void ReportEntryDialog::auxiliaryClicked() {
+    hoursOffered_ = checkBox(kAuxiliaryPioneer)->isChecked() ? 1 : 0;
+    applyFieldLayout();
+    if (hoursFieldReadsNonzero()) {
+        checkBox(kShared)->setChecked(true);
+        shared_ = true;
+    }
+    sharedClicked();
+}
+
+void ReportEntryDialog::openMonthList() {
+    monthListOpen_ = true;
+    showControl(kMonthList, true);
+    showControl(kCloseMonthList, true);
+    button(kCloseMonthList)->setDefault(false);
+    // The list takes the focus before the buttons around it disappear, so that hiding a focused
+    // button does not hand the focus to some other field first.
+    focusControl(kMonthList);
+    for (const int id : {kRemarks, kAddedHours, kOk, kCancel, kChangeMonth, kGroup}) {
+        showControl(id, false);
+    }
+}
+
+void ReportEntryDialog::closeMonthList() {
+    if (!monthListOpen_) {
+        return;
+    }
+    monthListOpen_ = false;
+    for (const int id : {kRemarks, kOk, kCancel, kChangeMonth, kGroup}) {
+        showControl(id, true);
+    }
+    focusControl(kShared);
+    showControl(kMonthList, false);
+    showControl(kCloseMonthList, false);
+    loadMonth();
+}
+
+void ReportEntryDialog::onListSelectionChanged(int id) {
+    if (id != kMonthList || !monthListOpen_) {
+        return;
+    }
+    const int row = listBox(kMonthList)->currentRow();
+    if (row < 0 || row > 11) {
+        return;
+    }
+    editMonth_ = row;
+    if (editMonth_ == store_.month()) {
+        applyFieldLayout();
+    }
+    loadMonth();
+}
+
+void ReportEntryDialog::onListDoubleClicked(int id) {
+    if (id == kMonthList) {
+        closeMonthList();
+    }
+}
+
+void ReportEntryDialog::onFocusLost(int id) {
+    // Once the dialog has ended nothing more is handed to the store.
+    if (ended_) {
+        return;
+    }
+    if (id == kMonthList) {
+        closeMonthList();
+    } else if (id == kRemarkField) {
+        closeRemark();
+    } else if (id == kHours) {
+        updateAddedHours(hoursFieldValue());
+    }
+}
+
+void ReportEntryDialog::openRemark() {
+    remarkMode_ = kRemarkOpen;
+    showControl(kChangeMonth, false);
+    showControl(kRemarkField, true);
+    setControlText(kRemarkField, fromRecordText(remark_, store_.languageCode()));
+    focusControl(kRemarkField);
+}
+
+void ReportEntryDialog::closeRemark() {
+    if (!isControlShown(kRemarkField)) {
+        return;
+    }
+    const QString text = controlText(kRemarkField);
+    showControl(kRemarkField, false);
+    showControl(kChangeMonth, true);
+
+    remark_ = toRecordText(text, store_.languageCode(), layout::kRemarkTextSize);
+    const bool storable = !remark_.empty() && remark_.front() != ' ';
+    if (storable && remarkNumber_ == 0) {
+        remarkNumber_ = store_.remarkFor(recordIndex_, editMonth_, yearSlot_, false).number;
+    }
+    bool stored = false;
+    // Without a number (all are in use, message already shown) there is nowhere to put the text.
+    if (remarkNumber_ != 0 || !storable) {
+        stored = store_.storeRemark(recordIndex_, editMonth_, yearSlot_, remarkNumber_, remark_);
+    }
+    layout::writeWord(workingRecord_.data(), layout::remarkNumberOffset(slot()),
+                      static_cast<std::uint16_t>(stored ? remarkNumber_ : 0));
+    if (text.trimmed().isEmpty()) {
+        addedHours_ = 0;
+    }
+    updateAddedHours(hoursFieldValue());
+    onOk();
+}
+
+void ReportEntryDialog::updateAddedHours(int hours) {
+    if (slotStatus(editMonth_) != layout::RegularPioneer) {
+        return;
+    }
+    addedHours_ = entry::updateAddedHours(hours, addedHours_, remark_);
+    setControlText(kAddedHours, fromText(entry::addedHoursCaption(addedHours_)));
+}
+
+void ReportEntryDialog::endRemarkEntry() {
+    remarkMode_ = kRemarkJustEnded;
+    updateAddedHours(hoursFieldValue());
+    layout::writeWord(workingRecord_.data(), layout::addedHoursOffset(slot()),
+                      static_cast<std::uint16_t>(addedHours_));
+    // Leaving the field closes it; closing it here too covers a window that has no focus events.
+    focusControl(kShared);
+    closeRemark();
+}
+
+void ReportEntryDialog::onOk() {
+    if (remarkMode_ == kRemarkJustEnded) {
+        remarkMode_ = kNoRemark;
+        return;
+    }
+    if (remarkMode_ == kRemarkOpen) {
+        endRemarkEntry();
+        return;
+    }
+    const int focused = focusedId();
+    if (focused != kOk && focused != kStudies) {
+        moveFocus(true);
+        return;
+    }
+    storeReport();
+}
+
+void ReportEntryDialog::storeReport() {
+    // Placements, videos and return visits are never shown: they carry their stored values
+    // through as they are, so a value out of range cannot block storing.
+    if (!exchangeInt(kStudies, studies_, 0, kMaxStudies)) {
+        return;
+    }
+    shared_ = checkBox(kShared)->isChecked();
+    if (!checkHours()) {
+        return;
+    }
+
+    entry::SlotFields values;
+    values.placements = placements_;
+    values.videos = videos_;
+    values.hours = hours_;
+    values.returnVisits = returnVisits_;
+    values.studies = studies_;
+    values.addedHours = addedHours_;
+    shared_ = entry::storeFields(workingRecord_.data(), slot(), values, shared_,
+                                 checkBox(kAuxiliaryPioneer)->isChecked());
+    commitRecord();
+    ended_ = true;
+    endDialog(kIdOk);
+}
+
+bool ReportEntryDialog::checkHours() {
+    // Hours go into a 16-bit word; a larger number would be stored cut down.
+    const long long hours = leadingNumber(controlText(kHours), kMaxHours + 1);
+    if (hours > kMaxHours) {
+        QString text = fromText(loadText(kRangeText));
+        text.replace(QLatin1String("%1"), QStringLiteral("0"));
+        text.replace(QLatin1String("%2"), QString::number(kMaxHours));
+        messageBox(text, MessageButtons::Ok, MessageIcon::Warning, this);
+        focusControl(kHours);
+        return false;
+    }
+    hours_ = static_cast<int>(hours);
+    return true;
+}
+
+void ReportEntryDialog::commitRecord() {
+    std::copy(workingRecord_.begin(), workingRecord_.end(), store_.record(recordIndex_));
+    if (lateReport_ && !notIncluded_) {
+        store_.setLateFlag(recordIndex_, editMonth_);
+    }
+    store_.setLastPosted(store_.formatName(recordIndex_, false));
+    // Written to disk at once, so that nothing posted is lost if the program dies later.
+    owner_.saveNow();
+    owner_.updateStatus();
+}
+
+void ReportEntryDialog::onCancel() {
+    ended_ = true;
+    CBaseDialog::onCancel();
+}
+
+} // namespace kolekt

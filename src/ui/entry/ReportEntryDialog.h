@@ -1,0 +1,84 @@
+// The report entry dialog: one publisher's report for one month, entered with
+// the keyboard on a private copy of the publisher record that is written back
+// in one piece when the report is stored.
+#pragma once
+
+#include "collection/FileLayout.h"
+#include "ui/common/BaseDialog.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kolekt {
+
+class CollectionStore;
+class StoreOwner;
+
+class ReportEntryDialog : public CBaseDialog {
+    Q_OBJECT
+
+public:
+    ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow);
+
+    // The publisher's record number (1..N); set before the dialog runs.
+    void setRecordIndex(int recordIndex) { recordIndex_ = recordIndex; }
+
+protected:
+    bool initDialog() override;
+    void onOk() override;
+    void onCancel() override;
+    void onCommand(int id) override;
+    void onListDoubleClicked(int id) override;
+    void onListSelectionChanged(int id) override;
+    void onFocusLost(int id) override;
+
+private:
+    QString monthName(int month, bool inSentence) const;
+    void applyFieldLayout();
+    void loadMonth();
+    void showStatusLines();
+    void showWarnings();
+    void openMonthList();
+    void closeMonthList();
+    void openRemark();
+    void closeRemark();
+    void sharedClicked();
+    void auxiliaryClicked();
+    void updateAddedHours(int hours);
+    void endRemarkEntry();
+    void storeReport();
+    bool checkHours();
+    void commitRecord();
+
+    int slot() const { return layout::slotIndex(editMonth_, yearSlot_); }
+    int slotStatus(int month) const;
+    int hoursFieldValue() const;
+    bool hoursFieldReadsNonzero() const;
+    void showPair(int editId, int captionId, bool visible);
+
+    StoreOwner& owner_;
+    CollectionStore& store_;
+
+    int videos_ = 0;
+    int placements_ = 0;
+    int hours_ = 0;
+    int returnVisits_ = 0;
+    int studies_ = 0;
+    std::string remark_; // code-page bytes
+    bool shared_ = false;
+    int recordIndex_ = 0;
+    int editMonth_ = 0;
+    int yearSlot_ = 0;
+    int hoursOffered_ = 0;
+    int remarkNumber_ = 0;
+    int addedHours_ = 0;
+    int remarkMode_ = 0;
+    std::array<std::uint8_t, layout::kRecordSize> workingRecord_{};
+    bool lateReport_ = false;
+    bool notIncluded_ = false;
+    bool monthListOpen_ = false;
+    bool ended_ = false;
+};
+
+} // namespace kolekt

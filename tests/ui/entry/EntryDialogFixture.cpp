@@ -1,0 +1,51 @@
+#include "EntryDialogFixture.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace kolekt::test {
+
+void FakeOwner::saveNow() {
+    ++saves;
+    const std::string& path = store_.filePath();
+    const bool collectionFile =
+        path.size() >= 4 && QString::fromStdString(path.substr(path.size() - 4))
+                                    .compare(QLatin1String(".k09"), Qt::CaseInsensitive) == 0;
+    if (collectionFile && store_.publisherCount() >= 2) {
+        store_.saveCollection(path);
+    }
+}
+
+void EntryDialogTest::load() {
+    builder.setMonth(kMarch);
+    builder.writeTo(path);
+    store().initialise(kToday);
+    ASSERT_TRUE(store().loadCollection(path, kToday));
+}
+
+void EntryDialogTest::open(int n) {
+    dialog = std::make_unique<ReportEntryDialog>(owner, nullptr);
+    dialog->setRecordIndex(n);
+    dialog->show();
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+}
+
+void EntryDialogTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+}
+
+void EntryDialogTest::type(const QString& text) {
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr);
+    QTest::keyClicks(target, text);
+}
+
+void EntryDialogTest::clickOn(int id) {
+    QWidget* target = dialog->control(id);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
+}
+
+} // namespace kolekt::test

@@ -1,0 +1,270 @@
+#include "EntryDialogFixture.h"
+#include "resources/EntryDialogTemplate.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace kolekt::test {
+namespace {
+
+using namespace entry_id;
+using layout::ValueKind;
+
+class EntryKeyboard : public EntryDialogTest {
+protected:
+    void SetUp() override {
+        anna = builder.addPublisher("Anna", "Berg");
+        ben = builder.addPublisher("Ben", "Cole");
+        carl = builder.addPublisher("Carl", "Dietz");
+        builder.setReport(ben, kMarch, kYearSlot, {.status = layout::AuxiliaryPioneer});
+        builder.setReport(carl, kMarch, kYearSlot, {.status = layout::RegularPioneer});
+        load();
+    }
+    int anna = 0, ben = 0, carl = 0;
+};
+
+TEST_F(EntryKeyboard, PublisherSpaceEnterStudiesEnter) {
+    open(anna);
+    EXPECT_EQ(dialog->windowTitle(), "Anna Berg");
+    EXPECT_EQ(text(kName), "Anna Berg");
+    EXPECT_EQ(focusedId(), kShared);
+    EXPECT_FALSE(shown(kHours));
+    EXPECT_FALSE(shown(kStudies));
+
+    key(Qt::Key_Space);
+    EXPECT_TRUE(shown(kStudies));
+    EXPECT_FALSE(shown(kHours));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kStudies);
+    type("2");
+    key(Qt::Key_Return);
+
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(sharedFlag(anna, kMarch));
+    EXPECT_EQ(value(anna, kMarch, ValueKind::Studies) & layout::kStudiesMask, 2);
+    EXPECT_EQ(value(anna, kMarch, ValueKind::Hours), 0);
+    EXPECT_EQ(store().lastPosted(), "Anna Berg");
+    EXPECT_EQ(owner.statusUpdates, 1);
+    EXPECT_EQ(owner.saves, 1);
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(EntryKeyboard, AuxiliaryPioneerGetsTheHoursField) {
+    open(ben);
+    EXPECT_TRUE(dialog->checkBox(kAuxiliaryPioneer)->isChecked());
+    EXPECT_TRUE(shown(kAuxiliaryPioneer));
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kHours);
+    type("12");
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kStudies);
+    type("1");
+    key(Qt::Key_Return);
+
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 12);
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Studies), layout::kSharedFlag | 1);
+    EXPECT_EQ(store().record(ben)[layout::monthStatusOffset(layout::slotIndex(kMarch, 0))], 1);
+}
+
+TEST_F(EntryKeyboard, RegularPioneerWalk) {
+    open(carl);
+    EXPECT_EQ(text(kPioneerStatus), "Regular Pioneer");
+    EXPECT_TRUE(shown(kPioneerStatus));
+    EXPECT_FALSE(shown(kAuxiliaryPioneer));
+    EXPECT_TRUE(shown(kAddedHours));
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kHours);
+    type("52");
+    key(Qt::Key_Return);
+    type("4");
+    key(Qt::Key_Return);
+
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(value(carl, kMarch, ValueKind::Hours), 52);
+    EXPECT_EQ(value(carl, kMarch, ValueKind::Studies), layout::kSharedFlag | 4);
+    EXPECT_EQ(store().record(carl)[layout::monthStatusOffset(layout::slotIndex(kMarch, 0))], 2);
+}
+
+TEST_F(EntryKeyboard, EnterOnTheSharedBoxAloneGoesToOk) {
+    open(anna);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedId(), kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_FALSE(sharedFlag(anna, kMarch));
+    EXPECT_EQ(store().lastPosted(), "Anna Berg");
+}
+
+TEST_F(EntryKeyboard, CorrectingAStoredValueReplacesIt) {
+    builder.setReport(ben, kMarch, kYearSlot,
+                      {.status = layout::AuxiliaryPioneer, .shared = true, .hours = 52});
+    load();
+    open(ben);
+    EXPECT_TRUE(dialog->checkBox(kShared)->isChecked());
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kHours);
+    type("40");
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 40);
+}
+
+struct Refusal {
+    const char* studies;
+    const char* message;
+};
+
+TEST_F(EntryKeyboard, StudiesRefusals) {
+    const Refusal refusals[] = {
+        {"64", "Please enter an integer between 0 and 63."},
+        {"2.5", "Please enter an integer."},
+        {"", "Please enter an integer."},
+    };
+    for (const Refusal& refusal : refusals) {
+        messages.clear();
+        open(anna);
+        key(Qt::Key_Space);
+        key(Qt::Key_Return);
+        key(Qt::Key_Backspace);
+        type(refusal.studies);
+        key(Qt::Key_Return);
+        EXPECT_TRUE(isOpen()) << refusal.studies;
+        EXPECT_EQ(messages.texts(), QStringList{refusal.message});
+        EXPECT_EQ(focusedId(), kStudies);
+        EXPECT_FALSE(sharedFlag(anna, kMarch));
+        EXPECT_EQ(owner.statusUpdates, 0);
+    }
+}
+
+TEST_F(EntryKeyboard, HoursAreCutAtTheDotAndLimitedToAWord) {
+    open(ben);
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    type("70000");
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(isOpen());
+    EXPECT_EQ(messages.texts(), QStringList{"Please enter an integer between 0 and 65535."});
+    EXPECT_EQ(focusedId(), kHours);
+
+    type("7.5");
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 7);
+}
+
+TEST_F(EntryKeyboard, HoursWithoutSharedFlagAreStoredAsShared) {
+    builder.setReport(ben, kMarch, kYearSlot, {.status = layout::AuxiliaryPioneer, .hours = 9});
+    load();
+    open(ben);
+    EXPECT_TRUE(dialog->checkBox(kShared)->isChecked());
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(sharedFlag(ben, kMarch));
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 9);
+}
+
+TEST_F(EntryKeyboard, ClearingSharedZeroesBothFields) {
+    builder.setReport(
+        ben, kMarch, kYearSlot,
+        {.status = layout::AuxiliaryPioneer, .shared = true, .hours = 5, .studies = 2});
+    load();
+    open(ben);
+    key(Qt::Key_Space);
+    EXPECT_EQ(text(kHours), "0");
+    EXPECT_EQ(text(kStudies), "0");
+    EXPECT_FALSE(shown(kStudies));
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 0);
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Studies), 0);
+}
+
+TEST_F(EntryKeyboard, HiddenValuesCarryThroughUnchecked) {
+    builder.setReport(anna, kMarch, kYearSlot,
+                      {.placements = 5000, .videos = 65535, .returnVisits = 600});
+    load();
+    open(anna);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(value(anna, kMarch, ValueKind::Placements), 5000);
+    EXPECT_EQ(value(anna, kMarch, ValueKind::Videos), 65535);
+    EXPECT_EQ(value(anna, kMarch, ValueKind::ReturnVisits), 600);
+}
+
+TEST_F(EntryKeyboard, EntryFieldTakesDigitsDotAndSpaceOnly) {
+    open(ben);
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    auto* hours = dialog->edit(kHours);
+    type("1a-2.x5");
+    EXPECT_EQ(hours->text(), "12.5");
+    key(Qt::Key_Space);
+    EXPECT_EQ(hours->text(), "0");
+    EXPECT_EQ(hours->selectedText(), "0");
+    type("3");
+    EXPECT_EQ(hours->text(), "3");
+}
+
+TEST_F(EntryKeyboard, ArrowsMoveBetweenFields) {
+    open(ben);
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kHours);
+    key(Qt::Key_Right);
+    EXPECT_EQ(focusedId(), kShared);
+    dialog->focusControl(kHours);
+    key(Qt::Key_Left);
+    EXPECT_EQ(focusedId(), kShared);
+    dialog->focusControl(kStudies);
+    key(Qt::Key_Right);
+    EXPECT_EQ(focusedId(), kOk);
+    dialog->focusControl(kStudies);
+    key(Qt::Key_Left);
+    EXPECT_EQ(focusedId(), kHours);
+}
+
+TEST_F(EntryKeyboard, CheckingAuxiliaryPioneerAddsHours) {
+    builder.setReport(anna, kMarch, kYearSlot, {.shared = true, .studies = 1});
+    load();
+    open(anna);
+    EXPECT_FALSE(shown(kHours));
+    EXPECT_TRUE(shown(kStudies));
+    dialog->checkBox(kAuxiliaryPioneer)->click();
+    EXPECT_TRUE(shown(kHours));
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(store().record(anna)[layout::monthStatusOffset(layout::slotIndex(kMarch, 0))],
+              layout::AuxiliaryPioneer);
+}
+
+TEST_F(EntryKeyboard, StatusLinesAndToolTip) {
+    builder.setPrivilege(carl, 2);
+    builder.setPublisherGroup(carl, 7);
+    load();
+    open(carl);
+    EXPECT_EQ(text(kPrivilege), "Elder");
+    EXPECT_EQ(text(kGroup), "Group 7");
+    EXPECT_EQ(text(kMonthName), "March");
+    EXPECT_EQ(text(kHoursCaption), "Hours");
+    EXPECT_EQ(text(kStudiesCaption), "Studies");
+    EXPECT_EQ(text(kChangeMonth), "Change &Month ( late report )");
+    EXPECT_FALSE(shown(kUnderOneHour));
+    EXPECT_FALSE(shown(kRemarkField));
+    EXPECT_FALSE(shown(kMonthList));
+    EXPECT_EQ(dialog->control(kShared)->toolTip(),
+              "Shared in any form of the ministry during the month");
+    EXPECT_TRUE(dialog->control(kOk)->toolTip().isEmpty());
+}
+
+} // namespace
+} // namespace kolekt::test

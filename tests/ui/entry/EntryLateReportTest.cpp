@@ -1,0 +1,163 @@
+#include "EntryDialogFixture.h"
+#include "resources/EntryDialogTemplate.h"
+
+#include <QListWidget>
+
+namespace kolekt::test {
+namespace {
+
+using namespace entry_id;
+using layout::ValueKind;
+
+constexpr int kJanuary = 0;
+
+const QString kPostedJanuary =
+    "- WARNING -   You have already posted the January report for Anna Berg.";
+const QString kNotIncluded =
+    "Changes WILL NOT BE INCLUDED in the March report to the branch office.";
+const QString kIncluded = "Any changes WILL BE INCLUDED in the March report to the branch office.";
+const QString kSpecial = "Special Pioneers are NOT INCLUDED in Report to Branch";
+
+class EntryLateReport : public EntryDialogTest {
+protected:
+    void SetUp() override {
+        anna = builder.addPublisher("Anna", "Berg");
+        builder.addPublisher("Ben", "Cole");
+    }
+    // Alt+M, Up twice to January, Enter.
+    void chooseJanuary() {
+        key(Qt::Key_M, Qt::AltModifier);
+        ASSERT_EQ(focusedId(), kMonthList);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        key(Qt::Key_Return);
+    }
+    bool lateFlag() { return store().hasLateFlag(anna, kJanuary); }
+    int anna = 0;
+};
+
+TEST_F(EntryLateReport, MonthListOpensAndCloses) {
+    load();
+    open(anna);
+    key(Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(focusedId(), kMonthList);
+    EXPECT_TRUE(shown(kMonthList));
+    EXPECT_TRUE(shown(kCloseMonthList));
+    for (const int id : {kRemarks, kAddedHours, kOk, kCancel, kChangeMonth, kGroup}) {
+        EXPECT_FALSE(shown(id)) << id;
+    }
+    QListWidget* list = dialog->listBox(kMonthList);
+    ASSERT_EQ(list->count(), 12);
+    EXPECT_EQ(list->item(0)->text(), "January");
+    EXPECT_EQ(list->currentRow(), kMarch);
+
+    key(Qt::Key_Up);
+    EXPECT_EQ(text(kMonthName), "February");
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedId(), kShared);
+    EXPECT_FALSE(shown(kMonthList));
+    EXPECT_FALSE(shown(kCloseMonthList));
+    for (const int id : {kRemarks, kOk, kCancel, kChangeMonth, kGroup}) {
+        EXPECT_TRUE(shown(id)) << id;
+    }
+    EXPECT_EQ(text(kWarnings), "\n" + kIncluded);
+
+    key(Qt::Key_M, Qt::AltModifier);
+    key(Qt::Key_Down);
+    key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_FALSE(shown(kMonthList));
+    EXPECT_EQ(text(kMonthName), "March");
+    EXPECT_EQ(text(kWarnings), "");
+}
+
+TEST_F(EntryLateReport, PostedJanuaryWithoutLateFlagIsNotIncluded) {
+    builder.setReport(anna, kJanuary, kYearSlot, {.shared = true, .hours = 3});
+    load();
+    open(anna);
+    chooseJanuary();
+    EXPECT_EQ(text(kWarnings), kPostedJanuary + "\n" + kNotIncluded);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_FALSE(lateFlag());
+}
+
+TEST_F(EntryLateReport, PostedJanuaryWithLateFlagIsIncluded) {
+    builder.setReport(anna, kJanuary, kYearSlot, {.shared = true, .hours = 3});
+    builder.setLateFlag(anna, kJanuary);
+    load();
+    open(anna);
+    chooseJanuary();
+    EXPECT_EQ(text(kWarnings), kPostedJanuary + "\n" + kIncluded);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(lateFlag());
+}
+
+TEST_F(EntryLateReport, UnpostedJanuaryIsIncludedAndGetsTheLateFlag) {
+    load();
+    open(anna);
+    chooseJanuary();
+    EXPECT_EQ(text(kWarnings), "\n" + kIncluded);
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    type("1");
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(lateFlag());
+    EXPECT_TRUE(sharedFlag(anna, kJanuary));
+    EXPECT_FALSE(sharedFlag(anna, kMarch));
+}
+
+TEST_F(EntryLateReport, OkWithoutTouchingStoresAndFlagsTheLateMonth) {
+    load();
+    open(anna);
+    chooseJanuary();
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(lateFlag());
+    EXPECT_EQ(store().lastPosted(), "Anna Berg");
+}
+
+TEST_F(EntryLateReport, SpecialPioneersNeverGetALateFlag) {
+    for (const int specialMonth : {kJanuary, kMarch}) {
+        builder.setReport(anna, kJanuary, kYearSlot, {});
+        builder.setReport(anna, kMarch, kYearSlot, {});
+        builder.setReport(anna, specialMonth, kYearSlot, {.status = layout::SpecialPioneer});
+        load();
+        open(anna);
+        chooseJanuary();
+        EXPECT_EQ(text(kWarnings), "\n" + kSpecial);
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        EXPECT_FALSE(isOpen());
+        EXPECT_FALSE(lateFlag()) << specialMonth;
+    }
+}
+
+TEST_F(EntryLateReport, PostedCollectionMonthWarns) {
+    builder.setReport(anna, kMarch, kYearSlot, {.shared = true, .hours = 2});
+    load();
+    open(anna);
+    EXPECT_EQ(text(kWarnings),
+              "- WARNING -   You have already posted the March report for Anna Berg.\n" +
+                  kIncluded);
+}
+
+TEST_F(EntryLateReport, ValuesTypedAreDroppedWhenTheMonthChanges) {
+    builder.setReport(anna, kJanuary, kYearSlot, {.shared = true, .studies = 4});
+    load();
+    open(anna);
+    key(Qt::Key_Space);
+    key(Qt::Key_Return);
+    type("9");
+    chooseJanuary();
+    EXPECT_EQ(text(kStudies), "4");
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(value(anna, kJanuary, ValueKind::Studies), layout::kSharedFlag | 4);
+    EXPECT_FALSE(sharedFlag(anna, kMarch));
+}
+
+} // namespace
+} // namespace kolekt::test

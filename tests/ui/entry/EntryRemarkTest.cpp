@@ -1,0 +1,261 @@
+#include "EntryDialogFixture.h"
+#include "resources/EntryDialogTemplate.h"
+
+#include <QLineEdit>
+
+namespace kolekt::test {
+namespace {
+
+using namespace entry_id;
+using layout::ValueKind;
+
+class EntryRemark : public EntryDialogTest {
+protected:
+    void SetUp() override {
+        anna = builder.addPublisher("Anna", "Berg");
+        carl = builder.addPublisher("Carl", "Dietz");
+        builder.setReport(carl, kMarch, kYearSlot,
+                          {.status = layout::RegularPioneer, .shared = true, .hours = 50});
+        builder.addRemark("an older remark nobody links");
+    }
+    std::string storedRemark(int n, int month = kMarch) {
+        return store().remarkFor(n, month, kYearSlot, true).text;
+    }
+    void openRemark(const QString& remark) {
+        key(Qt::Key_R, Qt::AltModifier);
+        ASSERT_EQ(focusedId(), kRemarkField);
+        type(remark);
+    }
+    int anna = 0, carl = 0;
+};
+
+TEST_F(EntryRemark, EnterEndsTheRemarkAndTheNextEnterMovesOn) {
+    load();
+    open(anna);
+    openRemark("Was ill");
+    EXPECT_FALSE(shown(kChangeMonth));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(isOpen());
+    EXPECT_FALSE(shown(kRemarkField));
+    EXPECT_TRUE(shown(kChangeMonth));
+    EXPECT_EQ(focusedId(), kShared);
+    EXPECT_EQ(store().remarkCount(), 2);
+    EXPECT_EQ(storedRemark(anna), "Was ill");
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedId(), kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(remarkLink(anna, kMarch), 2);
+    EXPECT_FALSE(store().isReportMissing(anna, kMarch, kYearSlot));
+}
+
+TEST_F(EntryRemark, TabOrClickEndsTheRemarkAndSwallowsOneEnter) {
+    for (const bool byClick : {false, true}) {
+        load();
+        open(carl);
+        openRemark("Note");
+        if (byClick) {
+            clickOn(kStudies);
+        } else {
+            key(Qt::Key_Tab);
+        }
+        EXPECT_FALSE(shown(kRemarkField));
+        EXPECT_EQ(focusedId(), kShared);
+        EXPECT_EQ(storedRemark(carl), "Note");
+
+        key(Qt::Key_Return);
+        EXPECT_EQ(focusedId(), kShared) << "the first Enter only ends the remark entry";
+        key(Qt::Key_Return);
+        EXPECT_EQ(focusedId(), kHours);
+        EXPECT_TRUE(isOpen());
+    }
+}
+
+TEST_F(EntryRemark, TextIsConvertedAndCut) {
+    load();
+    open(anna);
+    openRemark(QString(40, QLatin1Char('x')));
+    key(Qt::Key_Return);
+    EXPECT_EQ(storedRemark(anna), std::string(36, 'x'));
+
+    load();
+    open(anna);
+    key(Qt::Key_R, Qt::AltModifier);
+    dialog->edit(kRemarkField)->setText(QStringLiteral("%d %s Zo\u00EB \u20AC"));
+    key(Qt::Key_Return);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(storedRemark(anna), "%d %s Zo\xEB \x80"); // CP1252
+}
+
+TEST_F(EntryRemark, LeadingBlankIsNotStoredAndReservesNothing) {
+    builder.addRemark(anna, kMarch, kYearSlot, "old text");
+    load();
+    open(anna);
+    key(Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(dialog->edit(kRemarkField)->text(), "old text");
+    dialog->edit(kRemarkField)->clear();
+    type(" indented");
+    key(Qt::Key_Return);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(remarkLink(anna, kMarch), 0);
+    EXPECT_EQ(store().remarkCount(), 2);
+    EXPECT_TRUE(store().isReportMissing(anna, kMarch, kYearSlot));
+}
+
+TEST_F(EntryRemark, EditingAnExistingRemarkKeepsItsNumber) {
+    const int number = builder.addRemark(anna, kMarch, kYearSlot, "old text");
+    load();
+    open(anna);
+    key(Qt::Key_R, Qt::AltModifier);
+    type("new text");
+    key(Qt::Key_Return);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(remarkLink(anna, kMarch), number);
+    EXPECT_EQ(storedRemark(anna), "new text");
+    EXPECT_EQ(store().remarkCount(), 2);
+}
+
+TEST_F(EntryRemark, CancelKeepsWhatTheRemarkEntryStored) {
+    load();
+    open(anna);
+    key(Qt::Key_Space);
+    openRemark("Away");
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(storedRemark(anna), "Away");
+    EXPECT_FALSE(sharedFlag(anna, kMarch));
+    EXPECT_EQ(owner.statusUpdates, 0);
+    EXPECT_EQ(owner.saves, 0);
+    EXPECT_EQ(store().lastPosted(), "");
+}
+
+TEST_F(EntryRemark, EscapeInTheOpenFieldStoresNothing) {
+    load();
+    open(anna);
+    openRemark("Away");
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(store().remarkCount(), 1);
+    EXPECT_EQ(storedRemark(anna), "");
+}
+
+TEST_F(EntryRemark, BrowsingAndPostingWithoutARemarkReservesNoNumber) {
+    load();
+    for (const int n : {anna, carl}) {
+        open(n);
+        key(Qt::Key_M, Qt::AltModifier);
+        for (int i = 0; i < 11; ++i) {
+            key(Qt::Key_Down);
+        }
+        for (int i = 0; i < 11; ++i) {
+            key(Qt::Key_Up);
+        }
+        key(Qt::Key_Return);
+        key(Qt::Key_R, Qt::AltModifier);
+        key(Qt::Key_Return);
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        EXPECT_FALSE(isOpen());
+    }
+    EXPECT_EQ(store().remarkCount(), 1);
+    store().initialise(kToday);
+    ASSERT_TRUE(store().loadCollection(path, kToday));
+    EXPECT_EQ(store().remarkCount(), 1);
+}
+
+TEST_F(EntryRemark, OutOfSpaceIsShownWhenARemarkIsTyped) {
+    while (builder.remarkCount() < layout::kMaxRemarks) {
+        builder.addRemark("filler");
+    }
+    load();
+    open(anna);
+    EXPECT_TRUE(messages.texts().isEmpty());
+    openRemark("Was ill");
+    key(Qt::Key_Return);
+    EXPECT_EQ(messages.texts(), QStringList{"Out of Space for Remarks"});
+    EXPECT_EQ(storedRemark(anna), "");
+    EXPECT_EQ(store().remarkCount(), layout::kMaxRemarks);
+}
+
+TEST_F(EntryRemark, AddedHoursFromTheRemark) {
+    struct Case {
+        const char* remark;
+        const char* caption;
+        int added;
+    };
+    const Case cases[] = {
+        {"10 LDC", "( + 5 Hours )", 5},
+        {"10* LDC", "( + 10 Hours )", 10},
+        {"10! LDC", "( + 10 Hours )", 10},
+        {"300! LDC", "( + 255 Hours )", 255},
+    };
+    for (const Case& c : cases) {
+        load();
+        open(carl);
+        EXPECT_EQ(text(kAddedHours), "");
+        openRemark(c.remark);
+        key(Qt::Key_Return);
+        EXPECT_EQ(text(kAddedHours), c.caption) << c.remark;
+        EXPECT_EQ(addedHours(carl, kMarch), 0) << "reaches the store only when stored";
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        EXPECT_EQ(addedHours(carl, kMarch), c.added) << c.remark;
+    }
+}
+
+TEST_F(EntryRemark, AddedHoursFollowTheHoursField) {
+    load();
+    open(carl);
+    openRemark("8 extra");
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(kAddedHours), "( + 5 Hours )");
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedId(), kHours);
+    type("60");
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(kAddedHours), "");
+    dialog->focusControl(kHours);
+    type("40");
+    key(Qt::Key_Tab);
+    EXPECT_EQ(text(kAddedHours), "( + 8 Hours )");
+}
+
+TEST_F(EntryRemark, StoredAddedHoursFillAnEmptyRemark) {
+    builder.setReport(
+        carl, kMarch, kYearSlot,
+        {.status = layout::RegularPioneer, .shared = true, .hours = 40, .addedHours = 6});
+    load();
+    open(carl);
+    EXPECT_EQ(text(kAddedHours), "( + 6 Hours )");
+    key(Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(dialog->edit(kRemarkField)->text(), "6 +Hours");
+    key(Qt::Key_Return);
+    EXPECT_EQ(storedRemark(carl), "6 +Hours");
+
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(addedHours(carl, kMarch), 6);
+}
+
+TEST_F(EntryRemark, ClearingTheRemarkClearsTheAddedHours) {
+    builder.addRemark(carl, kMarch, kYearSlot, "4 hours LDC");
+    load();
+    open(carl);
+    EXPECT_EQ(text(kAddedHours), "( + 4 Hours )");
+    key(Qt::Key_R, Qt::AltModifier);
+    dialog->edit(kRemarkField)->clear();
+    key(Qt::Key_Return);
+    EXPECT_EQ(text(kAddedHours), "");
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_EQ(addedHours(carl, kMarch), 0);
+    EXPECT_EQ(remarkLink(carl, kMarch), 0);
+}
+
+} // namespace
+} // namespace kolekt::test
