@@ -7,6 +7,7 @@
 #include "services/ReturnFile.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
+#include "ui/entry/ReportEntryDialog.h"
 #include "ui/main/CAboutDlg.h"
 #include "ui/main/CollectionPath.h"
 #include "ui/main/SessionSettings.h"
@@ -232,6 +233,11 @@ void CMainDlg::post() {
     if (publisherList()->count() == 0 || selectedRecord() == 0)
         return;
     currentIndex_ = publisherList()->currentRow();
+    {
+        ReportEntryDialog entry(*this, this);
+        entry.setRecordIndex(selectedRecord());
+        entry.runModal();
+    }
     // A signal or the end of the session may have run the exit action while a dialog was open.
     if (exited_)
         return;
