@@ -1,5 +1,6 @@
 #include "ui/main/CMainDlg.h"
 
+#include "report/CCollectionViewDlg.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
 #include "services/Dialer.h"
@@ -319,6 +320,9 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
 }
 
 void CMainDlg::viewReportList() {
+    CCollectionViewDlg viewer(*this, this);
+    viewer.setMonth(store_.month());
+    viewer.runModal();
     focusList();
 }
 

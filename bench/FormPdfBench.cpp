@@ -1,0 +1,69 @@
+// The Report Collection Form of the largest group (127 publishers, four pages) as a PDF at
+// 600 dots per inch, and the layout alone on the recording surface.
+#include "LargeCollection.h"
+#include "TempDir.h"
+#include "collection/CollectionStore.h"
+#include "report/CollectionForm.h"
+#include "report/FormDocument.h"
+#include "report/RecordingSurface.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+using namespace kolekt;
+
+constexpr LocalDate kToday{2026, 11, 8}; // collecting November, year cell 0
+constexpr int kMonth = 10;
+
+void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
+    const std::string path = dir.file("Group3.k09");
+    bench::largeCollection(kMonth, 0).writeTo(path);
+    store.initialise(kToday);
+    store.loadCollection(path, kToday);
+}
+
+void formToPdf(benchmark::State& state) {
+    const test::TempDir dir;
+    CollectionStore store;
+    loadLargeCollection(dir, store);
+    const QString out = QString::fromStdString(dir.file("form.pdf"));
+    for (auto _ : state) {
+        if (!report::writeFormPdf(store, kMonth, out, report::Paper::A4)) {
+            state.SkipWithError("PDF not written");
+            break;
+        }
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(out.toStdString()));
+}
+BENCHMARK(formToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void formLayoutOnly(benchmark::State& state) {
+    const test::TempDir dir;
+    CollectionStore store;
+    loadLargeCollection(dir, store);
+    for (auto _ : state) {
+        report::RecordingSurface surface(600, 600, 100);
+        report::PrintPageState page;
+        page.title = report::formTitle(kMonth);
+        report::initPageMetrics(surface, page);
+        report::printCollection(surface, page, store, kMonth);
+        benchmark::DoNotOptimize(surface.calls().size());
+    }
+}
+BENCHMARK(formLayoutOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Fonts need a GUI application object, but not a screen.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
