@@ -9,11 +9,11 @@ packages=(
     qt6-base-dev libgl-dev libcurl4-openssl-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool poppler-utils fonts-dejavu-core
+    xvfb xauth xdotool poppler-utils fonts-dejavu-core python3
     # printing: the form's Arial is metric-compatible Liberation Sans; the print test's own cupsd
     fonts-liberation2 cups printer-driver-cups-pdf
     # packaging checks and the fuzz target
-    dpkg-dev file desktop-file-utils appstream shared-mime-info
+    dpkg-dev file desktop-file-utils appstream shared-mime-info libx11-dev
     clang libclang-rt-14-dev
     python3-aiosmtpd
 )

@@ -1,0 +1,156 @@
+#!/bin/bash
+# Drives the real kolekt under Xvfb with keyboard events alone through a month:
+# opens the sample collection, posts reports (one with a remark, one late),
+# creates the return file and mails it through a stand-in xdg-email, leaves
+# with Esc, then checks the collection, the return file and the settings on disk.
+# Usage: month-under-xvfb.sh KOLEKT KOLEKT_TOOL
+set -euo pipefail
+kolekt=$1
+tool=$2
+scratch=$(mktemp -d /tmp/kolekt-month.XXXXXX)
+xvfb_pid=
+kolekt_pid=
+cleanup() {
+    [ -n "$kolekt_pid" ] && kill "$kolekt_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+# The program keeps its settings beside itself when it can, so it runs from a copy.
+cp "$kolekt" "$scratch/kolekt"
+"$tool" sample "$scratch/Group3.k09" >/dev/null
+"$tool" dump --json "$scratch/Group3.k09" >"$scratch/before.json"
+# The late report goes to the month before the collection month, or after it in January.
+month=$(python3 -c 'import json, sys; print(json.load(sys.stdin)["month"])' <"$scratch/before.json")
+if [ "$month" -eq 0 ]; then
+    late_key=Down late_month=1
+else
+    late_key=Up late_month=$((month - 1))
+fi
+mkdir "$scratch/bin"
+cat >"$scratch/bin/xdg-email" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$@" >"$scratch/xdg-email.args"
+STANDIN
+chmod +x "$scratch/bin/xdg-email"
+
+exec 3< <(Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
+xvfb_pid=$!
+read -r -t 20 display <&3 || fail "Xvfb did not start"
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb PATH="$scratch/bin:$PATH"
+export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+
+# Waits until a window whose name matches is shown, and gives it the keyboard.
+window() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1) ||
+        fail "no window named '$1'"
+    xdotool windowfocus --sync "$id"
+    echo "$id"
+}
+# Waits until no shown window's name matches.
+gone() {
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    fail "window '$1' did not close"
+}
+keys() { xdotool key --delay 60 "$@"; }
+type_text() { xdotool type --delay 60 "$1"; }
+
+"$scratch/kolekt" "$scratch/Group3.k09" &
+kolekt_pid=$!
+main=$(window "Report Collection - Group 3")
+
+# Records in file order; the list starts on the first line.
+select_record() {
+    xdotool windowfocus --sync "$main"
+    keys Home
+    for ((i = 1; i < $1; i++)); do keys Down; done
+    keys Return
+}
+
+# Zoë Hartmann (6, publisher): shared, 2 Bible studies.
+select_record 6
+window "Hartmann" >/dev/null
+keys space Return
+type_text 2
+keys Return
+gone "Hartmann"
+
+# José Álvarez (4): no report, a remark instead.
+select_record 4
+window "lvarez" >/dev/null
+keys alt+r
+type_text "Was ill"
+keys Return Return Return
+gone "lvarez"
+
+# Chloé Martin (10): a late report.
+select_record 10
+window "Martin" >/dev/null
+keys alt+m "$late_key" alt+o space Return
+type_text 1
+keys Return
+gone "Martin"
+
+# Create File for Secretary (third control after the list), then mail it.
+xdotool windowfocus --sync "$main"
+keys Tab Tab Tab space
+window "^kolekt$" >/dev/null
+keys alt+y
+gone "^kolekt$"
+
+xdotool windowfocus --sync "$main"
+keys Escape
+for _ in $(seq 150); do
+    kill -0 "$kolekt_pid" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$kolekt_pid" 2>/dev/null && fail "kolekt did not end after Esc"
+wait "$kolekt_pid" || fail "kolekt ended with status $?"
+kolekt_pid=
+
+"$tool" dump --json "$scratch/Group3.k09" >"$scratch/after.json"
+"$tool" dump --json "$scratch/Group3.k19" >"$scratch/return.json"
+python3 - "$scratch" "$late_month" <<'CHECK'
+import json, sys
+
+scratch, late_month = sys.argv[1], int(sys.argv[2])
+def load(name):
+    with open(f"{scratch}/{name}") as f:
+        return json.load(f)
+before, after, returned = load("before.json"), load("after.json"), load("return.json")
+record = {p["record"]: p for p in after["publishers"]}
+
+def expect(condition, what):
+    if not condition:
+        sys.exit(f"FAILED: {what}")
+
+expect(record[6]["shared"] and record[6]["studies"] == 2 and not record[6]["missing"],
+       "Hartmann's report: shared with 2 studies")
+expect(record[4]["remark"] == "Was ill" and not record[4]["missing"], "Álvarez's remark")
+expect(late_month in record[10]["lateMonths"], "Martin's late flag")
+expect(record[10]["missing"], "Martin's report for the collection month is still missing")
+expect(after["missing"] == before["missing"] - 2, "two reports fewer missing")
+for key in ("file",):
+    after.pop(key)
+    returned.pop(key)
+expect(returned == after, "the return file holds what the collection file holds")
+
+args = open(f"{scratch}/xdg-email.args").read().split("\n")
+expect(f"{scratch}/Group3.k19" in args, "the return file is attached to the mail")
+expect(before["secretary"] in args, "the mail goes to the secretary")
+
+settings = open(f"{scratch}/kolekt.ini", encoding="utf-8").read()
+expect(f"LoadPath={scratch}/Group3.k09" in settings, "LoadPath setting")
+expect("Post=Chloé Martin" in settings, "Post setting names the last publisher posted")
+print("month under Xvfb: all checks passed")
+CHECK
