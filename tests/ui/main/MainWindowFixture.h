@@ -52,7 +52,8 @@ protected:
     QString text(int id) const { return dlg->controlText(id); }
     bool shown(int id) const { return dlg->isControlShown(id); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
-    // Presses Enter on the list and cancels every dialog it opens; returns how many opened.
+    // Presses Enter on the list and cancels every dialog it opens (the report entry dialog);
+    // returns how many opened.
     int pressEnter();
     void click(int id);
 
