@@ -1,0 +1,74 @@
+#!/bin/bash
+# Remakes the README's pictures under Xvfb: the main window, the report entry
+# dialog and the viewer on the bundled sample, and the first page of the
+# printed form. Writes docs/images/*.png.
+# Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+images=docs/images
+scratch=$(mktemp -d /tmp/kolekt-screenshots.XXXXXX)
+xvfb_pid=
+kolekt_pid=
+cleanup() {
+    [ -n "$kolekt_pid" ] && kill "$kolekt_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+g++ -O2 -std=c++20 -fPIC scripts/screenshots/GrabWindow.cpp $(pkg-config --cflags --libs Qt6Gui) \
+    -o "$scratch/grab-window"
+cp "$build/src/app/kolekt" "$scratch/kolekt"
+cp samples/Group3.k09 "$scratch/Group3.k09"
+mkdir -p "$images"
+
+exec 3< <(Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
+xvfb_pid=$!
+read -r -t 20 display <&3
+export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+
+window() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1)
+    xdotool windowfocus --sync "$id"
+    echo "$id"
+}
+# Lets the window finish painting, then grabs it.
+grab() {
+    sleep 0.5
+    "$scratch/grab-window" "$1" "$images/$2"
+    echo "wrote $images/$2"
+}
+keys() { xdotool key --delay 80 "$@"; }
+
+"$scratch/kolekt" "$scratch/Group3.k09" &
+kolekt_pid=$!
+main=$(window "Report Collection - Group 3")
+keys Down Down Down Down Down
+grab "$main" main-window.png
+
+keys Return
+entry=$(window "Hartmann")
+keys space Return 2
+grab "$entry" entry-dialog.png
+keys Escape
+
+# From the first publisher, who has no reminder buttons, Shift+Tab goes back over
+# "Exit Program" and the post button to "View or Print Report Collection List".
+xdotool windowfocus --sync "$main"
+keys Home shift+Tab shift+Tab shift+Tab space
+viewer=$(window "Report Collection$")
+grab "$viewer" viewer.png
+keys Escape
+
+xdotool windowfocus --sync "$main"
+keys Escape
+wait "$kolekt_pid" || true
+kolekt_pid=
+
+"$build/tools/kolekt-tool" pdf "$scratch/Group3.k09" "$scratch/form.pdf" >/dev/null
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$scratch/form.pdf" "$images/printed-form"
+echo "wrote $images/printed-form.png"
