@@ -34,7 +34,7 @@ echo "Depends: $depends"
 needed=(libstdc++6 qt6-qpa-plugins)
 programs=("$usr/bin/kolekt-tool")
 if [ -x "$build/src/app/kolekt" ]; then
-    needed+=(libqt6widgets6)
+    needed+=(libqt6widgets6 libqt6printsupport6)
     programs+=("$usr/bin/kolekt")
 fi
 for package in "${needed[@]}"; do
@@ -44,8 +44,14 @@ if ldd "${programs[@]}" | grep 'not found'; then
     echo "installed programs miss libraries" >&2
     exit 1
 fi
-# apt resolves every dependency of the package on this system (nothing is installed).
-apt-get install -s -qq "$deb" >/dev/null
+# apt resolves every dependency from the Debian archive as on a machine with
+# nothing installed yet (simulated: nothing is installed here).
+if ! apt-get install -s -o Dir::State::status=/dev/null "$deb" >"$scratch/apt.log" 2>&1; then
+    tail -n 20 "$scratch/apt.log"
+    echo "apt cannot install the package on a fresh system" >&2
+    exit 1
+fi
+echo "a fresh Debian would install $(grep -c '^Inst' "$scratch/apt.log") packages with it"
 
 sample=samples/Group3.k09
 if [ ! -f "$sample" ]; then
@@ -56,4 +62,21 @@ fi
 "$build/tools/kolekt-tool" dump "$sample" >"$scratch/built.txt"
 test -s "$scratch/installed.txt"
 cmp "$scratch/installed.txt" "$scratch/built.txt"
+
+if [ -x "$usr/bin/kolekt" ]; then
+    # Started as the menu entry or a double-click starts it, the installed program runs
+    # until it is told to end, and then remembers the file it was given.
+    cp "$sample" "$scratch/Opened.K09"
+    command=$(sed -n 's/^Exec=kolekt //p' "$usr/share/applications/org.kolekt.Kolekt.desktop")
+    status=0
+    QT_QPA_PLATFORM=offscreen timeout 5 "$usr/bin/kolekt" "${command/\%f/$scratch/Opened.K09}" \
+        >"$scratch/kolekt.log" 2>&1 || status=$?
+    if [ "$status" -ne 124 ]; then
+        cat "$scratch/kolekt.log"
+        echo "the installed kolekt ended at once (status $status)" >&2
+        exit 1
+    fi
+    grep -qx "LoadPath=$scratch/Opened.K09" "$usr/bin/kolekt.ini" ||
+        { echo "the installed kolekt did not take the file it was given" >&2; exit 1; }
+fi
 echo "packaging checks passed"
