@@ -151,7 +151,6 @@ void ReportEntryDialog::loadMonth() {
     returnVisits_ = fields.returnVisits;
     studies_ = fields.studies;
     shared_ = fields.shared;
-    checkBox(kShared)->setChecked(shared_);
     addedHours_ = fields.addedHours;
 
     // Only an existing remark is read here; a number is reserved when a remark is actually typed.
