@@ -32,6 +32,7 @@ constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
 constexpr int kGroupText = 1058;
 constexpr int kSharedTipText = 1495;
 constexpr int kRangeText = 61714;
+constexpr int kOutOfRemarksText = 1033;
 
 constexpr int kMaxStudies = 63;
 constexpr long long kMaxHours = 0xFFFF;
@@ -345,6 +346,12 @@ void ReportEntryDialog::closeRemark() {
     // Without a number (all are in use, message already shown) there is nowhere to put the text.
     if (remarkNumber_ != 0 || !storable) {
         stored = store_.storeRemark(recordIndex_, editMonth_, yearSlot_, remarkNumber_, remark_);
+        // The store takes no text once all numbers are handed out, the last one included: say
+        // so rather than let the typed remark vanish without a word.
+        if (storable && !stored) {
+            messageBox(fromText(loadText(kOutOfRemarksText)), MessageButtons::Ok,
+                       MessageIcon::Warning, this);
+        }
     }
     layout::writeWord(workingRecord_.data(), layout::remarkNumberOffset(slot()),
                       static_cast<std::uint16_t>(stored ? remarkNumber_ : 0));

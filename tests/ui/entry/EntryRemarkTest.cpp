@@ -182,6 +182,19 @@ TEST_F(EntryRemark, OutOfSpaceIsShownWhenARemarkIsTyped) {
     EXPECT_EQ(store().remarkCount(), layout::kMaxRemarks);
 }
 
+TEST_F(EntryRemark, TheLastFreeNumberIsNotAQuietDeadEnd) {
+    while (builder.remarkCount() < layout::kMaxRemarks - 1) {
+        builder.addRemark("filler");
+    }
+    load();
+    open(anna);
+    openRemark("Was ill");
+    key(Qt::Key_Return);
+    EXPECT_EQ(store().remarkCount(), layout::kMaxRemarks);
+    EXPECT_EQ(storedRemark(anna), "");
+    EXPECT_EQ(messages.texts(), QStringList{"Out of Space for Remarks"});
+}
+
 TEST_F(EntryRemark, AddedHoursFromTheRemark) {
     struct Case {
         const char* remark;
