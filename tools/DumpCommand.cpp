@@ -1,14 +1,10 @@
 #include "Command.h"
 #include "DumpOutput.h"
+#include "LoadCollection.h"
 #include "TodayOption.h"
 #include "collection/AbsolutePath.h"
 #include "collection/CollectionStore.h"
-#include "collection/StoreMessages.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 
 namespace kolekt::tool {
@@ -27,12 +23,6 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 done, 1 the file cannot be read or is not a collection file,\n"
     "2 wrong arguments.\n";
-
-class CollectedMessages : public StoreMessages {
-public:
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 int run(const std::vector<std::string>& args) {
     const Command self = dumpCommand();
@@ -63,24 +53,8 @@ int run(const std::vector<std::string>& args) {
     if (path.empty()) {
         return usageError(self, "FILE is missing");
     }
-    // The store treats an unreadable file as an empty list; here that is an error.
-    if (std::filesystem::is_directory(path)) {
-        std::cerr << "kolekt-tool dump: " << path << " is a folder, not a collection file\n";
-        return kExitFailure;
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        std::cerr << "kolekt-tool dump: cannot read " << path << ": " << std::strerror(errno)
-                  << "\n";
-        return kExitFailure;
-    }
-    CollectedMessages messages;
-    CollectionStore store(&messages);
-    store.initialise(today);
-    const bool loaded = store.loadCollection(path, today);
-    for (const std::string& text : messages.texts) {
-        std::cerr << "kolekt-tool dump: " << text << "\n";
-    }
-    if (!loaded || !messages.texts.empty()) {
+    CollectionStore store;
+    if (!loadForCommand("dump", path, today, store)) {
         return kExitFailure;
     }
     const CollectionView view = snapshot(store, absolutePath(path));

@@ -1,13 +1,10 @@
 #include "Command.h"
+#include "LoadCollection.h"
 #include "TodayOption.h"
 #include "collection/CollectionStore.h"
-#include "collection/StoreMessages.h"
 #include "report/FormDocument.h"
 
 #include <QGuiApplication>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 
 namespace kolekt::tool {
@@ -29,12 +26,6 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 done, 1 the file cannot be read or the PDF cannot be written,\n"
     "2 wrong arguments.\n";
-
-class CollectedMessages : public StoreMessages {
-public:
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 int run(const std::vector<std::string>& args) {
     const Command self = pdfCommand();
@@ -69,19 +60,8 @@ int run(const std::vector<std::string>& args) {
         return usageError(self, paths.size() < 2 ? "FILE and OUT.pdf are needed"
                                                  : "more than FILE and OUT.pdf given");
 
-    // The store treats an unreadable file as an empty list; here that is an error.
-    if (!std::ifstream(paths[0], std::ios::binary)) {
-        std::cerr << "kolekt-tool pdf: cannot read " << paths[0] << ": " << std::strerror(errno)
-                  << "\n";
-        return kExitFailure;
-    }
-    CollectedMessages messages;
-    CollectionStore store(&messages);
-    store.initialise(today);
-    const bool loaded = store.loadCollection(paths[0], today);
-    for (const std::string& text : messages.texts)
-        std::cerr << "kolekt-tool pdf: " << text << "\n";
-    if (!loaded || !messages.texts.empty())
+    CollectionStore store;
+    if (!loadForCommand("pdf", paths[0], today, store))
         return kExitFailure;
 
     // Fonts need a GUI application object, but not a screen.
