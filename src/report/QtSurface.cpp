@@ -8,14 +8,6 @@
 namespace kolekt::report {
 
 namespace {
-constexpr int kDeviceDefaultFont = 1;
-constexpr int kAnsiVariableFont = 2;
-constexpr int kBlackPen = 3;
-constexpr int kNullPen = 4;
-
-bool isStock(int handle) {
-    return handle >= kDeviceDefaultFont && handle <= kNullPen;
-}
 
 // GDI's light grey stock brush.
 const QColor kLightGray(192, 192, 192);
@@ -37,19 +29,19 @@ QtSurface::QtSurface(QPainter& painter, QPagedPaintDevice* pages)
     // The device's own fonts: a fixed-pitch 10 point font and the small proportional one that
     // dialogs use.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    addFont(kDeviceDefaultFont,
+    addFont(stock_handle::kDeviceDefaultFont,
             FontDescription{fixed.family().toStdString(), 10 * dpiY_ / 72, kWeightNormal,
                             kDefaultCharset},
             pixelFont(fixed, 10 * dpiY_ / 72, kWeightNormal));
     const QFont general = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    addFont(kAnsiVariableFont,
+    addFont(stock_handle::kAnsiVariableFont,
             FontDescription{general.family().toStdString(), (8 * dpiY_ + 36) / 72, kWeightNormal,
                             kDefaultCharset},
             pixelFont(general, (8 * dpiY_ + 36) / 72, kWeightNormal));
-    pens_[kBlackPen] = QPen(Qt::black, 0);
-    pens_[kNullPen] = QPen(Qt::NoPen);
-    selectFont(FontHandle{kDeviceDefaultFont});
-    selectPen(PenHandle{kBlackPen});
+    pens_[stock_handle::kBlackPen] = QPen(Qt::black, 0);
+    pens_[stock_handle::kNullPen] = QPen(Qt::NoPen);
+    selectFont(FontHandle{stock_handle::kDeviceDefaultFont});
+    selectPen(PenHandle{stock_handle::kBlackPen});
     painter_.setBrush(Qt::NoBrush);
     painter_.setBackground(Qt::white);
 }
@@ -71,7 +63,7 @@ FontHandle QtSurface::createFont(const FontDescription& description) {
 }
 
 FontHandle QtSurface::stockFont(StockFont font) {
-    return FontHandle{font == StockFont::DeviceDefault ? kDeviceDefaultFont : kAnsiVariableFont};
+    return FontHandle{stock_handle::of(font)};
 }
 
 FontDescription QtSurface::fontDescription(FontHandle font) const {
@@ -90,7 +82,7 @@ FontHandle QtSurface::selectFont(FontHandle font) {
 }
 
 void QtSurface::deleteFont(FontHandle font) {
-    if (!isStock(font.id))
+    if (!stock_handle::isStock(font.id))
         fonts_.erase(font.id);
 }
 
@@ -101,7 +93,7 @@ PenHandle QtSurface::createPen(int width) {
 }
 
 PenHandle QtSurface::stockPen(StockPen pen) {
-    return PenHandle{pen == StockPen::Black ? kBlackPen : kNullPen};
+    return PenHandle{stock_handle::of(pen)};
 }
 
 PenHandle QtSurface::selectPen(PenHandle pen) {
@@ -115,7 +107,7 @@ PenHandle QtSurface::selectPen(PenHandle pen) {
 }
 
 void QtSurface::deletePen(PenHandle pen) {
-    if (!isStock(pen.id))
+    if (!stock_handle::isStock(pen.id))
         pens_.erase(pen.id);
 }
 

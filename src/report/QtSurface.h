@@ -60,7 +60,7 @@ private:
     int dpiX_, dpiY_;
     std::map<int, Font> fonts_;
     std::map<int, QPen> pens_;
-    int nextHandle_ = 100;
+    int nextHandle_ = stock_handle::kFirstCreated;
     FontHandle font_;
     PenHandle pen_;
     TextAlign align_ = TextAlign::Left;

@@ -5,28 +5,19 @@
 namespace kolekt::report {
 
 namespace {
-// Stock objects have fixed handles below the created ones.
-constexpr int kDeviceDefaultFont = 1;
-constexpr int kAnsiVariableFont = 2;
-constexpr int kBlackPen = 3;
-constexpr int kNullPen = 4;
 constexpr int kNullPenWidth = -1;
-
-bool isStock(int handle) {
-    return handle >= kDeviceDefaultFont && handle <= kNullPen;
-}
 } // namespace
 
 RecordingSurface::RecordingSurface(int dpiX, int dpiY, int defaultFontHeight)
     : dpiX_(dpiX), dpiY_(dpiY) {
-    fonts_[kDeviceDefaultFont] =
+    fonts_[stock_handle::kDeviceDefaultFont] =
         FontDescription{"System", defaultFontHeight, kWeightNormal, kDefaultCharset};
-    fonts_[kAnsiVariableFont] =
+    fonts_[stock_handle::kAnsiVariableFont] =
         FontDescription{"Sans Serif", defaultFontHeight, kWeightNormal, kDefaultCharset};
-    pens_[kBlackPen] = 1;
-    pens_[kNullPen] = kNullPenWidth;
-    font_ = FontHandle{kDeviceDefaultFont};
-    pen_ = PenHandle{kBlackPen};
+    pens_[stock_handle::kBlackPen] = 1;
+    pens_[stock_handle::kNullPen] = kNullPenWidth;
+    font_ = FontHandle{stock_handle::kDeviceDefaultFont};
+    pen_ = PenHandle{stock_handle::kBlackPen};
 }
 
 RecordedCall& RecordingSurface::record(Call call) {
@@ -78,7 +69,7 @@ FontHandle RecordingSurface::createFont(const FontDescription& description) {
 }
 
 FontHandle RecordingSurface::stockFont(StockFont font) {
-    return FontHandle{font == StockFont::DeviceDefault ? kDeviceDefaultFont : kAnsiVariableFont};
+    return FontHandle{stock_handle::of(font)};
 }
 
 FontDescription RecordingSurface::fontDescription(FontHandle font) const {
@@ -96,7 +87,7 @@ FontHandle RecordingSurface::selectFont(FontHandle font) {
 }
 
 void RecordingSurface::deleteFont(FontHandle font) {
-    if (isStock(font.id) || fonts_.erase(font.id) == 0)
+    if (stock_handle::isStock(font.id) || fonts_.erase(font.id) == 0)
         return;
     --created_;
     record(Call::DeleteFont).handle = font.id;
@@ -113,7 +104,7 @@ PenHandle RecordingSurface::createPen(int width) {
 }
 
 PenHandle RecordingSurface::stockPen(StockPen pen) {
-    return PenHandle{pen == StockPen::Black ? kBlackPen : kNullPen};
+    return PenHandle{stock_handle::of(pen)};
 }
 
 PenHandle RecordingSurface::selectPen(PenHandle pen) {
@@ -126,7 +117,7 @@ PenHandle RecordingSurface::selectPen(PenHandle pen) {
 }
 
 void RecordingSurface::deletePen(PenHandle pen) {
-    if (isStock(pen.id) || pens_.erase(pen.id) == 0)
+    if (stock_handle::isStock(pen.id) || pens_.erase(pen.id) == 0)
         return;
     --created_;
     record(Call::DeletePen).handle = pen.id;

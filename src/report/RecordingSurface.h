@@ -98,7 +98,7 @@ private:
     int dpiX_, dpiY_;
     std::map<int, FontDescription> fonts_;
     std::map<int, int> pens_; // handle -> width, -1 for the null pen
-    int nextHandle_ = 100;
+    int nextHandle_ = stock_handle::kFirstCreated;
     FontHandle font_;
     PenHandle pen_;
     TextAlign align_ = TextAlign::Left;

@@ -43,6 +43,26 @@ enum class StockFont { DeviceDefault, AnsiVariable };
 enum class StockPen { Black, Null };
 enum class StockBrush { LightGray };
 
+// Stock objects have fixed handles below the ones a surface creates; every back end numbers
+// them alike, so a recorded call names the same object as a drawn one.
+namespace stock_handle {
+inline constexpr int kDeviceDefaultFont = 1;
+inline constexpr int kAnsiVariableFont = 2;
+inline constexpr int kBlackPen = 3;
+inline constexpr int kNullPen = 4;
+inline constexpr int kFirstCreated = 5;
+
+constexpr bool isStock(int handle) {
+    return handle >= kDeviceDefaultFont && handle < kFirstCreated;
+}
+constexpr int of(StockFont font) {
+    return font == StockFont::DeviceDefault ? kDeviceDefaultFont : kAnsiVariableFont;
+}
+constexpr int of(StockPen pen) {
+    return pen == StockPen::Black ? kBlackPen : kNullPen;
+}
+} // namespace stock_handle
+
 // Handles name objects the surface created; 0 is no object.
 struct FontHandle {
     int id = 0;
