@@ -9,13 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build/ci}")
 runs=${KOLEKT_BENCH_RUNS:-9}
-scratch=$(mktemp -d /tmp/kolekt-bench.XXXXXX)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source scripts/xvfb-session.sh bench
 
 echo "== building the floor and the timer"
 g++ -O2 -std=c++20 bench/startup/MapTimer.cpp -lX11 -o "$scratch/map-timer"
@@ -26,12 +20,7 @@ g++ -O2 -std=c++20 -fPIC bench/startup/BareDialog.cpp $(pkg-config --cflags --li
 cp "$build/src/app/kolekt" "$scratch/kolekt"
 "$build/bench/kolekt_make_large_collection" "$scratch/Group3.k09"
 
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 10 display <&3
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+start_private_display
 
 # A measurement now and then finds the display busy; it is taken again.
 measure() {

@@ -7,15 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 images=docs/images
-scratch=$(mktemp -d /tmp/kolekt-screenshots.XXXXXX)
-xvfb_pid=
-kolekt_pid=
-cleanup() {
-    [ -n "$kolekt_pid" ] && kill "$kolekt_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source scripts/xvfb-session.sh screenshots
 
 g++ -O2 -std=c++20 -fPIC scripts/screenshots/GrabWindow.cpp $(pkg-config --cflags --libs Qt6Gui) \
     -o "$scratch/grab-window"
@@ -23,12 +15,7 @@ cp "$build/src/app/kolekt" "$scratch/kolekt"
 cp samples/Group3.k09 "$scratch/Group3.k09"
 mkdir -p "$images"
 
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+start_private_display
 
 window() {
     local id

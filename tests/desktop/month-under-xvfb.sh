@@ -7,15 +7,7 @@
 set -euo pipefail
 kolekt=$1
 tool=$2
-scratch=$(mktemp -d /tmp/kolekt-month.XXXXXX)
-xvfb_pid=
-kolekt_pid=
-cleanup() {
-    [ -n "$kolekt_pid" ] && kill "$kolekt_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/xvfb-session.sh" month
 fail() {
     echo "FAILED: $*" >&2
     exit 1
@@ -39,12 +31,8 @@ printf '%s\n' "\$@" >"$scratch/xdg-email.args"
 STANDIN
 chmod +x "$scratch/bin/xdg-email"
 
-exec 3< <(Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>&1 2>/dev/null)
-xvfb_pid=$!
-read -r -t 20 display <&3 || fail "Xvfb did not start"
-export DISPLAY=":$display" QT_QPA_PLATFORM=xcb PATH="$scratch/bin:$PATH"
-export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
-mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+start_private_display || fail "no private X display"
+export PATH="$scratch/bin:$PATH"
 
 # Waits until a window whose name matches is shown, and gives it the keyboard.
 window() {
