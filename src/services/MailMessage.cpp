@@ -1,10 +1,10 @@
 #include "services/MailMessage.h"
 
-#include "resources/StringTable.h"
 #include "services/ApplicationBusy.h"
 #include "services/SmtpTransport.h"
 #include "services/XdgEmailTransport.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/UiText.h"
 
 #include <QApplication>
 #include <new>
@@ -20,7 +20,7 @@ constexpr int kTextSendFailed = 61842;
 const QString kAddressPrefix = QStringLiteral("SMTP:");
 
 void showText(int textId) {
-    messageBox(QString::fromStdString(loadText(textId)), MessageButtons::Ok);
+    messageBox(loadUiText(textId), MessageButtons::Ok);
 }
 
 bool isAcceptableAddress(const QString& address) {

@@ -3,6 +3,7 @@
 #include "resources/StringTable.h"
 #include "services/MailMessage.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/UiText.h"
 
 namespace kolekt {
 
@@ -14,7 +15,7 @@ constexpr int kTextFirstMonth = 102;
 } // namespace
 
 QString reminderText(int month) {
-    return QString::fromStdString(loadText(kTextReminder, kTextFirstMonth + month));
+    return loadUiText(kTextReminder, kTextFirstMonth + month);
 }
 
 void sendReminder(const QString& address, int month, const MailSettings& settings, QWidget* owner) {

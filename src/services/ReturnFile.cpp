@@ -2,10 +2,10 @@
 
 #include "collection/CollectionStore.h"
 #include "collection/ReturnPath.h"
-#include "resources/StringTable.h"
 #include "services/MailMessage.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
+#include "ui/common/UiText.h"
 
 #include <QFile>
 
@@ -22,10 +22,6 @@ constexpr int kTextBody = 1043;
 constexpr int kTextGroup = 1058;
 constexpr int kTextFirstMonth = 102;
 
-QString tableText(int textId, int argId = 0) {
-    return QString::fromStdString(loadText(textId, argId));
-}
-
 } // namespace
 
 void createReturnFile(CollectionStore& store, const MailSettings& settings, QWidget* owner) {
@@ -37,7 +33,7 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         return;
     }
     const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    QString message = tableText(kTextSaved);
+    QString message = loadUiText(kTextSaved);
     message.replace(QLatin1String("%1"), shownPath);
 
     const QString address = fromRecordText(store.secretaryAddress(), store.languageCode());
@@ -46,24 +42,24 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         return;
     }
     message +=
-        tableText(kTextOfferStart) + address + tableText(kTextOfferOr) + tableText(kTextOfferNo);
+        loadUiText(kTextOfferStart) + address + loadUiText(kTextOfferOr) + loadUiText(kTextOfferNo);
     if (messageBox(message, MessageButtons::YesNo, MessageIcon::Question, owner) !=
         MessageAnswer::Yes) {
         return;
     }
 
-    const QString month = tableText(kTextFirstMonth + store.month());
+    const QString month = loadUiText(kTextFirstMonth + store.month());
     const QString group =
-        QStringLiteral("%1 %2").arg(tableText(kTextGroup)).arg(store.groupNumber());
+        QStringLiteral("%1 %2").arg(loadUiText(kTextGroup)).arg(store.groupNumber());
     MailMessage mail(settings);
     if (mail.takeError() != mail_error::kNone) {
         return;
     }
     mail.addRecipients(address);
     mail.setSenderName(QStringLiteral("Kolekt"));
-    mail.setSubject(tableText(kTextSubject) + QStringLiteral(" - ") + month +
+    mail.setSubject(loadUiText(kTextSubject) + QStringLiteral(" - ") + month +
                     QStringLiteral(" - ") + group);
-    mail.setBody(month + QLatin1Char(' ') + tableText(kTextBody) + QLatin1Char(' ') + group);
+    mail.setBody(month + QLatin1Char(' ') + loadUiText(kTextBody) + QLatin1Char(' ') + group);
     mail.addAttachment(shownPath);
     mail.sendMail();
 }

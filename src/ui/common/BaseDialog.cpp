@@ -1,10 +1,10 @@
 #include "ui/common/BaseDialog.h"
 
-#include "resources/StringTable.h"
 #include "ui/common/DialogUnits.h"
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StandardControls.h"
+#include "ui/common/UiText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -316,13 +316,12 @@ void CBaseDialog::moveFocus(bool forward) {
 bool CBaseDialog::exchangeInt(int editId, int& value, int min, int max) {
     const std::optional<int> parsed = parseWholeNumber(controlText(editId));
     if (!parsed) {
-        messageBox(QString::fromStdString(loadText(61712)), MessageButtons::Ok,
-                   MessageIcon::Warning, this);
+        messageBox(loadUiText(61712), MessageButtons::Ok, MessageIcon::Warning, this);
         focusControl(editId);
         return false;
     }
     if (*parsed < min || *parsed > max) {
-        QString text = QString::fromStdString(loadText(61714));
+        QString text = loadUiText(61714);
         text.replace(QStringLiteral("%1"), QString::number(min));
         text.replace(QStringLiteral("%2"), QString::number(max));
         messageBox(text, MessageButtons::Ok, MessageIcon::Warning, this);

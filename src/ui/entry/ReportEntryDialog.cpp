@@ -2,11 +2,11 @@
 
 #include "collection/CollectionStore.h"
 #include "resources/EntryDialogTemplate.h"
-#include "resources/StringTable.h"
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/common/StoreOwner.h"
+#include "ui/common/UiText.h"
 #include "ui/entry/EntryEdit.h"
 #include "ui/entry/EntryRules.h"
 
@@ -116,9 +116,9 @@ bool ReportEntryDialog::initDialog() {
 
     const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     control(kChangeMonth)->setFont(variablePitch);
-    setControlText(kChangeMonth, fromText(loadText(kChangeMonthText)));
+    setControlText(kChangeMonth, loadUiText(kChangeMonthText));
 
-    control(kShared)->setToolTip(fromText(loadText(kSharedTipText)));
+    control(kShared)->setToolTip(loadUiText(kSharedTipText));
 
     loadMonth();
 
@@ -140,8 +140,7 @@ void ReportEntryDialog::loadMonth() {
     const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     for (std::size_t i = 0; i < std::size(kValueCaptions); ++i) {
         control(kValueCaptions[i])->setFont(variablePitch);
-        setControlText(kValueCaptions[i],
-                       fromText(loadText(kFirstCaptionText + static_cast<int>(i))));
+        setControlText(kValueCaptions[i], loadUiText(kFirstCaptionText + static_cast<int>(i)));
     }
     setControlText(kMonthName, monthName(editMonth_, false));
 
@@ -178,18 +177,16 @@ void ReportEntryDialog::loadMonth() {
 
 void ReportEntryDialog::showStatusLines() {
     const int status = slotStatus(editMonth_);
-    setControlText(kPioneerStatus,
-                   status == 0 ? QString() : fromText(loadText(kStatusTexts[status])));
+    setControlText(kPioneerStatus, status == 0 ? QString() : loadUiText(kStatusTexts[status]));
     if (status <= layout::AuxiliaryPioneer) {
         checkBox(kAuxiliaryPioneer)->setChecked(status == layout::AuxiliaryPioneer);
         showControl(kAuxiliaryPioneer, true);
         showControl(kPioneerStatus, false);
     }
     const int privilege = workingRecord_[layout::kPrivilege] & layout::kPrivilegeMask;
-    setControlText(kPrivilege,
-                   privilege == 0 ? QString() : fromText(loadText(kPrivilegeTexts[privilege])));
+    setControlText(kPrivilege, privilege == 0 ? QString() : loadUiText(kPrivilegeTexts[privilege]));
     const auto group = static_cast<std::int8_t>(workingRecord_[layout::kPublisherGroup]);
-    setControlText(kGroup, fromText(loadText(kGroupText)) + QStringLiteral(" %1").arg(group));
+    setControlText(kGroup, loadUiText(kGroupText) + QStringLiteral(" %1").arg(group));
     showControl(kAddedHours, status == layout::RegularPioneer);
 }
 
@@ -349,8 +346,8 @@ void ReportEntryDialog::closeRemark() {
         // The store takes no text once all numbers are handed out, the last one included: say
         // so rather than let the typed remark vanish without a word.
         if (storable && !stored) {
-            messageBox(fromText(loadText(kOutOfRemarksText)), MessageButtons::Ok,
-                       MessageIcon::Warning, this);
+            messageBox(loadUiText(kOutOfRemarksText), MessageButtons::Ok, MessageIcon::Warning,
+                       this);
         }
     }
     layout::writeWord(workingRecord_.data(), layout::remarkNumberOffset(slot()),
@@ -426,7 +423,7 @@ bool ReportEntryDialog::checkHours() {
     // Hours go into a 16-bit word; a larger number would be stored cut down.
     const long long hours = leadingNumber(controlText(kHours), kMaxHours + 1);
     if (hours > kMaxHours) {
-        QString text = fromText(loadText(kRangeText));
+        QString text = loadUiText(kRangeText);
         text.replace(QLatin1String("%1"), QStringLiteral("0"));
         text.replace(QLatin1String("%2"), QString::number(kMaxHours));
         messageBox(text, MessageButtons::Ok, MessageIcon::Warning, this);

@@ -8,6 +8,7 @@
 #include "services/ReturnFile.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
+#include "ui/common/UiText.h"
 #include "ui/entry/ReportEntryDialog.h"
 #include "ui/main/CAboutDlg.h"
 #include "ui/main/CollectionPath.h"
@@ -133,7 +134,7 @@ void CMainDlg::showSelection() {
         return;
     currentIndex_ = list->currentRow();
 
-    QString caption = uiText(loadText(1000));
+    QString caption = loadUiText(1000);
     caption.replace(QLatin1String("%1"), recordText(store_.formatName(record, false)));
     setControlText(kPost, asCaption(caption));
 
@@ -167,9 +168,9 @@ void CMainDlg::updateStatus() {
     }
     const QString countFormat = QStringLiteral("%1 = %2");
     setControlText(kMissingCount,
-                   countFormat.arg(uiText(loadText(1001, 102 + month)), QString::number(missing)));
-    setControlText(kTotalCount, countFormat.arg(uiText(loadText(1116)),
-                                                QString::number(store_.publisherCount())));
+                   countFormat.arg(loadUiText(1001, 102 + month), QString::number(missing)));
+    setControlText(kTotalCount,
+                   countFormat.arg(loadUiText(1116), QString::number(store_.publisherCount())));
     setControlText(kLastPosted, recordText(store_.lastPosted()));
 
     const bool listed = publisherList()->count() > 0;
@@ -310,7 +311,7 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CMainDlg::showContextMenu(const QPoint& globalPos) {
-    const QString aboutText = uiText(loadText(101));
+    const QString aboutText = loadUiText(101);
     if (aboutText.isEmpty())
         return;
     QMenu menu(this);

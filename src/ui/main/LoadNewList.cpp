@@ -1,7 +1,7 @@
 // "Load New List from Secretary": replaces the open collection with another file.
 
-#include "resources/StringTable.h"
 #include "ui/common/FileDialog.h"
+#include "ui/common/UiText.h"
 #include "ui/main/CMainDlg.h"
 #include "ui/main/CollectionPath.h"
 
@@ -17,8 +17,8 @@ void CMainDlg::loadNewList() {
     if (QFile file(current); !current.isEmpty() && file.open(QIODevice::ReadOnly))
         folder = QFileInfo(current).absolutePath();
 
-    const OpenFileRequest request{QString::fromStdString(loadText(1002)), folder,
-                                  QString::fromStdString(loadText(1003)), QStringLiteral("*.k09")};
+    const OpenFileRequest request{loadUiText(1002), folder, loadUiText(1003),
+                                  QStringLiteral("*.k09")};
     const QString chosen = getOpenFileName(this, request);
     if (chosen.isEmpty() || !hasCollectionSuffix(chosen)) {
         QDir::setCurrent(startDirectory_);
