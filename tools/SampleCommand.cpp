@@ -24,14 +24,9 @@ int run(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--today") {
-            if (i + 1 == args.size()) {
-                return usageError(self, "--today needs a date");
+            if (const auto problem = takeToday(args, i, today)) {
+                return usageError(self, *problem);
             }
-            const auto date = parseDate(args[++i]);
-            if (!date) {
-                return usageError(self, "'" + args[i] + "' is not a date of the form YYYY-MM-DD");
-            }
-            today = *date;
         } else if (arg.starts_with("-")) {
             return usageError(self, "unknown option '" + arg + "'");
         } else if (path.empty()) {

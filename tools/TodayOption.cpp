@@ -23,4 +23,17 @@ std::optional<LocalDate> parseDate(const std::string& text) {
     return LocalDate{year, month - 1, day};
 }
 
+std::optional<std::string> takeToday(const std::vector<std::string>& args, std::size_t& i,
+                                     LocalDate& today) {
+    if (i + 1 == args.size()) {
+        return "--today needs a date";
+    }
+    const auto date = parseDate(args[++i]);
+    if (!date) {
+        return "'" + args[i] + "' is not a date of the form YYYY-MM-DD";
+    }
+    today = *date;
+    return std::nullopt;
+}
+
 } // namespace kolekt::tool
