@@ -64,11 +64,6 @@ private:
     void columnHeadings(int remarksOffset);
     void row(int record);
     void telephoneCell(int record, int y0, int ty);
-    // A value of 0 leaves the cell blank.
-    void numberCell(int x, int y, unsigned value) {
-        if (value != 0)
-            surface_.textOut(x, y, std::to_string(value));
-    }
     void remarkCell(int record, int ty);
     std::string recordText(const std::string& bytes) const { return toUtf8(bytes, language_); }
 
@@ -168,23 +163,21 @@ void FormPrinter::row(int record) {
     const int y0 = state_.top + state_.line * state_.lineHeight;
     const int ty = y0 + state_.lineHeight / 8;
     const int slot = L::slotIndex(month_, store_.yearSlot());
-    const std::uint8_t* bytes = store_.record(record);
 
     surface_.textOut(state_.left, ty, recordText(store_.formatName(record, false)));
     telephoneCell(record, y0, ty);
 
     surface_.setTextAlign(TextAlign::Right);
     const int boxY = ty + state_.dpiY / 8;
-    const bool shared =
-        (L::readWord(bytes, L::valueOffset(L::ValueKind::Studies, slot)) & L::kSharedFlag) != 0;
-    drawCheckBox(surface_, columns_.shared + (7 * dpiX) / 19, boxY, shared, kFormCheckBoxDivisor);
-    numberCell(columns_.studies + (4 * dpiX) / 10, ty,
-               store_.reportValue(record, month_, store_.yearSlot(), L::ValueKind::Studies));
-    const bool auxiliary =
-        (bytes[L::monthStatusOffset(slot)] & L::kStatusMask) == L::AuxiliaryPioneer;
-    drawCheckBox(surface_, columns_.auxP + (7 * dpiX) / 19, boxY, auxiliary, kFormCheckBoxDivisor);
-    numberCell(columns_.hours + (4 * dpiX) / 10, ty,
-               store_.reportValue(record, month_, store_.yearSlot(), L::ValueKind::Hours));
+    const RowMarks marks = rowMarks(store_.record(record), slot);
+    drawCheckBox(surface_, columns_.shared + (7 * dpiX) / 19, boxY, marks.shared,
+                 kFormCheckBoxDivisor);
+    drawNumberCell(surface_, columns_.studies + (4 * dpiX) / 10, ty,
+                   store_.reportValue(record, month_, store_.yearSlot(), L::ValueKind::Studies));
+    drawCheckBox(surface_, columns_.auxP + (7 * dpiX) / 19, boxY, marks.auxiliary,
+                 kFormCheckBoxDivisor);
+    drawNumberCell(surface_, columns_.hours + (4 * dpiX) / 10, ty,
+                   store_.reportValue(record, month_, store_.yearSlot(), L::ValueKind::Hours));
 
     surface_.setTextAlign(TextAlign::Left);
     remarkCell(record, ty);

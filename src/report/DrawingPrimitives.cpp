@@ -1,8 +1,24 @@
 #include "report/DrawingPrimitives.h"
 
+#include "collection/FileLayout.h"
+
 #include <string>
 
 namespace kolekt::report {
+
+void drawNumberCell(Surface& surface, int x, int y, unsigned value) {
+    if (value != 0)
+        surface.textOut(x, y, std::to_string(value));
+}
+
+RowMarks rowMarks(const std::uint8_t* record, int slot) {
+    namespace L = layout;
+    RowMarks marks;
+    marks.shared =
+        (L::readWord(record, L::valueOffset(L::ValueKind::Studies, slot)) & L::kSharedFlag) != 0;
+    marks.auxiliary = (record[L::monthStatusOffset(slot)] & L::kStatusMask) == L::AuxiliaryPioneer;
+    return marks;
+}
 
 void drawCheckBox(Surface& surface, int x, int y, bool ticked, int divisor) {
     const int dpiX = surface.dpiX();

@@ -3,6 +3,7 @@
 
 #include "report/Surface.h"
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,16 @@ struct GridSpec {
 void drawCheckBox(Surface& surface, int x, int y, bool ticked, int divisor);
 
 void drawGrid(Surface& surface, const GridSpec& grid);
+
+// A count at (x, y); a value of 0 leaves the cell blank.
+void drawNumberCell(Surface& surface, int x, int y, unsigned value);
+
+// The two ticks a publisher's row shows for one month slot of the record.
+struct RowMarks {
+    bool shared = false;
+    bool auxiliary = false;
+};
+RowMarks rowMarks(const std::uint8_t* record, int slot);
 
 // The character set a language code asks for in printed fonts; the match is exact.
 int languageCharset(std::string_view languageCode);

@@ -17,12 +17,6 @@ namespace {
 constexpr int cxB = 1;
 constexpr int cyB = 1;
 constexpr int kPreviewCheckBoxDivisor = 9;
-
-// A value of 0 leaves the cell blank.
-void numberCell(Surface& surface, int x, int y, unsigned value) {
-    if (value != 0)
-        surface.textOut(x, y, std::to_string(value));
-}
 } // namespace
 
 void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& view, int x, int y,
@@ -67,23 +61,20 @@ void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& v
         const int record = view.first + i + 1;
         const int ty = y + (i + 1) * rowH + cyB;
         const int boxY = y + (i + 1) * rowH + 13 * cyB - cyB / 3;
-        const std::uint8_t* bytes = store.record(record);
 
         surface.setTextAlign(TextAlign::Left);
         surface.textOut(x + 2 * cxB, ty, toUtf8(store.formatName(record, false), language));
 
         surface.setTextAlign(TextAlign::Right);
-        const bool shared =
-            (L::readWord(bytes, L::valueOffset(L::ValueKind::Studies, slot)) & L::kSharedFlag) != 0;
-        drawCheckBox(surface, x + nameW + colW - 20 * cxB, boxY, shared, kPreviewCheckBoxDivisor);
-        numberCell(surface, x + nameW + 2 * colW - 10 * cxB, ty,
-                   store.reportValue(record, view.month, yearSlot, L::ValueKind::Studies));
-        const bool auxiliary =
-            (bytes[L::monthStatusOffset(slot)] & L::kStatusMask) == L::AuxiliaryPioneer;
-        drawCheckBox(surface, x + nameW + 3 * colW - 20 * cxB, boxY, auxiliary,
+        const RowMarks marks = rowMarks(store.record(record), slot);
+        drawCheckBox(surface, x + nameW + colW - 20 * cxB, boxY, marks.shared,
                      kPreviewCheckBoxDivisor);
-        numberCell(surface, x + nameW + 4 * colW - 10 * cxB, ty,
-                   store.reportValue(record, view.month, yearSlot, L::ValueKind::Hours));
+        drawNumberCell(surface, x + nameW + 2 * colW - 10 * cxB, ty,
+                       store.reportValue(record, view.month, yearSlot, L::ValueKind::Studies));
+        drawCheckBox(surface, x + nameW + 3 * colW - 20 * cxB, boxY, marks.auxiliary,
+                     kPreviewCheckBoxDivisor);
+        drawNumberCell(surface, x + nameW + 4 * colW - 10 * cxB, ty,
+                       store.reportValue(record, view.month, yearSlot, L::ValueKind::Hours));
 
         const std::string remark = store.remarkFor(record, view.month, yearSlot, true).text;
         if (!remark.empty()) {
