@@ -10,6 +10,11 @@ root=$(pwd)
 scratch=$(mktemp -d /tmp/kolekt-package.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
 if ! (cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1); then
     cat "$scratch/cpack.log"
     exit 1
@@ -21,13 +26,17 @@ dpkg-deb -x "$deb" "$scratch/root"
 usr="$scratch/root/usr"
 desktop-file-validate "$usr/share/applications/org.kolekt.Kolekt.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/org.kolekt.Kolekt.metainfo.xml"
-grep -qx 'Exec=kolekt %f' "$usr/share/applications/org.kolekt.Kolekt.desktop"
+grep -qx 'Exec=kolekt %f' "$usr/share/applications/org.kolekt.Kolekt.desktop" ||
+    fail "the desktop entry does not start kolekt with the opened file (Exec=kolekt %f)"
 update-mime-database "$usr/share/mime" >/dev/null 2>&1
-grep -q ':application/x-kolekt-collection:\*\.k09$' "$usr/share/mime/globs2"
+grep -q ':application/x-kolekt-collection:\*\.k09$' "$usr/share/mime/globs2" ||
+    fail "the installed file type does not claim *.k09"
 for size in 16 22 24 32 48 64 128 256; do
-    test -s "$usr/share/icons/hicolor/${size}x${size}/apps/org.kolekt.Kolekt.png"
+    test -s "$usr/share/icons/hicolor/${size}x${size}/apps/org.kolekt.Kolekt.png" ||
+        fail "the package lacks the ${size}x${size} icon"
 done
-test -s "$usr/share/icons/hicolor/scalable/apps/org.kolekt.Kolekt.svg"
+test -s "$usr/share/icons/hicolor/scalable/apps/org.kolekt.Kolekt.svg" ||
+    fail "the package lacks the scalable icon"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -38,18 +47,16 @@ if [ -x "$build/src/app/kolekt" ]; then
     programs+=("$usr/bin/kolekt")
 fi
 for package in "${needed[@]}"; do
-    grep -q "$package" <<<"$depends" || { echo "Depends lacks $package" >&2; exit 1; }
+    grep -q "$package" <<<"$depends" || fail "Depends lacks $package"
 done
 if ldd "${programs[@]}" | grep 'not found'; then
-    echo "installed programs miss libraries" >&2
-    exit 1
+    fail "installed programs miss libraries"
 fi
 # apt resolves every dependency from the Debian archive as on a machine with
 # nothing installed yet (simulated: nothing is installed here).
 if ! apt-get install -s -o Dir::State::status=/dev/null "$deb" >"$scratch/apt.log" 2>&1; then
     tail -n 20 "$scratch/apt.log"
-    echo "apt cannot install the package on a fresh system" >&2
-    exit 1
+    fail "apt cannot install the package on a fresh system"
 fi
 echo "a fresh Debian would install $(grep -c '^Inst' "$scratch/apt.log") packages with it"
 
@@ -60,8 +67,9 @@ if [ ! -f "$sample" ]; then
 fi
 "$usr/bin/kolekt-tool" dump "$sample" >"$scratch/installed.txt"
 "$build/tools/kolekt-tool" dump "$sample" >"$scratch/built.txt"
-test -s "$scratch/installed.txt"
-cmp "$scratch/installed.txt" "$scratch/built.txt"
+test -s "$scratch/installed.txt" || fail "the installed kolekt-tool dumped nothing"
+cmp "$scratch/installed.txt" "$scratch/built.txt" ||
+    fail "the installed kolekt-tool reads the sample differently from the built one"
 
 if [ -x "$usr/bin/kolekt" ]; then
     # Started as the menu entry or a double-click starts it, the installed program runs
@@ -73,10 +81,9 @@ if [ -x "$usr/bin/kolekt" ]; then
         >"$scratch/kolekt.log" 2>&1 || status=$?
     if [ "$status" -ne 124 ]; then
         cat "$scratch/kolekt.log"
-        echo "the installed kolekt ended at once (status $status)" >&2
-        exit 1
+        fail "the installed kolekt ended at once (status $status)"
     fi
     grep -qx "LoadPath=$scratch/Opened.K09" "$usr/bin/kolekt.ini" ||
-        { echo "the installed kolekt did not take the file it was given" >&2; exit 1; }
+        fail "the installed kolekt did not take the file it was given"
 fi
 echo "packaging checks passed"
