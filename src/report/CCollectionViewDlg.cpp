@@ -78,16 +78,8 @@ void CCollectionViewDlg::updatePageButtons() {
         showControl(kNextPage, false);
         return;
     }
-    if (first_ == 0) {
-        setControlText(kPrevPage, kForward);
-        showControl(kNextPage, false);
-    } else {
-        setControlText(kPrevPage, kBack);
-    }
-    if (end_ == total_)
-        showControl(kNextPage, false);
-    if (end_ < total_ && first_ > 0)
-        showControl(kNextPage, true);
+    setControlText(kPrevPage, first_ == 0 ? kForward : kBack);
+    showControl(kNextPage, first_ > 0 && end_ < total_);
 }
 
 void CCollectionViewDlg::onNextPage() {
