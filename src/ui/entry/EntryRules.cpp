@@ -22,20 +22,9 @@ constexpr long long kHoursCap = 55;
 constexpr int kStarCap = 40;
 constexpr int kAddedHoursMax = 255;
 
-// "%1" and "%2" replaced in one pass, so a name that itself holds "%1" stays as it is.
+// A missing second argument clears "%2" rather than leaving it in the text.
 std::string formatText(int textId, const std::string& first, const std::string& second = {}) {
-    const std::string pattern = loadText(textId);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+    return fillArguments(loadText(textId), {first, second});
 }
 
 bool isDigit(char c) {
