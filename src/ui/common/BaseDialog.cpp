@@ -1,5 +1,6 @@
 #include "ui/common/BaseDialog.h"
 
+#include "resources/StringTable.h"
 #include "ui/common/DialogUnits.h"
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <string>
 
 namespace kolekt {
 
@@ -321,15 +323,18 @@ bool CBaseDialog::exchangeInt(int editId, int& value, int min, int max) {
         return false;
     }
     if (*parsed < min || *parsed > max) {
-        QString text = loadUiText(61714);
-        text.replace(QStringLiteral("%1"), QString::number(min));
-        text.replace(QStringLiteral("%2"), QString::number(max));
-        messageBox(text, MessageButtons::Ok, MessageIcon::Warning, this);
-        focusControl(editId);
+        refuseOutOfRange(editId, min, max);
         return false;
     }
     value = *parsed;
     return true;
+}
+
+void CBaseDialog::refuseOutOfRange(int editId, long long min, long long max) {
+    const std::string text =
+        fillArguments(loadText(61714), {std::to_string(min), std::to_string(max)});
+    messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning, this);
+    focusControl(editId);
 }
 
 void CBaseDialog::setInt(int editId, int value) {

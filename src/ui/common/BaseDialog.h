@@ -72,6 +72,8 @@ public:
     // "Please enter an integer." or the one naming the bounds is shown, the field gets the focus,
     // and false is returned.
     bool exchangeInt(int editId, int& value, int min, int max);
+    // The refusal naming the bounds: message shown, focus to the field.
+    void refuseOutOfRange(int editId, long long min, long long max);
     void setInt(int editId, int value);
 
     void endDialog(int result);

@@ -31,7 +31,6 @@ constexpr int kPrivilegeTexts[] = {0, 1023, 1024, 1025};
 constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
 constexpr int kGroupText = 1058;
 constexpr int kSharedTipText = 1495;
-constexpr int kRangeText = 61714;
 constexpr int kOutOfRemarksText = 1033;
 
 constexpr int kMaxStudies = 63;
@@ -423,11 +422,7 @@ bool ReportEntryDialog::checkHours() {
     // Hours go into a 16-bit word; a larger number would be stored cut down.
     const long long hours = leadingNumber(controlText(kHours), kMaxHours + 1);
     if (hours > kMaxHours) {
-        QString text = loadUiText(kRangeText);
-        text.replace(QLatin1String("%1"), QStringLiteral("0"));
-        text.replace(QLatin1String("%2"), QString::number(kMaxHours));
-        messageBox(text, MessageButtons::Ok, MessageIcon::Warning, this);
-        focusControl(kHours);
+        refuseOutOfRange(kHours, 0, kMaxHours);
         return false;
     }
     hours_ = static_cast<int>(hours);
