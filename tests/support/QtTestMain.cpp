@@ -1,7 +1,7 @@
 // gtest main for tests that need a QApplication. Chooses the offscreen platform
 // when none is set, so the tests also run where there is no display.
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
