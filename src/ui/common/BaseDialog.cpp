@@ -180,19 +180,10 @@ QCheckBox* CBaseDialog::checkBox(int id) const {
 QListWidget* CBaseDialog::listBox(int id) const {
     return controlAs<QListWidget>(id);
 }
-QLabel* CBaseDialog::label(int id) const {
-    return controlAs<QLabel>(id);
-}
 
 void CBaseDialog::showControl(int id, bool visible) {
     if (QWidget* widget = control(id)) {
         widget->setHidden(!visible);
-    }
-}
-
-void CBaseDialog::enableControl(int id, bool enabled) {
-    if (QWidget* widget = control(id)) {
-        widget->setEnabled(enabled);
     }
 }
 

@@ -14,7 +14,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QCheckBox;
-class QLabel;
 
 namespace kolekt {
 
@@ -41,10 +40,8 @@ public:
     QLineEdit* edit(int id) const;
     QCheckBox* checkBox(int id) const;
     QListWidget* listBox(int id) const;
-    QLabel* label(int id) const;
 
     void showControl(int id, bool visible);
-    void enableControl(int id, bool enabled);
     bool isControlShown(int id) const;
     void setControlText(int id, const QString& text);
     QString controlText(int id) const;
