@@ -61,9 +61,9 @@ bool CollectionStore::loadCollection(const std::string& path, const LocalDate& t
             break;
         }
     }
-    for (int j = 0; j < remarkCount_; ++j) {
-        std::uint8_t* remark = remarkPool_.data() + static_cast<std::size_t>(j) * kRemarkRecordSize;
-        if (std::fread(remark, 1, kRemarkRecordSize, file.get()) < kRemarkRecordSize) {
+    for (int number = 1; number <= remarkCount_; ++number) {
+        if (std::fread(remarkRecord(number), 1, kRemarkRecordSize, file.get()) <
+            kRemarkRecordSize) {
             break;
         }
     }

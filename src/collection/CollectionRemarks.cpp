@@ -40,8 +40,7 @@ bool CollectionStore::storeRemark(int n, int month, int yearSlot, int number,
     if (remarkCount_ == 0 || remarkCount_ >= kMaxRemarks || number < 1 || number > remarkCount_) {
         return false;
     }
-    std::uint8_t* remark =
-        remarkPool_.data() + static_cast<std::size_t>(number - 1) * kRemarkRecordSize;
+    std::uint8_t* remark = remarkRecord(number);
     setFieldText(remark, 0, kRemarkTextSize, text);
     remark[kRemarkTextSize] = 0;
     // The store's own link names the record that holds the text, like the entry

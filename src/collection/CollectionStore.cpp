@@ -6,6 +6,7 @@
 #include "resources/StringTable.h"
 
 #include <new>
+#include <utility>
 
 namespace kolekt {
 
@@ -85,6 +86,10 @@ std::uint8_t* CollectionStore::record(int n) {
 
 const std::uint8_t* CollectionStore::record(int n) const {
     return records_.data() + static_cast<std::size_t>(n) * kRecordSize;
+}
+
+std::uint8_t* CollectionStore::remarkRecord(int number) {
+    return const_cast<std::uint8_t*>(std::as_const(*this).remarkRecord(number));
 }
 
 const std::uint8_t* CollectionStore::remarkRecord(int number) const {

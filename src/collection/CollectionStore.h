@@ -59,6 +59,7 @@ public:
     std::uint8_t* record(int n);
     const std::uint8_t* record(int n) const;
     // Remark record number (1-based) of the pool; 48 bytes. Null outside the pool.
+    std::uint8_t* remarkRecord(int number);
     const std::uint8_t* remarkRecord(int number) const;
     std::string secretaryAddress() const;
 
