@@ -8,9 +8,10 @@ namespace kolekt::tool {
 
 namespace {
 
-constexpr int kFirstMonthText = 102;
-constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
-constexpr int kPrivilegeTexts[] = {0, 1023, 1024, 1025};
+constexpr TextId kStatusTexts[] = {TextId::None, TextId::AuxiliaryPioneer, TextId::RegularPioneer,
+                                   TextId::SpecialPioneer};
+constexpr TextId kPrivilegeTexts[] = {TextId::None, TextId::MinisterialServant, TextId::Elder,
+                                      TextId::BaptizedBrother};
 
 // Characters, not bytes, so that accented names line up.
 std::size_t displayWidth(std::string_view utf8) {
@@ -33,8 +34,8 @@ std::string rightCell(int value, std::size_t width) {
     return std::string(digits.size() < width ? width - digits.size() : 0, ' ') + digits + " ";
 }
 
-std::string optionalText(int id) {
-    return id == 0 ? std::string("-") : loadText(id);
+std::string optionalText(TextId id) {
+    return id == TextId::None ? std::string("-") : loadText(id);
 }
 
 std::string lateMonths(const std::vector<int>& months) {
@@ -43,7 +44,7 @@ std::string lateMonths(const std::vector<int>& months) {
         if (!text.empty()) {
             text += ',';
         }
-        text += loadText(kFirstMonthText + m).substr(0, 3);
+        text += loadText(monthTextId(m)).substr(0, 3);
     }
     return text.empty() ? "-" : text;
 }
@@ -53,8 +54,8 @@ std::string lateMonths(const std::vector<int>& months) {
 void writeTable(std::ostream& out, const CollectionView& view) {
     out << "File:        " << view.file << "\n"
         << "Group:       " << view.group << "\n"
-        << "Month:       " << loadText(kFirstMonthText + view.month) << " (year slot "
-        << view.yearSlot << ")\n"
+        << "Month:       " << loadText(monthTextId(view.month)) << " (year slot " << view.yearSlot
+        << ")\n"
         << "Secretary:   " << (view.secretary.empty() ? "-" : view.secretary) << "\n"
         << "Publishers:  " << view.publisherCount << ", reports missing: " << view.missing
         << ", remarks: " << view.remarkCount << "\n";

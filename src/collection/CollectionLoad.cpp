@@ -13,7 +13,6 @@ using namespace layout;
 
 namespace {
 
-constexpr int kNotACollectionText = 1233;
 constexpr int kLastMonth = 11;
 
 struct FileCloser {
@@ -40,7 +39,7 @@ bool CollectionStore::loadCollection(const std::string& path, const LocalDate& t
     // the 36 slots: such a file did not come from the secretary's program.
     const auto count = static_cast<std::int8_t>(header[kHeaderPublisherCount]);
     if (count < 0 || header[kHeaderMonth] > kLastMonth) {
-        show(fillArguments(loadText(kNotACollectionText), {absolutePath(path)}));
+        show(fillArguments(loadText(TextId::NotACollectionFile), {absolutePath(path)}));
         return true;
     }
     publisherCount_ = count;

@@ -6,10 +6,6 @@ namespace kolekt {
 
 using namespace layout;
 
-namespace {
-constexpr int kOutOfSpaceText = 1033;
-} // namespace
-
 RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot, bool mustExist) {
     const int number = readWord(record(n), remarkNumberOffset(slotIndex(month, yearSlot)));
     const bool valid = number >= 1 && number <= remarkCount_;
@@ -25,7 +21,7 @@ RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot, bool mus
         return {remarkCount_, {}};
     }
     if (remarkCount_ >= kMaxRemarks) {
-        show(loadText(kOutOfSpaceText));
+        show(loadText(TextId::OutOfSpaceForRemarks));
     }
     return {number, {}};
 }

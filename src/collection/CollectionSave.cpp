@@ -8,14 +8,9 @@ namespace kolekt {
 
 using namespace layout;
 
-namespace {
-constexpr int kTooFewPublishersText = 1232;
-constexpr int kCannotCreateText = 1231;
-} // namespace
-
 bool CollectionStore::saveCollection(const std::string& path) {
     if (publisherCount_ < 2) {
-        show(loadText(kTooFewPublishersText));
+        show(loadText(TextId::TooFewPublishers));
         return false;
     }
     writeWord(record(0), kHeaderRemarkCount, static_cast<std::uint16_t>(remarkCount_));
@@ -38,7 +33,7 @@ bool CollectionStore::saveCollection(const std::string& path) {
 }
 
 void CollectionStore::reportFailedWrite(const std::string& path) const {
-    show(fillArguments(loadText(kCannotCreateText), {absolutePath(path)}));
+    show(fillArguments(loadText(TextId::CannotCreateFile), {absolutePath(path)}));
 }
 
 } // namespace kolekt

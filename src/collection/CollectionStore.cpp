@@ -13,7 +13,6 @@ namespace kolekt {
 using namespace layout;
 
 namespace {
-constexpr int kLanguageCodeText = 1198;
 constexpr int kInitialSpareRemarks = 100;
 } // namespace
 
@@ -32,7 +31,7 @@ void CollectionStore::initialise(const LocalDate& today) {
     month_ = defaultMonth_;
     reportYear_ = today.year - (defaultMonth_ == 11 ? 2001 : 2000);
     yearSlot_ = ((reportYear_ % 2) + 2) % 2;
-    languageCode_ = loadText(kLanguageCodeText);
+    languageCode_ = loadText(TextId::LanguageCode);
     releaseStore();
     publisherCount_ = 0;
     remarkCount_ = 0;

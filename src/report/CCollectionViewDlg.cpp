@@ -4,7 +4,6 @@
 #include "report/CPreviewPane.h"
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
-#include "report/FormTexts.h"
 #include "report/PreviewLayout.h"
 #include "report/PrinterAccess.h"
 #include "resources/StringTable.h"
@@ -43,8 +42,8 @@ CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
 
 bool CCollectionViewDlg::initDialog() {
     pane_->clearSizeKnown();
-    setWindowTitle(QString::fromStdString(
-        loadText(report::texts::kViewerCaption, report::texts::kJanuary + month_)));
+    setWindowTitle(
+        QString::fromStdString(loadText(TextId::ReportCollectionCaption, monthTextId(month_))));
     total_ = owner_.store().publisherCount();
     first_ = 0;
     end_ = std::min(total_, kPreviewRows);

@@ -4,7 +4,6 @@
 #include "collection/CollectionStore.h"
 #include "collection/FileLayout.h"
 #include "report/DrawingPrimitives.h"
-#include "report/FormTexts.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
@@ -101,11 +100,11 @@ void FormPrinter::run() {
                         columns_.hours,     columns_.remarks, columns_.gridRight};
 
     char subtitle[64];
-    std::snprintf(subtitle, sizeof subtitle, "%s #%d", loadText(texts::kGroup).c_str(),
+    std::snprintf(subtitle, sizeof subtitle, "%s #%d", loadText(TextId::Group).c_str(),
                   store_.groupNumber());
     state_.subtitle = std::string(subtitle) + "  ";
-    state_.nameHeading = loadText(texts::kNameHeading);
-    state_.phoneHeading = loadText(texts::kPhoneHeading);
+    state_.nameHeading = loadText(TextId::NameHeading);
+    state_.phoneHeading = loadText(TextId::TelephoneHeading);
 
     startFirstPage();
     for (int record = 1; record <= count; ++record) {
@@ -150,11 +149,11 @@ void FormPrinter::breakPage() {
 void FormPrinter::columnHeadings(int remarksOffset) {
     const int y = state_.top + 4 * headerPitch_;
     const int inset = state_.dpiX / 20;
-    surface_.textOut(columns_.shared + inset, y, loadText(texts::kSharedHeading));
-    surface_.textOut(columns_.studies + inset, y, loadText(texts::kStudiesHeading));
-    surface_.textOut(columns_.auxP + inset, y, loadText(texts::kAuxPHeading));
-    surface_.textOut(columns_.hours + inset, y, loadText(texts::kHoursHeading));
-    surface_.textOut(columns_.remarks + remarksOffset, y, loadText(texts::kRemarksHeading));
+    surface_.textOut(columns_.shared + inset, y, loadText(TextId::SharedHeading));
+    surface_.textOut(columns_.studies + inset, y, loadText(TextId::StudiesHeading));
+    surface_.textOut(columns_.auxP + inset, y, loadText(TextId::AuxiliaryPioneerHeading));
+    surface_.textOut(columns_.hours + inset, y, loadText(TextId::HoursHeading));
+    surface_.textOut(columns_.remarks + remarksOffset, y, loadText(TextId::RemarksHeading));
 }
 
 void FormPrinter::row(int record) {
@@ -222,8 +221,8 @@ void FormPrinter::remarkCell(int record, int ty) {
 } // namespace
 
 std::string formTitle(int month) {
-    const std::string base = loadText(texts::kFormTitle);
-    return base + " - " + loadText(texts::kJanuary + month);
+    const std::string base = loadText(TextId::FormTitle);
+    return base + " - " + loadText(monthTextId(month));
 }
 
 void initPageMetrics(Surface& surface, PrintPageState& state) {

@@ -4,7 +4,6 @@
 #include "collection/CollectionStore.h"
 #include "collection/FileLayout.h"
 #include "report/DrawingPrimitives.h"
-#include "report/FormTexts.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
@@ -45,14 +44,14 @@ void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& v
 
     surface.selectFont(surface.stockFont(StockFont::AnsiVariable));
     surface.setTextAlign(TextAlign::Left);
-    surface.textOut(x + 2 * cxB, y + cyB, loadText(texts::kNameHeading));
+    surface.textOut(x + 2 * cxB, y + cyB, loadText(TextId::NameHeading));
     surface.setTextAlign(TextAlign::Right);
-    const int headings[] = {texts::kSharedHeading, texts::kStudiesHeading, texts::kAuxPHeading,
-                            texts::kHoursHeading};
+    const TextId headings[] = {TextId::SharedHeading, TextId::StudiesHeading,
+                               TextId::AuxiliaryPioneerHeading, TextId::HoursHeading};
     for (int k = 0; k < 4; ++k)
         surface.textOut(x + nameW + (k + 1) * colW - 8 * cxB, y + cyB, loadText(headings[k]));
     const int remarksEnd = language == "greek" ? x + w - w / 20 : x + w - w / 6;
-    surface.textOut(remarksEnd, y + cyB, loadText(texts::kRemarksHeading));
+    surface.textOut(remarksEnd, y + cyB, loadText(TextId::RemarksHeading));
 
     const int count = std::min(view.end - view.first, kPreviewRows);
     const int yearSlot = store.yearSlot();

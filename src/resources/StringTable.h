@@ -1,15 +1,17 @@
 // The program's string table and its fixed texts.
 #pragma once
 
+#include "resources/TextId.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace kolekt {
 
-// Text of entry textId; with argId not 0 every "%1" is replaced by the text of entry argId.
-// Unknown ids give an empty text.
-std::string loadText(int textId, int argId = 0);
+// Text of entry textId; with an argId every "%1" is replaced by the text of entry argId.
+// Ids without an entry give an empty text.
+std::string loadText(TextId textId, TextId argId = TextId::None);
 
 // Replaces "%1", "%2", ... in one pass by the given texts, for arguments that are not
 // string-table entries (a path, a name, a bound). Argument texts are never scanned again.

@@ -13,13 +13,9 @@ namespace kolekt {
 
 namespace {
 
-constexpr int kTextLibraryMissing = 61840;
-constexpr int kTextLibraryInvalid = 61841;
-constexpr int kTextSendFailed = 61842;
-
 const QString kAddressPrefix = QStringLiteral("SMTP:");
 
-void showText(int textId) {
+void showText(TextId textId) {
     messageBox(loadUiText(textId), MessageButtons::Ok);
 }
 
@@ -47,7 +43,7 @@ QString plainAddress(const MailRecipient& recipient) {
 MailMessage::MailMessage(const MailSettings& settings) {
     if (settings.smtpUrl.isEmpty()) {
         if (!XdgEmailTransport::isAvailable()) {
-            showText(kTextLibraryMissing);
+            showText(TextId::NoMailSystem);
             errorCode_ = mail_error::kLibraryMissing;
             return;
         }
@@ -55,7 +51,7 @@ MailMessage::MailMessage(const MailSettings& settings) {
         return;
     }
     if (!SmtpTransport::isUsable(settings)) {
-        showText(kTextLibraryInvalid);
+        showText(TextId::MailSystemUnusable);
         errorCode_ = mail_error::kLibraryInvalid;
         return;
     }
@@ -136,12 +132,12 @@ bool MailMessage::sendMail() {
     case SendResult::Delivered:
         return true;
     case SendResult::Unavailable:
-        showText(kTextLibraryMissing);
+        showText(TextId::NoMailSystem);
         return false;
     case SendResult::Failed:
         break;
     }
-    showText(kTextSendFailed);
+    showText(TextId::SendMailFailed);
     return false;
 }
 

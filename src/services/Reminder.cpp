@@ -7,15 +7,8 @@
 
 namespace kolekt {
 
-namespace {
-
-constexpr int kTextReminder = 1422;
-constexpr int kTextFirstMonth = 102;
-
-} // namespace
-
 QString reminderText(int month) {
-    return loadUiText(kTextReminder, kTextFirstMonth + month);
+    return loadUiText(TextId::ReminderBody, monthTextId(month));
 }
 
 void sendReminder(const QString& address, int month, const MailSettings& settings, QWidget* owner) {

@@ -11,19 +11,6 @@
 
 namespace kolekt {
 
-namespace {
-
-constexpr int kTextSaved = 1038;
-constexpr int kTextOfferStart = 1039;
-constexpr int kTextOfferNo = 1040;
-constexpr int kTextOfferOr = 1041;
-constexpr int kTextSubject = 1042;
-constexpr int kTextBody = 1043;
-constexpr int kTextGroup = 1058;
-constexpr int kTextFirstMonth = 102;
-
-} // namespace
-
 void createReturnFile(CollectionStore& store, const MailSettings& settings, QWidget* owner) {
     if (!isCollectionPath(store.filePath())) {
         return;
@@ -33,7 +20,7 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         return;
     }
     const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    QString message = loadUiText(kTextSaved);
+    QString message = loadUiText(TextId::UpdatesSaved);
     message.replace(QLatin1String("%1"), shownPath);
 
     const QString address = fromRecordText(store.secretaryAddress(), store.languageCode());
@@ -41,25 +28,26 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         messageBox(message, MessageButtons::Ok, MessageIcon::None, owner);
         return;
     }
-    message +=
-        loadUiText(kTextOfferStart) + address + loadUiText(kTextOfferOr) + loadUiText(kTextOfferNo);
+    message += loadUiText(TextId::OfferMailStart) + address + loadUiText(TextId::OfferMailOr) +
+               loadUiText(TextId::OfferMailLater);
     if (messageBox(message, MessageButtons::YesNo, MessageIcon::Question, owner) !=
         MessageAnswer::Yes) {
         return;
     }
 
-    const QString month = loadUiText(kTextFirstMonth + store.month());
+    const QString month = loadUiText(monthTextId(store.month()));
     const QString group =
-        QStringLiteral("%1 %2").arg(loadUiText(kTextGroup)).arg(store.groupNumber());
+        QStringLiteral("%1 %2").arg(loadUiText(TextId::Group)).arg(store.groupNumber());
     MailMessage mail(settings);
     if (mail.takeError() != mail_error::kNone) {
         return;
     }
     mail.addRecipients(address);
     mail.setSenderName(QStringLiteral("Kolekt"));
-    mail.setSubject(loadUiText(kTextSubject) + QStringLiteral(" - ") + month +
+    mail.setSubject(loadUiText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +
                     QStringLiteral(" - ") + group);
-    mail.setBody(month + QLatin1Char(' ') + loadUiText(kTextBody) + QLatin1Char(' ') + group);
+    mail.setBody(month + QLatin1Char(' ') + loadUiText(TextId::ReturnMailBody) + QLatin1Char(' ') +
+                 group);
     mail.addAttachment(shownPath);
     mail.sendMail();
 }

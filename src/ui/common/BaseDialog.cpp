@@ -309,7 +309,8 @@ void CBaseDialog::moveFocus(bool forward) {
 bool CBaseDialog::exchangeInt(int editId, int& value, int min, int max) {
     const std::optional<int> parsed = parseWholeNumber(controlText(editId));
     if (!parsed) {
-        messageBox(loadUiText(61712), MessageButtons::Ok, MessageIcon::Warning, this);
+        messageBox(loadUiText(TextId::EnterInteger), MessageButtons::Ok, MessageIcon::Warning,
+                   this);
         focusControl(editId);
         return false;
     }
@@ -322,8 +323,8 @@ bool CBaseDialog::exchangeInt(int editId, int& value, int min, int max) {
 }
 
 void CBaseDialog::refuseOutOfRange(int editId, long long min, long long max) {
-    const std::string text =
-        fillArguments(loadText(61714), {std::to_string(min), std::to_string(max)});
+    const std::string text = fillArguments(loadText(TextId::EnterIntegerBetween),
+                                           {std::to_string(min), std::to_string(max)});
     messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning, this);
     focusControl(editId);
 }

@@ -4,7 +4,7 @@
 
 namespace kolekt {
 
-QString loadUiText(int textId, int argId) {
+QString loadUiText(TextId textId, TextId argId) {
     return QString::fromStdString(loadText(textId, argId));
 }
 

@@ -10,20 +10,13 @@ namespace kolekt::entry {
 
 namespace {
 
-constexpr int kMonthNameText = 102;
-constexpr int kHoursText = 1014;
-constexpr int kAlreadyPostedText = 1030;
-constexpr int kNotIncludedText = 1031;
-constexpr int kIncludedText = 1032;
-constexpr int kSpecialPioneerText = 1194;
-
 // Hours plus added hours are held to this total.
 constexpr long long kHoursCap = 55;
 constexpr int kStarCap = 40;
 constexpr int kAddedHoursMax = 255;
 
 // A missing second argument clears "%2" rather than leaving it in the text.
-std::string formatText(int textId, const std::string& first, const std::string& second = {}) {
+std::string formatText(TextId textId, const std::string& first, const std::string& second = {}) {
     return fillArguments(loadText(textId), {first, second});
 }
 
@@ -44,7 +37,7 @@ std::string sentenceMonthForm(const std::string& name, const std::string& langua
 }
 
 std::string monthName(int month, bool inSentence, const std::string& languageCode) {
-    const std::string name = loadText(kMonthNameText + month);
+    const std::string name = loadText(monthTextId(month));
     return inSentence ? sentenceMonthForm(name, languageCode) : name;
 }
 
@@ -55,29 +48,29 @@ WarningPanel composeWarnings(const WarningFacts& facts) {
 
     if (facts.posted) {
         panel.text =
-            formatText(kAlreadyPostedText, monthName(facts.editMonth, true, facts.languageCode),
+            formatText(TextId::AlreadyPosted, monthName(facts.editMonth, true, facts.languageCode),
                        facts.publisherName);
     }
-    const auto addLine = [&panel](int textId, const std::string& month) {
+    const auto addLine = [&panel](TextId textId, const std::string& month) {
         panel.text += "\n" + formatText(textId, month);
     };
 
     if (facts.collectionStatus == layout::SpecialPioneer ||
         facts.editStatus == layout::SpecialPioneer) {
-        addLine(kSpecialPioneerText, {});
+        addLine(TextId::SpecialPioneersNotIncluded, {});
         panel.notIncluded = true;
         return panel;
     }
     if (!facts.monthListOpen && panel.lateReport) {
         if (facts.posted && !facts.lateFlag) {
-            addLine(kNotIncludedText, collectionMonth);
+            addLine(TextId::ChangesNotIncluded, collectionMonth);
             panel.notIncluded = true;
         } else {
-            addLine(kIncludedText, collectionMonth);
+            addLine(TextId::ChangesIncluded, collectionMonth);
         }
     }
     if (facts.posted && !panel.lateReport) {
-        addLine(kIncludedText, collectionMonth);
+        addLine(TextId::ChangesIncluded, collectionMonth);
     }
     return panel;
 }
@@ -92,7 +85,7 @@ int updateAddedHours(int hours, int addedHours, std::string& remark) {
         a = kHoursCap - h;
     }
     if (a != 0 && remark.empty()) {
-        remark = std::to_string(a) + " +" + loadText(kHoursText);
+        remark = std::to_string(a) + " +" + loadText(TextId::Hours);
     }
 
     std::size_t digits = 0;
@@ -117,7 +110,7 @@ std::string addedHoursCaption(int addedHours) {
     if (addedHours == 0) {
         return {};
     }
-    return "( + " + std::to_string(addedHours) + " " + loadText(kHoursText) + " )";
+    return "( + " + std::to_string(addedHours) + " " + loadText(TextId::Hours) + " )";
 }
 
 std::string trimmed(std::string_view text) {

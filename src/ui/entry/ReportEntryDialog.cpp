@@ -25,13 +25,10 @@ namespace {
 
 using namespace entry_id;
 
-constexpr int kChangeMonthText = 114;
-constexpr int kFirstCaptionText = 1415;
-constexpr int kPrivilegeTexts[] = {0, 1023, 1024, 1025};
-constexpr int kStatusTexts[] = {0, 1026, 1027, 1029};
-constexpr int kGroupText = 1058;
-constexpr int kSharedTipText = 1495;
-constexpr int kOutOfRemarksText = 1033;
+constexpr TextId kPrivilegeTexts[] = {TextId::None, TextId::MinisterialServant, TextId::Elder,
+                                      TextId::BaptizedBrother};
+constexpr TextId kStatusTexts[] = {TextId::None, TextId::AuxiliaryPioneer, TextId::RegularPioneer,
+                                   TextId::SpecialPioneer};
 
 constexpr int kMaxStudies = 63;
 constexpr long long kMaxHours = 0xFFFF;
@@ -41,6 +38,9 @@ enum RemarkMode { kNoRemark = 0, kRemarkOpen = 1, kRemarkJustEnded = 2 };
 constexpr int kValueEdits[] = {kPlacements, kVideos, kHours, kReturnVisits, kStudies};
 constexpr int kValueCaptions[] = {kPlacementsCaption, kVideosCaption, kHoursCaption,
                                   kReturnVisitsCaption, kStudiesCaption};
+constexpr TextId kValueCaptionTexts[] = {TextId::PlacementsHeading, TextId::VideosHeading,
+                                         TextId::HoursHeading, TextId::ReturnVisitsHeading,
+                                         TextId::StudiesHeading};
 
 QWidget* createEntryControl(const ControlTemplate& control, QWidget* parent) {
     if (std::find(std::begin(kValueEdits), std::end(kValueEdits), control.id) ==
@@ -115,9 +115,9 @@ bool ReportEntryDialog::initDialog() {
 
     const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     control(kChangeMonth)->setFont(variablePitch);
-    setControlText(kChangeMonth, loadUiText(kChangeMonthText));
+    setControlText(kChangeMonth, loadUiText(TextId::ChangeMonthButton));
 
-    control(kShared)->setToolTip(loadUiText(kSharedTipText));
+    control(kShared)->setToolTip(loadUiText(TextId::SharedTip));
 
     loadMonth();
 
@@ -139,7 +139,7 @@ void ReportEntryDialog::loadMonth() {
     const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     for (std::size_t i = 0; i < std::size(kValueCaptions); ++i) {
         control(kValueCaptions[i])->setFont(variablePitch);
-        setControlText(kValueCaptions[i], loadUiText(kFirstCaptionText + static_cast<int>(i)));
+        setControlText(kValueCaptions[i], loadUiText(kValueCaptionTexts[i]));
     }
     setControlText(kMonthName, monthName(editMonth_, false));
 
@@ -185,7 +185,7 @@ void ReportEntryDialog::showStatusLines() {
     const int privilege = workingRecord_[layout::kPrivilege] & layout::kPrivilegeMask;
     setControlText(kPrivilege, privilege == 0 ? QString() : loadUiText(kPrivilegeTexts[privilege]));
     const auto group = static_cast<std::int8_t>(workingRecord_[layout::kPublisherGroup]);
-    setControlText(kGroup, loadUiText(kGroupText) + QStringLiteral(" %1").arg(group));
+    setControlText(kGroup, loadUiText(TextId::Group) + QStringLiteral(" %1").arg(group));
     showControl(kAddedHours, status == layout::RegularPioneer);
 }
 
@@ -345,8 +345,8 @@ void ReportEntryDialog::closeRemark() {
         // The store takes no text once all numbers are handed out, the last one included: say
         // so rather than let the typed remark vanish without a word.
         if (storable && !stored) {
-            messageBox(loadUiText(kOutOfRemarksText), MessageButtons::Ok, MessageIcon::Warning,
-                       this);
+            messageBox(loadUiText(TextId::OutOfSpaceForRemarks), MessageButtons::Ok,
+                       MessageIcon::Warning, this);
         }
     }
     layout::writeWord(workingRecord_.data(), layout::remarkNumberOffset(slot()),

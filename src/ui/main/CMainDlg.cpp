@@ -42,7 +42,9 @@ QString asCaption(QString text) {
 
 QString tipsText() {
     std::string text;
-    for (int id = 1059; id <= 1066; ++id)
+    for (TextId id : {TextId::TipsSecretary, TextId::TipsOpenFile, TextId::TipsSelectName,
+                      TextId::TipsEnterReport, TextId::TipsRemarksAndLate, TextId::TipsReminders,
+                      TextId::TipsMailResults, TextId::TipsDeliverFile})
         text += loadText(id);
     return uiText(text);
 }
@@ -134,7 +136,7 @@ void CMainDlg::showSelection() {
         return;
     currentIndex_ = list->currentRow();
 
-    QString caption = loadUiText(1000);
+    QString caption = loadUiText(TextId::PostButton);
     caption.replace(QLatin1String("%1"), recordText(store_.formatName(record, false)));
     setControlText(kPost, asCaption(caption));
 
@@ -156,8 +158,9 @@ void CMainDlg::showSelection() {
 
 void CMainDlg::updateStatus() {
     const int month = store_.month();
-    setWindowTitle(uiText(loadText(1188, 102 + month) + " - " + loadText(1058) + " " +
-                          std::to_string(store_.groupNumber()) + " "));
+    setWindowTitle(uiText(loadText(TextId::ReportCollectionCaption, monthTextId(month)) + " - " +
+                          loadText(TextId::Group) + " " + std::to_string(store_.groupNumber()) +
+                          " "));
     // The list has no caption beside it; a screen reader names it after the collection.
     setAccessibleCaption(kPublisherList, windowTitle().trimmed());
 
@@ -168,9 +171,10 @@ void CMainDlg::updateStatus() {
     }
     const QString countFormat = QStringLiteral("%1 = %2");
     setControlText(kMissingCount,
-                   countFormat.arg(loadUiText(1001, 102 + month), QString::number(missing)));
-    setControlText(kTotalCount,
-                   countFormat.arg(loadUiText(1116), QString::number(store_.publisherCount())));
+                   countFormat.arg(loadUiText(TextId::MissingReports, monthTextId(month)),
+                                   QString::number(missing)));
+    setControlText(kTotalCount, countFormat.arg(loadUiText(TextId::TotalPublishers),
+                                                QString::number(store_.publisherCount())));
     setControlText(kLastPosted, recordText(store_.lastPosted()));
 
     const bool listed = publisherList()->count() > 0;
@@ -311,7 +315,7 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CMainDlg::showContextMenu(const QPoint& globalPos) {
-    const QString aboutText = loadUiText(101);
+    const QString aboutText = loadUiText(TextId::AboutMenu);
     if (aboutText.isEmpty())
         return;
     QMenu menu(this);

@@ -17,7 +17,8 @@ void CMainDlg::loadNewList() {
     if (QFile file(current); !current.isEmpty() && file.open(QIODevice::ReadOnly))
         folder = QFileInfo(current).absolutePath();
 
-    const OpenFileRequest request{loadUiText(1002), folder, loadUiText(1003),
+    const OpenFileRequest request{loadUiText(TextId::SelectCollectionFile), folder,
+                                  loadUiText(TextId::CollectionFileFilter),
                                   QStringLiteral("*.k09")};
     const QString chosen = getOpenFileName(this, request);
     if (chosen.isEmpty() || !hasCollectionSuffix(chosen)) {

@@ -1,0 +1,88 @@
+// The names of the string table's entries. The numbers are the entries' ids and never change:
+// every language's table knows its texts by them.
+#pragma once
+
+namespace kolekt {
+
+enum class TextId : int {
+    None = 0,
+
+    AboutMenu = 101,
+    January = 102,
+    February = 103,
+    March = 104,
+    April = 105,
+    May = 106,
+    June = 107,
+    July = 108,
+    August = 109,
+    September = 110,
+    October = 111,
+    November = 112,
+    December = 113,
+    ChangeMonthButton = 114,
+
+    PostButton = 1000,
+    MissingReports = 1001,
+    SelectCollectionFile = 1002,
+    CollectionFileFilter = 1003,
+    Hours = 1014,
+    RemarksHeading = 1019,
+    AuxiliaryPioneerHeading = 1020,
+    MinisterialServant = 1023,
+    Elder = 1024,
+    BaptizedBrother = 1025,
+    AuxiliaryPioneer = 1026,
+    RegularPioneer = 1027,
+    SpecialPioneer = 1029,
+    AlreadyPosted = 1030,
+    ChangesNotIncluded = 1031,
+    ChangesIncluded = 1032,
+    OutOfSpaceForRemarks = 1033,
+    UpdatesSaved = 1038,
+    OfferMailStart = 1039,
+    OfferMailLater = 1040,
+    OfferMailOr = 1041,
+    ReturnMailSubject = 1042,
+    ReturnMailBody = 1043,
+    Group = 1058,
+    TipsSecretary = 1059,
+    TipsOpenFile = 1060,
+    TipsSelectName = 1061,
+    TipsEnterReport = 1062,
+    TipsRemarksAndLate = 1063,
+    TipsReminders = 1064,
+    TipsMailResults = 1065,
+    TipsDeliverFile = 1066,
+    TotalPublishers = 1116,
+    NameHeading = 1167,
+    TelephoneHeading = 1168,
+    ReportCollectionCaption = 1188,
+    SpecialPioneersNotIncluded = 1194,
+    LanguageCode = 1198,
+    CannotCreateFile = 1231,
+    TooFewPublishers = 1232,
+    NotACollectionFile = 1233,
+    FormTitle = 1247,
+    PlacementsHeading = 1415,
+    VideosHeading = 1416,
+    HoursHeading = 1417,
+    ReturnVisitsHeading = 1418,
+    StudiesHeading = 1419,
+    ReminderBody = 1422,
+    SharedTip = 1495,
+    SharedHeading = 1500,
+
+    EnterInteger = 61712,
+    EnterIntegerBetween = 61714,
+    NoMailSystem = 61840,
+    MailSystemUnusable = 61841,
+    SendMailFailed = 61842,
+};
+
+// The name of month 0..11 (January..December).
+constexpr TextId monthTextId(int month) {
+    return static_cast<TextId>(static_cast<int>(TextId::January) + month);
+}
+
+} // namespace kolekt
