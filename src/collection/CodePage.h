@@ -14,6 +14,7 @@ std::string codePageFor(std::string_view languageCode);
 std::string toUtf8(std::string_view bytes, std::string_view languageCode);
 
 // Characters the code page cannot hold become '?'. maxBytes cuts the result (0 = no limit).
-std::string fromUtf8(std::string_view utf8, std::string_view languageCode, std::size_t maxBytes = 0);
+std::string fromUtf8(std::string_view utf8, std::string_view languageCode,
+                     std::size_t maxBytes = 0);
 
 } // namespace kolekt

@@ -65,17 +65,30 @@ inline constexpr int kMaxRemarks = 254;
 
 enum class ValueKind : int { Placements = 0, Videos = 1, Hours = 2, ReturnVisits = 3, Studies = 4 };
 
-enum MonthStatus : std::uint8_t { Publisher = 0, AuxiliaryPioneer = 1, RegularPioneer = 2, SpecialPioneer = 3 };
+enum MonthStatus : std::uint8_t {
+    Publisher = 0,
+    AuxiliaryPioneer = 1,
+    RegularPioneer = 2,
+    SpecialPioneer = 3
+};
 
-constexpr int slotIndex(int month, int yearSlot) { return month * kCellsPerMonth + yearSlot; }
+constexpr int slotIndex(int month, int yearSlot) {
+    return month * kCellsPerMonth + yearSlot;
+}
 
 constexpr std::size_t valueOffset(ValueKind kind, int slot) {
     return kValueWords + kValueKindStride * static_cast<std::size_t>(kind) +
            2 * static_cast<std::size_t>(slot);
 }
-constexpr std::size_t remarkNumberOffset(int slot) { return kRemarkNumber + 2 * static_cast<std::size_t>(slot); }
-constexpr std::size_t addedHoursOffset(int slot) { return kAddedHours + 2 * static_cast<std::size_t>(slot); }
-constexpr std::size_t monthStatusOffset(int slot) { return kMonthStatus + static_cast<std::size_t>(slot); }
+constexpr std::size_t remarkNumberOffset(int slot) {
+    return kRemarkNumber + 2 * static_cast<std::size_t>(slot);
+}
+constexpr std::size_t addedHoursOffset(int slot) {
+    return kAddedHours + 2 * static_cast<std::size_t>(slot);
+}
+constexpr std::size_t monthStatusOffset(int slot) {
+    return kMonthStatus + static_cast<std::size_t>(slot);
+}
 
 constexpr std::size_t lateFlagOffset(int month) {
     return month < 6 ? kLateFlagsFirstHalf + static_cast<std::size_t>(month)

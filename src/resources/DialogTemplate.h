@@ -23,16 +23,16 @@ enum class ControlKind {
 // Style bits beyond what the kind implies.
 enum ControlStyle : unsigned {
     kStyleNone = 0,
-    kStyleCentered = 1u << 0,   // static or check box text centred
-    kStyleLeftText = 1u << 1,   // check box with its text on the left
-    kStyleWrap = 1u << 2,       // text wraps onto several lines
-    kStyleNotify = 1u << 3,     // list box reports selection changes and double clicks
+    kStyleCentered = 1u << 0, // static or check box text centred
+    kStyleLeftText = 1u << 1, // check box with its text on the left
+    kStyleWrap = 1u << 2,     // text wraps onto several lines
+    kStyleNotify = 1u << 3,   // list box reports selection changes and double clicks
     kStyleBorder = 1u << 4,
     kStyleVScroll = 1u << 5,
-    kStyleNoPrefix = 1u << 6,   // '&' is shown, not a mnemonic
+    kStyleNoPrefix = 1u << 6, // '&' is shown, not a mnemonic
     kStyleAutoHScroll = 1u << 7,
     kStyleFlat = 1u << 8,
-    kStyleSort = 1u << 9,       // list box sort style (lines are still inserted at positions)
+    kStyleSort = 1u << 9, // list box sort style (lines are still inserted at positions)
 };
 
 inline constexpr int kNoId = -1;
