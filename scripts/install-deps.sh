@@ -15,6 +15,8 @@ packages=(
     # packaging checks and the fuzz target
     dpkg-dev file desktop-file-utils appstream shared-mime-info libx11-dev
     clang libclang-rt-14-dev
+    # the formatting check
+    clang-format
     python3-aiosmtpd
 )
 

@@ -12,6 +12,13 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/kolekt-runtime.XXXXX
 chmod 700 "$XDG_RUNTIME_DIR"
 jobs=$(nproc)
 
+echo "== formatting"
+# Every tracked C++ file as .clang-format lays it out; checked before the long builds.
+if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; then
+    echo "unformatted code: run clang-format -i on the files named above" >&2
+    exit 1
+fi
+
 echo "== build"
 cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLEKT_WERROR=ON >/dev/null
 cmake --build build/ci -j"$jobs"
