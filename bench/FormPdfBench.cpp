@@ -21,7 +21,7 @@ constexpr int kMonth = 10;
 void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
     const std::string path = dir.file("Group3.k09");
     bench::largeCollection(kMonth, 0).writeTo(path);
-    store.initialise(kToday);
+    store.initialise(kToday, "eng");
     store.loadCollection(path, kToday);
 }
 

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     }
     // The store decides the collection month and year cell, as when the program starts today.
     kolekt::CollectionStore calendar;
-    calendar.initialise(kolekt::LocalDate::today());
+    calendar.initialise(kolekt::LocalDate::today(), "eng");
     try {
         kolekt::bench::largeCollection(calendar.month(), calendar.yearSlot()).writeTo(argv[1]);
     } catch (const std::exception& error) {

@@ -1,6 +1,7 @@
 #include "LoadCollection.h"
 
 #include "collection/StoreMessages.h"
+#include "resources/StringTable.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,9 +14,28 @@ namespace kolekt::tool {
 
 namespace {
 
+TextId textOf(StoreEvent::Kind kind) {
+    switch (kind) {
+    case StoreEvent::TooFewPublishers:
+        return TextId::TooFewPublishers;
+    case StoreEvent::CannotCreateFile:
+        return TextId::CannotCreateFile;
+    case StoreEvent::NotACollectionFile:
+        return TextId::NotACollectionFile;
+    case StoreEvent::OutOfSpaceForRemarks:
+        return TextId::OutOfSpaceForRemarks;
+    case StoreEvent::LowMemory:
+        return TextId::LowMemory;
+    }
+    return TextId::None;
+}
+
+// The program's own words, so that the tool and a message box say the same.
 class CollectedMessages : public StoreMessages {
 public:
-    void showMessage(const std::string& text) override { texts.push_back(text); }
+    void notify(const StoreEvent& event) override {
+        texts.push_back(fillArguments(loadText(textOf(event.kind)), {event.path}));
+    }
     std::vector<std::string> texts;
 };
 
@@ -35,7 +55,7 @@ bool loadForCommand(const std::string& command, const std::string& path, const L
     }
     CollectedMessages messages;
     store.setMessages(&messages);
-    store.initialise(today);
+    store.initialise(today, loadText(TextId::LanguageCode));
     const bool loaded = store.loadCollection(path, today);
     store.setMessages(nullptr);
     for (const std::string& text : messages.texts) {

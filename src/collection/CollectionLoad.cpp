@@ -1,7 +1,7 @@
 #include "collection/AbsolutePath.h"
 #include "collection/CollectionStore.h"
 #include "collection/Scramble.h"
-#include "resources/StringTable.h"
+#include "collection/StoreMessages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +39,7 @@ bool CollectionStore::loadCollection(const std::string& path, const LocalDate& t
     // the 36 slots: such a file did not come from the secretary's program.
     const auto count = static_cast<std::int8_t>(header[kHeaderPublisherCount]);
     if (count < 0 || header[kHeaderMonth] > kLastMonth) {
-        show(fillArguments(loadText(TextId::NotACollectionFile), {absolutePath(path)}));
+        notify({StoreEvent::NotACollectionFile, absolutePath(path)});
         return true;
     }
     publisherCount_ = count;

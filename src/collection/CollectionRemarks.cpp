@@ -1,6 +1,6 @@
 #include "collection/CollectionStore.h"
 #include "collection/FieldText.h"
-#include "resources/StringTable.h"
+#include "collection/StoreMessages.h"
 
 namespace kolekt {
 
@@ -21,7 +21,7 @@ RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot, bool mus
         return {remarkCount_, {}};
     }
     if (remarkCount_ >= kMaxRemarks) {
-        show(loadText(TextId::OutOfSpaceForRemarks));
+        notify({StoreEvent::OutOfSpaceForRemarks, {}});
     }
     return {number, {}};
 }

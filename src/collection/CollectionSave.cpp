@@ -2,7 +2,7 @@
 #include "collection/AtomicFile.h"
 #include "collection/CollectionStore.h"
 #include "collection/Scramble.h"
-#include "resources/StringTable.h"
+#include "collection/StoreMessages.h"
 
 namespace kolekt {
 
@@ -10,7 +10,7 @@ using namespace layout;
 
 bool CollectionStore::saveCollection(const std::string& path) {
     if (publisherCount_ < 2) {
-        show(loadText(TextId::TooFewPublishers));
+        notify({StoreEvent::TooFewPublishers, {}});
         return false;
     }
     writeWord(record(0), kHeaderRemarkCount, static_cast<std::uint16_t>(remarkCount_));
@@ -33,7 +33,7 @@ bool CollectionStore::saveCollection(const std::string& path) {
 }
 
 void CollectionStore::reportFailedWrite(const std::string& path) const {
-    show(fillArguments(loadText(TextId::CannotCreateFile), {absolutePath(path)}));
+    notify({StoreEvent::CannotCreateFile, absolutePath(path)});
 }
 
 } // namespace kolekt

@@ -3,7 +3,6 @@
 #include "collection/FileSystemOps.h"
 #include "collection/Scramble.h"
 #include "collection/StoreMessages.h"
-#include "resources/StringTable.h"
 
 #include <new>
 #include <utility>
@@ -26,12 +25,12 @@ FileSystemOps& CollectionStore::fileSystem() const {
     return fs_ != nullptr ? *fs_ : FileSystemOps::real();
 }
 
-void CollectionStore::initialise(const LocalDate& today) {
+void CollectionStore::initialise(const LocalDate& today, const std::string& languageCode) {
     defaultMonth_ = today.month == 0 ? 11 : today.month - 1;
     month_ = defaultMonth_;
     reportYear_ = today.year - (defaultMonth_ == 11 ? 2001 : 2000);
     yearSlot_ = ((reportYear_ % 2) + 2) % 2;
-    languageCode_ = loadText(TextId::LanguageCode);
+    languageCode_ = languageCode;
     releaseStore();
     publisherCount_ = 0;
     remarkCount_ = 0;
@@ -46,7 +45,7 @@ bool CollectionStore::allocateStore() {
     } catch (const std::bad_alloc&) {
         records_ = {};
         remarkPool_ = {};
-        show(text::kLowMemory);
+        notify({StoreEvent::LowMemory, {}});
         return false;
     }
     allocated_ = true;
@@ -67,7 +66,7 @@ bool CollectionStore::ensureRemarkRoom(int count) {
     try {
         remarkPool_.resize(needed, 0);
     } catch (const std::bad_alloc&) {
-        show(text::kLowMemory);
+        notify({StoreEvent::LowMemory, {}});
         return false;
     }
     return true;
@@ -105,9 +104,9 @@ void CollectionStore::setRemarkCount(int count) {
     }
 }
 
-void CollectionStore::show(const std::string& text) const {
+void CollectionStore::notify(const StoreEvent& event) const {
     if (messages_ != nullptr) {
-        messages_->showMessage(text);
+        messages_->notify(event);
     }
 }
 

@@ -14,6 +14,7 @@
 namespace kolekt {
 
 class StoreMessages;
+struct StoreEvent;
 class FileSystemOps;
 
 struct RemarkLookup {
@@ -35,8 +36,9 @@ public:
     // Tests inject write or sync failures through this; null restores the real file system.
     void setFileSystem(FileSystemOps* fs);
 
-    // Start-up initialisation from the current local date.
-    void initialise(const LocalDate& today);
+    // Start-up initialisation from the current local date. languageCode is the code of the
+    // language the program speaks; it chooses the record texts' code page and name order.
+    void initialise(const LocalDate& today, const std::string& languageCode);
 
     bool loadCollection(const std::string& path, const LocalDate& today);
     bool saveCollection(const std::string& path);
@@ -80,7 +82,7 @@ public:
     void setLastPosted(const std::string& name) { lastPosted_ = name; }
 
 private:
-    void show(const std::string& text) const;
+    void notify(const StoreEvent& event) const;
     void reportFailedWrite(const std::string& path) const;
     FileSystemOps& fileSystem() const;
     // The pool grows as reservations need it, up to the limit of 254 remarks.

@@ -103,6 +103,7 @@ constexpr std::array kEntries{
     Entry{TextId::ReminderBody, "Please submit your report for %1. \nThank you."},
     Entry{TextId::SharedTip, "Shared in any form of the ministry during the month"},
     Entry{TextId::SharedHeading, "Shared"},
+    Entry{TextId::LowMemory, "Low Memory"},
     Entry{TextId::EnterInteger, "Please enter an integer."},
     Entry{TextId::EnterIntegerBetween, "Please enter an integer between %1 and %2."},
     Entry{TextId::NoMailSystem, "Unable to load mail system support."},

@@ -18,7 +18,6 @@ std::string loadText(TextId textId, TextId argId = TextId::None);
 std::string fillArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 namespace text {
-inline constexpr const char* kLowMemory = "Low Memory";
 inline constexpr const char* kNoPrinter = "No Printer";
 inline constexpr const char* kNoHdc = "no hdc";
 inline constexpr const char* kTelephoneUnavailable = "Telephone service not available";

@@ -73,6 +73,8 @@ enum class TextId : int {
     SharedTip = 1495,
     SharedHeading = 1500,
 
+    LowMemory = 2400,
+
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,
     NoMailSystem = 61840,

@@ -58,7 +58,7 @@ protected:
         b.addPublisher("Ben", "Cole");
         b.addRemark(1, 10, 0, "old");
         b.writeTo(path);
-        store.initialise(kToday);
+        store.initialise(kToday, "eng");
         ASSERT_TRUE(store.loadCollection(path, kToday));
         original = readBytes(path);
         // A change that a successful save would write.
@@ -76,13 +76,12 @@ protected:
 
     void expectFailureLeftEverythingAsItWas(const std::string& target) {
         EXPECT_FALSE(store.saveCollection(target));
-        ASSERT_EQ(messages.texts.size(), 1u);
-        EXPECT_EQ(messages.texts[0].rfind("Unable to create new file: " + target + ".\n", 0), 0u)
-            << messages.texts[0];
+        EXPECT_EQ(messages.events,
+                  (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, target}}));
         EXPECT_EQ(readBytes(path), original);
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
         EXPECT_EQ(Bytes(store.record(0), store.record(0) + 3 * layout::kRecordSize), plainRecords);
-        messages.texts.clear();
+        messages.events.clear();
     }
 
     test::TempDir dir;
@@ -110,17 +109,16 @@ TEST_F(AtomicSaveTest, AnyFailingStepLeavesTheOldFile) {
 TEST_F(AtomicSaveTest, MissingFolderOrFolderThatIsAFile) {
     const std::string missing = dir.file("gone/Group3.k19");
     EXPECT_FALSE(store.saveCollection(missing));
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(messages.texts[0].find(missing), std::string::npos);
-    messages.texts.clear();
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, missing}}));
+    messages.events.clear();
     EXPECT_FALSE(store.saveCollection(path + "/Group3.k19"));
-    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.events.size(), 1u);
     EXPECT_EQ(readBytes(path), original);
 }
 
 // Root ignores permissions, so as root the save runs in a child that drops to nobody.
 // Returns 0 when the save failed with one message, 1 when it succeeded, else 2.
-int saveWithoutPrivileges(CollectionStore& store, const std::vector<std::string>& messages,
+int saveWithoutPrivileges(CollectionStore& store, const std::vector<StoreEvent>& messages,
                           const std::string& path) {
     if (geteuid() != 0) {
         return store.saveCollection(path) ? 1 : (messages.size() == 1 ? 0 : 2);
@@ -144,7 +142,7 @@ TEST_F(AtomicSaveTest, ReadOnlyFolder) {
                     fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
                     fs::perm_options::add);
-    EXPECT_EQ(saveWithoutPrivileges(store, messages.texts, path), 0);
+    EXPECT_EQ(saveWithoutPrivileges(store, messages.events, path), 0);
     EXPECT_EQ(readBytes(path), original);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 }
@@ -172,10 +170,8 @@ TEST_F(AtomicSaveTest, RelativePathIsNamedFromTheWorkingFolder) {
     store.setFileSystem(&failing);
     EXPECT_FALSE(store.saveCollection("Group3.k09"));
     fs::current_path(previous);
-    ASSERT_EQ(messages.texts.size(), 1u);
     const std::string absolute = fs::canonical(dir.path()).string() + "/Group3.k09";
-    EXPECT_EQ(messages.texts[0].rfind("Unable to create new file: " + absolute + ".", 0), 0u)
-        << messages.texts[0];
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, absolute}}));
 }
 
 TEST_F(AtomicSaveTest, TooFewPublishersWritesNothing) {
@@ -184,7 +180,7 @@ TEST_F(AtomicSaveTest, TooFewPublishersWritesNothing) {
     one.writeTo(dir.file("one.k09"));
     ASSERT_TRUE(store.loadCollection(dir.file("one.k09"), kToday));
     EXPECT_FALSE(store.saveCollection(path));
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Group has less than 3 publishers"});
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::TooFewPublishers, {}}}));
     EXPECT_EQ(readBytes(path), original);
 }
 

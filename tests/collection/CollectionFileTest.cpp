@@ -21,7 +21,7 @@ constexpr LocalDate kToday{2026, 11, 8};
 
 class CollectionFileTest : public ::testing::Test {
 protected:
-    CollectionFileTest() { store.initialise(kToday); }
+    CollectionFileTest() { store.initialise(kToday, "eng"); }
 
     bool load(const std::string& path) { return store.loadCollection(path, kToday); }
 
@@ -82,7 +82,7 @@ TEST_F(CollectionFileTest, EveryByteSurvivesLoadAndSave) {
         ASSERT_TRUE(store.saveCollection(path));
         EXPECT_EQ(readBytes(path), original) << "seed " << seed;
     }
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.events.empty());
 }
 
 TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {
@@ -144,7 +144,7 @@ TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
     EXPECT_EQ(
         std::memcmp(store.remarkRecord(1), Bytes(kRemarkRecordSize, 0).data(), kRemarkRecordSize),
         0);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.events.empty());
 }
 
 TEST_F(CollectionFileTest, HeaderShorterThanARecordIsZeroFilled) {
@@ -169,7 +169,7 @@ TEST_F(CollectionFileTest, EmptyOrMissingFileLeavesTheStoreEmpty) {
         EXPECT_EQ(store.publisherCount(), 0);
         EXPECT_EQ(store.filePath(), "chosen.k09");
     }
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.events.empty());
 }
 
 TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
@@ -184,7 +184,7 @@ TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
     Bytes badMonth = b.fileBytes();
     badMonth[kHeaderMonth] = 12;
     for (const Bytes& bytes : {negativeCount, badMonth}) {
-        messages.texts.clear();
+        messages.events.clear();
         writeBytes(dir.file("bad.k09"), bytes);
         EXPECT_TRUE(load(dir.file("bad.k09")));
         EXPECT_EQ(store.publisherCount(), 0);
@@ -192,9 +192,8 @@ TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
         EXPECT_FALSE(store.allocated());
         EXPECT_EQ(store.month(), 3);
         EXPECT_EQ(store.filePath(), dir.file("good.k09"));
-        ASSERT_EQ(messages.texts.size(), 1u);
-        EXPECT_NE(messages.texts[0].find(dir.file("bad.k09")), std::string::npos);
-        EXPECT_NE(messages.texts[0].find("not a collection file"), std::string::npos);
+        EXPECT_EQ(messages.events,
+                  (std::vector<StoreEvent>{{StoreEvent::NotACollectionFile, dir.file("bad.k09")}}));
         // Nothing can be written to it.
         EXPECT_FALSE(store.saveCollection(dir.file("bad.k09")));
         EXPECT_EQ(readBytes(dir.file("bad.k09")), bytes);
@@ -211,7 +210,7 @@ TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
 
     // Started in March 2026: February 2026 is collected, cell 0.
     const LocalDate march{2026, 2, 10};
-    store.initialise(march);
+    store.initialise(march, "eng");
     EXPECT_EQ(store.defaultMonth(), 1);
     EXPECT_EQ(store.reportYear(), 26);
     EXPECT_EQ(store.yearSlot(), 0);
@@ -222,7 +221,7 @@ TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
 
     // Started in January 2027: December 2026 is the default, a January file uses 2027.
     const LocalDate january2027{2027, 0, 5};
-    store.initialise(january2027);
+    store.initialise(january2027, "eng");
     EXPECT_EQ(store.defaultMonth(), 11);
     EXPECT_EQ(store.reportYear(), 26);
     EXPECT_EQ(store.yearSlot(), 0);

@@ -20,7 +20,7 @@ protected:
     void load(test::CollectionBuilder& b) {
         b.setMonth(kMonth);
         b.writeTo(dir.file("g.k09"));
-        store.initialise(kToday);
+        store.initialise(kToday, "eng");
         ASSERT_TRUE(store.loadCollection(dir.file("g.k09"), kToday));
     }
 
@@ -108,10 +108,10 @@ TEST_F(CollectionStoreTest, RemarkForReservesNumbersUntil254) {
     for (int expected = 4; expected <= 254; ++expected) {
         ASSERT_EQ(store.remarkFor(1, 0, 0, false).number, expected);
     }
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.events.empty());
     EXPECT_EQ(store.remarkFor(1, 0, 0, false).number, 0);
     EXPECT_EQ(store.remarkCount(), 254);
-    EXPECT_EQ(messages.texts, std::vector<std::string>{"Out of Space for Remarks"});
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::OutOfSpaceForRemarks, {}}}));
 }
 
 TEST_F(CollectionStoreTest, StoreRemarkWritesThePoolAndLinksTheNewestNumber) {
@@ -155,7 +155,7 @@ TEST_F(CollectionStoreTest, StoreRemarkIsRefusedWithoutRemarksOrAtTheLimit) {
     EXPECT_FALSE(store.storeRemark(1, kMonth, 0, 1, "x"));
     store.setRemarkCount(254);
     EXPECT_FALSE(store.storeRemark(1, kMonth, 0, 254, "x"));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.events.empty());
 }
 
 TEST_F(CollectionStoreTest, RemarkInAGrownPoolIsSavedAndReadBack) {

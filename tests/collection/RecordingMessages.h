@@ -2,16 +2,15 @@
 
 #include "collection/StoreMessages.h"
 
-#include <string>
 #include <vector>
 
 namespace kolekt::test {
 
-// Records what the store would show the user.
+// Records what the store would tell the user.
 class RecordingMessages : public StoreMessages {
 public:
-    void showMessage(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
+    void notify(const StoreEvent& event) override { events.push_back(event); }
+    std::vector<StoreEvent> events;
 };
 
 } // namespace kolekt::test

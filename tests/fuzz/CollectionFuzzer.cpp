@@ -21,8 +21,7 @@ using kolekt::layout::ValueKind;
 
 class SilentMessages : public kolekt::StoreMessages {
 public:
-    void showMessage(const std::string& text) override { shown += text.size(); }
-    std::size_t shown = 0;
+    void notify(const kolekt::StoreEvent&) override {}
 };
 
 // Durability is not under test here, and a sync per input would slow the run to a crawl.
@@ -124,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentMessages messages;
     CollectionStore store(&messages);
     store.setFileSystem(&fileSystem);
-    store.initialise(today);
+    store.initialise(today, "eng");
     if (!store.loadCollection(input, today)) {
         return 0;
     }
@@ -137,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CollectionStore reloaded(&messages);
     reloaded.setFileSystem(&fileSystem);
-    reloaded.initialise(today);
+    reloaded.initialise(today, "eng");
     if (!reloaded.loadCollection(saved, today) ||
         reloaded.publisherCount() != store.publisherCount() ||
         reloaded.remarkCount() != store.remarkCount()) {

@@ -43,7 +43,7 @@ protected:
         std::filesystem::create_directories(folder);
         collectionPath_ = folder + "/" + name;
         builder.writeTo(collectionPath_);
-        store_.initialise(kToday);
+        store_.initialise(kToday, "eng");
         ASSERT_TRUE(store_.loadCollection(collectionPath_, kToday));
     }
 

@@ -212,7 +212,7 @@ SlotReport earlierReport(const DemoPublisher& p) {
 
 CollectionBuilder demoCollection(const LocalDate& today) {
     CollectionStore calendar;
-    calendar.initialise(today);
+    calendar.initialise(today, "eng");
     const int month = calendar.month();
     const int yearSlot = calendar.yearSlot();
 

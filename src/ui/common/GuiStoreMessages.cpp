@@ -1,11 +1,36 @@
 #include "ui/common/GuiStoreMessages.h"
 
+#include "resources/StringTable.h"
 #include "ui/common/MessageBox.h"
 
 namespace kolekt {
 
-void GuiStoreMessages::showMessage(const std::string& text) {
-    messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning);
+namespace {
+
+TextId textOf(StoreEvent::Kind kind) {
+    switch (kind) {
+    case StoreEvent::TooFewPublishers:
+        return TextId::TooFewPublishers;
+    case StoreEvent::CannotCreateFile:
+        return TextId::CannotCreateFile;
+    case StoreEvent::NotACollectionFile:
+        return TextId::NotACollectionFile;
+    case StoreEvent::OutOfSpaceForRemarks:
+        return TextId::OutOfSpaceForRemarks;
+    case StoreEvent::LowMemory:
+        return TextId::LowMemory;
+    }
+    return TextId::None;
+}
+
+} // namespace
+
+QString storeEventText(const StoreEvent& event) {
+    return QString::fromStdString(fillArguments(loadText(textOf(event.kind)), {event.path}));
+}
+
+void GuiStoreMessages::notify(const StoreEvent& event) {
+    messageBox(storeEventText(event), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 } // namespace kolekt

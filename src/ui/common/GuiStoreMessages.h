@@ -2,12 +2,17 @@
 
 #include "collection/StoreMessages.h"
 
+#include <QString>
+
 namespace kolekt {
 
-// Shows the store's messages in the program's message box.
+// The words the program shows for a store event.
+QString storeEventText(const StoreEvent& event);
+
+// Shows the store's events in the program's message box.
 class GuiStoreMessages : public StoreMessages {
 public:
-    void showMessage(const std::string& text) override;
+    void notify(const StoreEvent& event) override;
 };
 
 } // namespace kolekt

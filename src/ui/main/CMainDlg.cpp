@@ -70,7 +70,7 @@ bool CMainDlg::initDialog() {
     const LastSession last = settings_.read();
     const QString path = commandLinePath_.isEmpty() ? last.loadPath : commandLinePath_;
     startDirectory_ = QDir::currentPath();
-    store_.initialise(clock_());
+    store_.initialise(clock_(), loadText(TextId::LanguageCode));
     store_.setFilePath(QFile::encodeName(path).toStdString());
     store_.setLastPosted(toRecordText(last.post, store_.languageCode()));
 

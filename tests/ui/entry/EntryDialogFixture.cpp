@@ -19,7 +19,7 @@ void FakeOwner::saveNow() {
 void EntryDialogTest::load() {
     builder.setMonth(kMarch);
     builder.writeTo(path);
-    store().initialise(kToday);
+    store().initialise(kToday, "eng");
     ASSERT_TRUE(store().loadCollection(path, kToday));
 }
 

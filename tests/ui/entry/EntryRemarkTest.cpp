@@ -163,7 +163,7 @@ TEST_F(EntryRemark, BrowsingAndPostingWithoutARemarkReservesNoNumber) {
         EXPECT_FALSE(isOpen());
     }
     EXPECT_EQ(store().remarkCount(), 1);
-    store().initialise(kToday);
+    store().initialise(kToday, "eng");
     ASSERT_TRUE(store().loadCollection(path, kToday));
     EXPECT_EQ(store().remarkCount(), 1);
 }

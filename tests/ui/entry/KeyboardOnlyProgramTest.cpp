@@ -91,7 +91,7 @@ protected:
     }
     std::unique_ptr<CollectionStore> onDisk() const {
         auto store = std::make_unique<CollectionStore>();
-        store->initialise(LocalDate::today());
+        store->initialise(LocalDate::today(), "eng");
         store->loadCollection(collection, LocalDate::today());
         return store;
     }

@@ -86,7 +86,7 @@ protected:
     // The collection file as it is on disk now.
     std::unique_ptr<CollectionStore> onDisk() {
         auto store = std::make_unique<CollectionStore>();
-        store->initialise(kToday);
+        store->initialise(kToday, "eng");
         store->loadCollection(path, kToday);
         return store;
     }
