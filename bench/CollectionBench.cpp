@@ -1,5 +1,5 @@
 // Loading and saving a full collection: 127 publishers and 254 remarks.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
 
@@ -15,7 +15,7 @@ constexpr int kPublishers = 127;
 constexpr int kRemarks = 254;
 
 std::string writeFullCollection(const test::TempDir& dir) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.setGroup(3).setMonth(10).setSecretary("secretary@example.org");
     for (int i = 0; i < kPublishers; ++i) {
         const int n =
@@ -30,7 +30,7 @@ std::string writeFullCollection(const test::TempDir& dir) {
         b.addRemark(1 + r % kPublishers, r % 12, 1, "Remark number " + std::to_string(r));
     }
     const std::string path = dir.file("Group3.k09");
-    b.writeTo(path);
+    test::writeCollection(b, path);
     return path;
 }
 

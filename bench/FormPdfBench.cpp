@@ -1,11 +1,12 @@
 // The Report Collection Form of the largest group (127 publishers, four pages) as a PDF at
 // 600 dots per inch, and the layout alone on the recording surface.
+#include "CollectionFiles.h"
 #include "LargeCollection.h"
+#include "RecordingSurface.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
-#include "report/RecordingSurface.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -20,7 +21,7 @@ constexpr int kMonth = 10;
 
 void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
     const std::string path = dir.file("Group3.k09");
-    bench::largeCollection(kMonth, 0).writeTo(path);
+    test::writeCollection(bench::largeCollection(kMonth, 0), path);
     store.initialise(kToday, "eng");
     store.loadCollection(path, kToday);
 }

@@ -5,13 +5,13 @@
 
 namespace kolekt::bench {
 
-test::CollectionBuilder largeCollection(int month, int yearSlot) {
+CollectionBuilder largeCollection(int month, int yearSlot) {
     static constexpr std::array firstNames{"Anna",  "Bernd", "Clara", "David",
                                            "Elena", "Felix", "Greta", "Hugo"};
     static constexpr std::array lastNames{"Berg", "Dahl", "Engel", "Fuchs", "Graf",  "Hahn",
                                           "Igel", "Jung", "Kern",  "Lang",  "Moser", "Nagel",
                                           "Ott",  "Pohl", "Roth",  "Sauer"};
-    test::CollectionBuilder builder;
+    CollectionBuilder builder;
     builder.setGroup(3).setMonth(month).setSecretary("secretary@example.org");
     for (int i = 0; i < kLargeGroupSize; ++i) {
         const std::string first = firstNames[static_cast<std::size_t>(i) % firstNames.size()];

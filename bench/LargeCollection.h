@@ -3,13 +3,13 @@
 // telephone numbers and e-mail addresses.
 #pragma once
 
-#include "CollectionBuilder.h"
+#include "collection/CollectionBuilder.h"
 
 namespace kolekt::bench {
 
 inline constexpr int kLargeGroupSize = 127;
 
 // Collected for month (0..11) in cell yearSlot; about two thirds already posted.
-test::CollectionBuilder largeCollection(int month, int yearSlot);
+CollectionBuilder largeCollection(int month, int yearSlot);
 
 } // namespace kolekt::bench

@@ -1,10 +1,11 @@
 // Writes the 127-publisher collection of the benchmarks to the path given,
 // collected for the month before today, as the secretary's program writes it.
 #include "LargeCollection.h"
+#include "collection/AtomicFile.h"
 #include "collection/CollectionStore.h"
+#include "collection/FileSystemOps.h"
 
 #include <cstdio>
-#include <exception>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -14,10 +15,10 @@ int main(int argc, char** argv) {
     // The store decides the collection month and year cell, as when the program starts today.
     kolekt::CollectionStore calendar;
     calendar.initialise(kolekt::LocalDate::today(), "eng");
-    try {
-        kolekt::bench::largeCollection(calendar.month(), calendar.yearSlot()).writeTo(argv[1]);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "kolekt_make_large_collection: %s\n", error.what());
+    const auto bytes =
+        kolekt::bench::largeCollection(calendar.month(), calendar.yearSlot()).fileBytes();
+    if (!kolekt::writeFileAtomically(kolekt::FileSystemOps::real(), argv[1], bytes)) {
+        std::fprintf(stderr, "kolekt_make_large_collection: cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;

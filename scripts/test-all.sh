@@ -20,7 +20,8 @@ if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; t
 fi
 
 echo "== build"
-cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLEKT_WERROR=ON >/dev/null
+cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLEKT_WERROR=ON \
+      -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=ON >/dev/null
 cmake --build build/ci -j"$jobs"
 echo "== tests"
 ctest --test-dir build/ci --output-on-failure -j"$jobs"
@@ -30,7 +31,7 @@ bash scripts/check-packaging.sh build/ci
 
 echo "== sanitizer build"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLEKT_SANITIZE=ON \
-      -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
+      -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
 cmake --build build/asan -j"$jobs"
 echo "== tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -1,8 +1,9 @@
 #include "Command.h"
 #include "DemoCollection.h"
 #include "TodayOption.h"
+#include "collection/AtomicFile.h"
+#include "collection/FileSystemOps.h"
 
-#include <exception>
 #include <iostream>
 
 namespace kolekt::tool {
@@ -38,10 +39,8 @@ int run(const std::vector<std::string>& args) {
     if (path.empty()) {
         return usageError(self, "OUT.k09 is missing");
     }
-    try {
-        test::demoCollection(today).writeTo(path);
-    } catch (const std::exception& error) {
-        std::cerr << "kolekt-tool sample: " << error.what() << "\n";
+    if (!writeFileAtomically(FileSystemOps::real(), path, demoCollection(today).fileBytes())) {
+        std::cerr << "kolekt-tool sample: cannot write " << path << "\n";
         return kExitFailure;
     }
     return kExitOk;

@@ -1,5 +1,5 @@
 // The real program, started as a user would start it, ended from outside.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "TempDir.h"
 
 #include <QDateTime>
@@ -38,7 +38,7 @@ TEST_P(ProgramTest, EndedBySignalItWritesTheCollectionAndTheSettingsBack) {
     builder.addPublisher("Anna", "Berg");
     builder.addPublisher("Bob", "Brown");
     const QString collection = QString::fromStdString(dir.file("Group3.k09"));
-    builder.writeTo(collection.toStdString());
+    writeCollection(builder, collection.toStdString());
     const QDateTime old = QDateTime::currentDateTime().addDays(-1);
     {
         QFile file(collection);

@@ -1,6 +1,6 @@
 // saveCollection replaces the file atomically: a failure at any step leaves the old
 // file as it was, reports message 1231 and keeps the store plain.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::readBytes;
+using test::writeCollection;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr LocalDate kToday{2026, 11, 8};
@@ -52,12 +53,12 @@ private:
 class AtomicSaveTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::CollectionBuilder b;
+        CollectionBuilder b;
         b.setGroup(3).setMonth(10);
         b.addPublisher("Anna", "Berg");
         b.addPublisher("Ben", "Cole");
         b.addRemark(1, 10, 0, "old");
-        b.writeTo(path);
+        writeCollection(b, path);
         store.initialise(kToday, "eng");
         ASSERT_TRUE(store.loadCollection(path, kToday));
         original = readBytes(path);
@@ -175,9 +176,9 @@ TEST_F(AtomicSaveTest, RelativePathIsNamedFromTheWorkingFolder) {
 }
 
 TEST_F(AtomicSaveTest, TooFewPublishersWritesNothing) {
-    test::CollectionBuilder one;
+    CollectionBuilder one;
     one.addPublisher("Anna", "Berg");
-    one.writeTo(dir.file("one.k09"));
+    writeCollection(one, dir.file("one.k09"));
     ASSERT_TRUE(store.loadCollection(dir.file("one.k09"), kToday));
     EXPECT_FALSE(store.saveCollection(path));
     EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::TooFewPublishers, {}}}));

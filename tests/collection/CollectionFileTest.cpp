@@ -1,5 +1,5 @@
 // Reading and writing collection files: what comes back out, byte for byte.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
@@ -15,6 +15,7 @@ namespace {
 using namespace layout;
 using test::readBytes;
 using test::writeBytes;
+using test::writeCollection;
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr LocalDate kToday{2026, 11, 8};
@@ -86,12 +87,12 @@ TEST_F(CollectionFileTest, EveryByteSurvivesLoadAndSave) {
 }
 
 TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.setGroup(7).setMonth(4).setSecretary("sec@example.org");
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "\xC9vora");
     b.addRemark(2, 4, 0, "Was ill");
-    b.writeTo(dir.file("g.k09"));
+    writeCollection(b, dir.file("g.k09"));
 
     ASSERT_TRUE(load(dir.file("g.k09")));
     EXPECT_EQ(store.publisherCount(), 2);
@@ -106,7 +107,7 @@ TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {
 }
 
 TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     Bytes file = b.fileBytes();
@@ -125,7 +126,7 @@ TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
 }
 
 TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     b.setPrivilege(2, 2);
@@ -148,7 +149,7 @@ TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
 }
 
 TEST_F(CollectionFileTest, HeaderShorterThanARecordIsZeroFilled) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.setGroup(5).addPublisher("Anna", "Berg");
     const Bytes full = b.fileBytes();
     writeBytes(dir.file("tiny.k09"), Bytes(full.begin(), full.begin() + 200));
@@ -162,8 +163,8 @@ TEST_F(CollectionFileTest, HeaderShorterThanARecordIsZeroFilled) {
 TEST_F(CollectionFileTest, EmptyOrMissingFileLeavesTheStoreEmpty) {
     store.setFilePath("chosen.k09");
     writeBytes(dir.file("empty.k09"), {});
-    test::CollectionBuilder none;
-    none.writeTo(dir.file("none.k09"));
+    CollectionBuilder none;
+    writeCollection(none, dir.file("none.k09"));
     for (const char* name : {"empty.k09", "none.k09", "absent.k09"}) {
         EXPECT_TRUE(load(dir.file(name))) << name;
         EXPECT_EQ(store.publisherCount(), 0);
@@ -173,10 +174,10 @@ TEST_F(CollectionFileTest, EmptyOrMissingFileLeavesTheStoreEmpty) {
 }
 
 TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.setMonth(3).addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
-    b.writeTo(dir.file("good.k09"));
+    writeCollection(b, dir.file("good.k09"));
     ASSERT_TRUE(load(dir.file("good.k09")));
 
     Bytes negativeCount = b.fileBytes();
@@ -201,12 +202,12 @@ TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {
 }
 
 TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
-    test::CollectionBuilder december;
+    CollectionBuilder december;
     december.setMonth(11).addPublisher("Anna", "Berg");
-    december.writeTo(dir.file("dec.k09"));
-    test::CollectionBuilder january;
+    writeCollection(december, dir.file("dec.k09"));
+    CollectionBuilder january;
     january.setMonth(0).addPublisher("Anna", "Berg");
-    january.writeTo(dir.file("jan.k09"));
+    writeCollection(january, dir.file("jan.k09"));
 
     // Started in March 2026: February 2026 is collected, cell 0.
     const LocalDate march{2026, 2, 10};

@@ -1,7 +1,7 @@
 // The store's operations on loaded records: names, reports, remarks, contacts.
 #include "collection/CollectionStore.h"
 
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
 
@@ -17,9 +17,9 @@ constexpr int kMonth = 10;
 
 class CollectionStoreTest : public ::testing::Test {
 protected:
-    void load(test::CollectionBuilder& b) {
+    void load(CollectionBuilder& b) {
         b.setMonth(kMonth);
-        b.writeTo(dir.file("g.k09"));
+        test::writeCollection(b, dir.file("g.k09"));
         store.initialise(kToday, "eng");
         ASSERT_TRUE(store.loadCollection(dir.file("g.k09"), kToday));
     }
@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(CollectionStoreTest, FormatNameFollowsTheLanguage) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     load(b);
     EXPECT_EQ(store.formatName(1, false), "Anna Berg");
@@ -40,7 +40,7 @@ TEST_F(CollectionStoreTest, FormatNameFollowsTheLanguage) {
 }
 
 TEST_F(CollectionStoreTest, ReportValuesAndMissingReports) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     const int shared = b.addPublisher("Anna", "Berg");
     const int remarked = b.addPublisher("Ben", "Cole");
     const int missing = b.addPublisher("Cleo", "Dunn");
@@ -59,7 +59,7 @@ TEST_F(CollectionStoreTest, ReportValuesAndMissingReports) {
 }
 
 TEST_F(CollectionStoreTest, LateFlagsOfTheSecondHalfLiveInBytes161To166) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     load(b);
@@ -87,7 +87,7 @@ TEST_F(CollectionStoreTest, LateFlagsOfTheSecondHalfLiveInBytes161To166) {
 }
 
 TEST_F(CollectionStoreTest, RemarkForReservesNumbersUntil254) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     const int pointsPastTheEnd = b.addPublisher("Ben", "Cole");
     b.addRemark(1, kMonth, 0, "Was ill");
@@ -115,7 +115,7 @@ TEST_F(CollectionStoreTest, RemarkForReservesNumbersUntil254) {
 }
 
 TEST_F(CollectionStoreTest, StoreRemarkWritesThePoolAndLinksTheNewestNumber) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     b.addRemark(2, kMonth, 0, "Old text");
@@ -148,7 +148,7 @@ TEST_F(CollectionStoreTest, StoreRemarkWritesThePoolAndLinksTheNewestNumber) {
 }
 
 TEST_F(CollectionStoreTest, StoreRemarkIsRefusedWithoutRemarksOrAtTheLimit) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     load(b);
@@ -159,7 +159,7 @@ TEST_F(CollectionStoreTest, StoreRemarkIsRefusedWithoutRemarksOrAtTheLimit) {
 }
 
 TEST_F(CollectionStoreTest, RemarkInAGrownPoolIsSavedAndReadBack) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
     load(b);
@@ -176,7 +176,7 @@ TEST_F(CollectionStoreTest, RemarkInAGrownPoolIsSavedAndReadBack) {
 }
 
 TEST_F(CollectionStoreTest, ContactNumbersKeepNumbersOfSixCharactersOrMore) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     const int n = b.addPublisher("Anna", "Berg");
     b.setPhone(n, 0, "12345").setPhone(n, 2, "555-0123");
     const int full = b.addPublisher("Ben", "Cole");
@@ -196,7 +196,7 @@ TEST_F(CollectionStoreTest, ContactNumbersKeepNumbersOfSixCharactersOrMore) {
 }
 
 TEST_F(CollectionStoreTest, ReminderAddressOnlyForMissingReportsWithAValidAddress) {
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     const int missing = b.addPublisher("Anna", "Berg");
     b.setEmail(missing, "  anna@example.org\t");
     const int reported = b.addPublisher("Ben", "Cole");

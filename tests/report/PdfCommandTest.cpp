@@ -18,7 +18,7 @@ protected:
     }
     std::string collection() {
         const std::string path = dir.file("Group7.k09");
-        builder.writeTo(path);
+        writeCollection(builder, path);
         return path;
     }
 

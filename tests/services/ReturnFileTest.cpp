@@ -1,7 +1,7 @@
 // The return file for the secretary and the offer to mail it.
 #include "services/ReturnFile.h"
 
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedPasswordPrompt.h"
 #include "SmtpTestServer.h"
@@ -19,9 +19,9 @@
 namespace kolekt {
 namespace {
 
-using test::CollectionBuilder;
 using test::ScriptedMessageBox;
 using test::StandInProgram;
+using test::writeCollection;
 
 constexpr LocalDate kToday{2026, 1, 10};
 
@@ -42,7 +42,7 @@ protected:
         builder.addRemark(1, 0, 0, "Was ill");
         std::filesystem::create_directories(folder);
         collectionPath_ = folder + "/" + name;
-        builder.writeTo(collectionPath_);
+        writeCollection(builder, collectionPath_);
         store_.initialise(kToday, "eng");
         ASSERT_TRUE(store_.loadCollection(collectionPath_, kToday));
     }

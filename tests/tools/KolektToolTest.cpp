@@ -1,5 +1,5 @@
 // Runs the built kolekt-tool as a user or script would.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "TempDir.h"
 
 #include <array>
@@ -50,7 +50,7 @@ TEST_F(KolektToolTest, SampleThenDumpShowsTheGroup) {
 
 TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
     const std::string file = dir.file("g.k09");
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.setGroup(4).setMonth(1).setSecretary("sec@example.org");
     const int n = b.addPublisher("Zo\xEB", "Quote\"s");
     b.setEmail(n, "zoe@example.org").setPhone(n, 1, "555-0199").setPrivilege(n, 2);
@@ -58,7 +58,7 @@ TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
     b.addRemark(n, 1, 0, "5 +Hours");
     b.setLateFlag(n, 0).setLateFlag(n, 7).setPublisherGroup(n, 4);
     b.addPublisher("Ben", "Cole");
-    b.writeTo(file);
+    test::writeCollection(b, file);
 
     const ToolRun run = tool("dump " + file + " --json --today 2026-03-01");
     ASSERT_EQ(run.status, 0);
@@ -104,7 +104,7 @@ TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("cannot read"), std::string::npos) << missing.out;
 
-    test::CollectionBuilder b;
+    CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     std::vector<std::uint8_t> bytes = b.fileBytes();
     bytes[180] = 0xFF;

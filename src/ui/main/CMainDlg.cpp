@@ -1,6 +1,5 @@
 #include "ui/main/CMainDlg.h"
 
-#include "report/CCollectionViewDlg.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
 #include "services/Dialer.h"
@@ -13,6 +12,7 @@
 #include "ui/main/CAboutDlg.h"
 #include "ui/main/CollectionPath.h"
 #include "ui/main/SessionSettings.h"
+#include "ui/viewer/CCollectionViewDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

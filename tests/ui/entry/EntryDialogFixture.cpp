@@ -18,7 +18,7 @@ void FakeOwner::saveNow() {
 
 void EntryDialogTest::load() {
     builder.setMonth(kMarch);
-    builder.writeTo(path);
+    writeCollection(builder, path);
     store().initialise(kToday, "eng");
     ASSERT_TRUE(store().loadCollection(path, kToday));
 }

@@ -2,7 +2,7 @@
 // and the entry dialog driven with real key events on the focused widget.
 #pragma once
 
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"

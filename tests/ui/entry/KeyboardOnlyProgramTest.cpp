@@ -1,7 +1,7 @@
 // The real program under a plain X server, worked with key events only: a report
 // posted this way is in the collection file at once, survives SIGKILL, and the
 // exit action names the publisher in the settings.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
 
@@ -36,7 +36,7 @@ protected:
         builder.addPublisher("Anna", "Berg");
         builder.addPublisher("Bob", "Brown");
         builder.addPublisher("Carl", "Cole");
-        builder.writeTo(collection);
+        writeCollection(builder, collection);
     }
     void TearDown() override {
         if (kolekt.state() != QProcess::NotRunning) {

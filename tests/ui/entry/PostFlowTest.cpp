@@ -1,6 +1,6 @@
 // The report entry dialog as the overseer meets it: opened with Enter from the
 // main window's list, worked with keys only, and the list ready for the next one.
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "ModalScript.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
@@ -38,7 +38,7 @@ protected:
     void SetUp() override { builder.setGroup(3).setMonth(kMarch); }
 
     void open() {
-        builder.writeTo(path);
+        writeCollection(builder, path);
         window = std::make_unique<CMainDlg>(settings, QString::fromStdString(path),
                                             [] { return kToday; });
         window->show();

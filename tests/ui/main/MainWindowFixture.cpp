@@ -18,7 +18,7 @@ CMainDlg& MainWindowTest::open(const std::string& commandLinePath) {
 
 std::string MainWindowTest::write(const CollectionBuilder& builder, const std::string& name) {
     const std::string path = dir.file(name);
-    builder.writeTo(path);
+    writeCollection(builder, path);
     return path;
 }
 

@@ -2,7 +2,7 @@
 // and file dialog scripted and the settings kept in memory.
 #pragma once
 
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "resources/MainDialogTemplate.h"

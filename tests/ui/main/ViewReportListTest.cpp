@@ -2,7 +2,7 @@
 // back to the list.
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
-#include "report/CCollectionViewDlg.h"
+#include "ui/viewer/CCollectionViewDlg.h"
 
 namespace kolekt::test {
 namespace {

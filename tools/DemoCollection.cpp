@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-namespace kolekt::test {
+namespace kolekt::tool {
 
 using namespace layout;
 
@@ -241,4 +241,4 @@ CollectionBuilder demoCollection(const LocalDate& today) {
     return builder;
 }
 
-} // namespace kolekt::test
+} // namespace kolekt::tool

@@ -1,10 +1,10 @@
 #include "PdfText.h"
 #include "ScriptedDialogs.h"
 #include "ViewerFixture.h"
-#include "report/CCollectionViewDlg.h"
-#include "report/CPreviewPane.h"
 #include "report/PreviewLayout.h"
 #include "resources/ViewerDialogTemplate.h"
+#include "ui/viewer/CCollectionViewDlg.h"
+#include "ui/viewer/CPreviewPane.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "report/RecordingSurface.h"
+#include "RecordingSurface.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
-#include "report/CCollectionViewDlg.h"
+#include "ui/viewer/CCollectionViewDlg.h"
 
 #include "collection/CollectionStore.h"
-#include "report/CPreviewPane.h"
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
 #include "report/PreviewLayout.h"
-#include "report/PrinterAccess.h"
 #include "resources/StringTable.h"
 #include "resources/ViewerDialogTemplate.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StoreOwner.h"
+#include "ui/viewer/CPreviewPane.h"
+#include "ui/viewer/PrinterAccess.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // A loaded store and a recorded print run of its form, at 600 dots per inch.
 #pragma once
 
-#include "CollectionBuilder.h"
+#include "CollectionFiles.h"
+#include "RecordingSurface.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
 #include "report/CollectionForm.h"
-#include "report/RecordingSurface.h"
 
 #include <algorithm>
 #include <string>
@@ -21,7 +21,7 @@ inline constexpr LocalDate kToday{2026, 3, 15};
 inline void loadStore(CollectionStore& store, const CollectionBuilder& builder,
                       const TempDir& dir) {
     const std::string path = dir.file("Group4.k09");
-    builder.writeTo(path);
+    writeCollection(builder, path);
     store.loadCollection(path, kToday);
 }
 

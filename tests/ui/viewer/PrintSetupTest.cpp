@@ -3,8 +3,8 @@
 #include "PdfText.h"
 #include "ScriptedDialogs.h"
 #include "ViewerFixture.h"
-#include "report/CCollectionViewDlg.h"
 #include "resources/ViewerDialogTemplate.h"
+#include "ui/viewer/CCollectionViewDlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>

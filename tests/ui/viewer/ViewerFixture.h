@@ -2,8 +2,8 @@
 #pragma once
 
 #include "FormFixture.h"
-#include "report/PrinterAccess.h"
 #include "ui/common/StoreOwner.h"
+#include "ui/viewer/PrinterAccess.h"
 
 #include <QPrinter>
 #include <memory>

@@ -1,13 +1,9 @@
-#include "CollectionBuilder.h"
+#include "collection/CollectionBuilder.h"
 
 #include "collection/FieldText.h"
 #include "collection/Scramble.h"
 
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
-namespace kolekt::test {
+namespace kolekt {
 
 using namespace layout;
 
@@ -111,22 +107,4 @@ std::vector<std::uint8_t> CollectionBuilder::fileBytes() const {
     return bytes;
 }
 
-void CollectionBuilder::writeTo(const std::string& path) const {
-    writeBytes(path, fileBytes());
-}
-
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + path);
-    }
-}
-
-std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace kolekt::test
+} // namespace kolekt

@@ -1,17 +1,18 @@
-// Builds collection files for tests (and for kolekt-tool's sample) without Qt.
+// Builds a collection file image from plain values, as the secretary's program writes
+// it: kolekt-tool's demo collection is made with it, and the tests make their files so.
 //
 // A builder holds a plain collection in memory: the header record, publisher records
 // and remark records, in the file layout. Texts are code-page bytes; use
 // kolekt::fromUtf8 for accented names. Months are 0..11, year slots 0 or 1, record
 // numbers 1..N.
 //
-//     kolekt::test::CollectionBuilder b;
+//     kolekt::CollectionBuilder b;
 //     b.setGroup(3).setMonth(10).setSecretary("secretary@example.org");
 //     const int anna = b.addPublisher("Anna", "Berg");
 //     b.setEmail(anna, "anna@example.org").setPhone(anna, 0, "0171 555 0101");
 //     b.setReport(anna, 10, 0, {.shared = true, .hours = 12, .studies = 1});
 //     b.addRemark(anna, 10, 0, "Was ill");
-//     b.writeTo(dir.file("Group3.k09")); // scrambled, as the secretary's program writes it
+//     const std::vector<std::uint8_t> file = b.fileBytes(); // scrambled, header counts set
 #pragma once
 
 #include "collection/FileLayout.h"
@@ -20,7 +21,7 @@
 #include <string>
 #include <vector>
 
-namespace kolekt::test {
+namespace kolekt {
 
 // One month's report cell; fields left at their defaults are written as zero.
 struct SlotReport {
@@ -70,7 +71,6 @@ public:
     // The file as the secretary's program writes it: header count and remark count set
     // from the records, publisher records scrambled.
     std::vector<std::uint8_t> fileBytes() const;
-    void writeTo(const std::string& path) const;
 
 private:
     using Record = std::vector<std::uint8_t>;
@@ -78,8 +78,4 @@ private:
     std::vector<Record> remarks_;
 };
 
-// Writes bytes to path as they are; throws std::runtime_error when that fails.
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-std::vector<std::uint8_t> readBytes(const std::string& path);
-
-} // namespace kolekt::test
+} // namespace kolekt

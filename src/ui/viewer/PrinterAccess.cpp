@@ -1,4 +1,4 @@
-#include "report/PrinterAccess.h"
+#include "ui/viewer/PrinterAccess.h"
 
 #include <QCoreApplication>
 #include <QPrintDialog>

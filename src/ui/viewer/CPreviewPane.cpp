@@ -1,4 +1,4 @@
-#include "report/CPreviewPane.h"
+#include "ui/viewer/CPreviewPane.h"
 
 #include "report/QtSurface.h"
 
