@@ -10,7 +10,7 @@ using namespace layout;
 
 namespace {
 
-PublisherView publisherView(CollectionStore& store, int n) {
+PublisherView publisherView(const CollectionStore& store, int n) {
     const std::string& language = store.languageCode();
     const int month = store.month();
     const int yearSlot = store.yearSlot();
@@ -40,7 +40,7 @@ PublisherView publisherView(CollectionStore& store, int n) {
     view.addedHours = readWord(record, addedHoursOffset(slot));
     view.remarkNumber = readWord(record, remarkNumberOffset(slot));
     // With must-exist set the lookup never reserves a number.
-    view.remark = toUtf8(store.remarkFor(n, month, yearSlot, true).text, language);
+    view.remark = toUtf8(store.remarkFor(n, month, yearSlot).text, language);
     for (int m = 0; m < 12; ++m) {
         if (store.hasLateFlag(n, m)) {
             view.lateMonths.push_back(m);
@@ -52,7 +52,7 @@ PublisherView publisherView(CollectionStore& store, int n) {
 
 } // namespace
 
-CollectionView snapshot(CollectionStore& store, const std::string& file) {
+CollectionView snapshot(const CollectionStore& store, const std::string& file) {
     CollectionView view;
     view.file = file;
     view.group = store.groupNumber();

@@ -47,6 +47,6 @@ struct CollectionView {
     std::vector<PublisherView> publishers;
 };
 
-CollectionView snapshot(CollectionStore& store, const std::string& file);
+CollectionView snapshot(const CollectionStore& store, const std::string& file);
 
 } // namespace kolekt::tool

@@ -6,24 +6,23 @@ namespace kolekt {
 
 using namespace layout;
 
-RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot, bool mustExist) {
+RemarkLookup CollectionStore::remarkFor(int n, int month, int yearSlot) const {
     const int number = readWord(record(n), remarkNumberOffset(slotIndex(month, yearSlot)));
-    const bool valid = number >= 1 && number <= remarkCount_;
-    if (valid) {
-        return {number, fieldText(remarkRecord(number), 0, kRemarkTextSize)};
-    }
-    if (mustExist) {
+    if (number < 1 || number > remarkCount_) {
         return {};
     }
+    return {number, fieldText(remarkRecord(number), 0, kRemarkTextSize)};
+}
+
+int CollectionStore::reserveRemarkNumber() {
     // Every reservation counts, whether or not a text is ever stored under it.
     if (remarkCount_ < kMaxRemarks && ensureRemarkRoom(remarkCount_ + 1)) {
-        ++remarkCount_;
-        return {remarkCount_, {}};
+        return ++remarkCount_;
     }
     if (remarkCount_ >= kMaxRemarks) {
         notify({StoreEvent::OutOfSpaceForRemarks, {}});
     }
-    return {number, {}};
+    return 0;
 }
 
 bool CollectionStore::storeRemark(int n, int month, int yearSlot, int number,

@@ -49,7 +49,12 @@ public:
     std::string formatName(int n, bool lastFirst) const;
     bool isReportMissing(int n, int month, int yearSlot) const;
     std::uint16_t reportValue(int n, int month, int yearSlot, layout::ValueKind kind) const;
-    RemarkLookup remarkFor(int n, int month, int yearSlot, bool mustExist);
+    // The remark linked to the report slot; number 0 and no text when the slot has none, or
+    // links a number outside the pool in use.
+    RemarkLookup remarkFor(int n, int month, int yearSlot) const;
+    // A new remark number, not yet linked to any slot; 0 when none can be had (the limit of
+    // 254 is reported as OutOfSpaceForRemarks, a pool that cannot grow as LowMemory).
+    int reserveRemarkNumber();
     bool storeRemark(int n, int month, int yearSlot, int number, const std::string& text);
     void setLateFlag(int n, int month);
     bool hasLateFlag(int n, int month) const;

@@ -51,7 +51,7 @@ Columns columnsFor(const PrintPageState& state) {
 // Everything one page of rows needs besides the state.
 class FormPrinter {
 public:
-    FormPrinter(Surface& surface, PrintPageState& state, CollectionStore& store, int month)
+    FormPrinter(Surface& surface, PrintPageState& state, const CollectionStore& store, int month)
         : surface_(surface), state_(state), store_(store), month_(month),
           language_(store.languageCode()) {}
 
@@ -68,7 +68,7 @@ private:
 
     Surface& surface_;
     PrintPageState& state_;
-    CollectionStore& store_;
+    const CollectionStore& store_;
     const int month_;
     const std::string language_;
     int headerPitch_ = 0;
@@ -198,7 +198,7 @@ void FormPrinter::telephoneCell(int record, int y0, int ty) {
 }
 
 void FormPrinter::remarkCell(int record, int ty) {
-    std::string text = store_.remarkFor(record, month_, store_.yearSlot(), true).text;
+    std::string text = store_.remarkFor(record, month_, store_.yearSlot()).text;
     if (text.size() <= 1)
         return;
     if (text.size() > kLongestRemark)
@@ -235,7 +235,8 @@ void initPageMetrics(Surface& surface, PrintPageState& state) {
         static_cast<std::uint16_t>(std::max(state.dpiY / 6, std::abs(metrics.height)));
 }
 
-void printCollection(Surface& surface, PrintPageState& state, CollectionStore& store, int month) {
+void printCollection(Surface& surface, PrintPageState& state, const CollectionStore& store,
+                     int month) {
     FormPrinter(surface, state, store, month).run();
 }
 

@@ -39,7 +39,8 @@ void initPageMetrics(Surface& surface, PrintPageState& state);
 // Prints every page of the form for the month: all publishers of the store in record order.
 // The state must be measured and carry its title. Starts and ends every page and leaves the
 // surface with the font it had on entry.
-void printCollection(Surface& surface, PrintPageState& state, CollectionStore& store, int month);
+void printCollection(Surface& surface, PrintPageState& state, const CollectionStore& store,
+                     int month);
 
 void printPageHeader(Surface& surface, const PrintPageState& state, std::string_view languageCode);
 

@@ -14,7 +14,8 @@ namespace {
 constexpr int kPdfResolution = 600;
 }
 
-void renderForm(QPainter& painter, QPagedPaintDevice& device, CollectionStore& store, int month) {
+void renderForm(QPainter& painter, QPagedPaintDevice& device, const CollectionStore& store,
+                int month) {
     QtSurface surface(painter, &device);
     PrintPageState state;
     state.title = formTitle(month);
@@ -28,7 +29,7 @@ Paper defaultPaper() {
                                                                               : Paper::A4;
 }
 
-bool writeFormPdf(CollectionStore& store, int month, const QString& path, Paper paper) {
+bool writeFormPdf(const CollectionStore& store, int month, const QString& path, Paper paper) {
     QPdfWriter writer(path);
     writer.setResolution(kPdfResolution);
     writer.setCreator(QStringLiteral("Kolekt"));

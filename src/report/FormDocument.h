@@ -16,12 +16,13 @@ namespace kolekt::report {
 enum class Paper { A4, Letter };
 
 // Renders every page with a painter already begun on the device.
-void renderForm(QPainter& painter, QPagedPaintDevice& device, CollectionStore& store, int month);
+void renderForm(QPainter& painter, QPagedPaintDevice& device, const CollectionStore& store,
+                int month);
 
 // Letter where the locale measures in US units, A4 elsewhere.
 Paper defaultPaper();
 
 // Writes the form of the month as a PDF at 600 dots per inch; false when the file can't be written.
-bool writeFormPdf(CollectionStore& store, int month, const QString& path, Paper paper);
+bool writeFormPdf(const CollectionStore& store, int month, const QString& path, Paper paper);
 
 } // namespace kolekt::report

@@ -18,8 +18,8 @@ constexpr int cyB = 1;
 constexpr int kPreviewCheckBoxDivisor = 9;
 } // namespace
 
-void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& view, int x, int y,
-                  int w, int h) {
+void paintPreview(Surface& surface, const CollectionStore& store, const PreviewView& view, int x,
+                  int y, int w, int h) {
     namespace L = layout;
     const int rowH = h / kPreviewRows;
     const int colW = w / 11;
@@ -75,7 +75,7 @@ void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& v
         drawNumberCell(surface, x + nameW + 4 * colW - 10 * cxB, ty,
                        store.reportValue(record, view.month, yearSlot, L::ValueKind::Hours));
 
-        const std::string remark = store.remarkFor(record, view.month, yearSlot, true).text;
+        const std::string remark = store.remarkFor(record, view.month, yearSlot).text;
         if (!remark.empty()) {
             surface.setTextAlign(TextAlign::Left);
             const Rect clip{x + 6 * (w / 10) + 2 * cxB, ty, x + w, y + (i + 2) * rowH + cyB};

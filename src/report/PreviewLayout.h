@@ -19,7 +19,7 @@ struct PreviewView {
 };
 
 // Draws the view into the rectangle with top-left (x, y), width w and height h, in pixels.
-void paintPreview(Surface& surface, CollectionStore& store, const PreviewView& view, int x, int y,
-                  int w, int h);
+void paintPreview(Surface& surface, const CollectionStore& store, const PreviewView& view, int x,
+                  int y, int w, int h);
 
 } // namespace kolekt::report

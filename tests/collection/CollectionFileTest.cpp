@@ -103,7 +103,7 @@ TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {
     EXPECT_EQ(store.filePath(), dir.file("g.k09"));
     EXPECT_EQ(store.formatName(2, true), "\xC9vora, Ben");
     EXPECT_EQ(store.formatName(1, false), "Anna Berg");
-    EXPECT_EQ(store.remarkFor(2, 4, 0, true).text, "Was ill");
+    EXPECT_EQ(store.remarkFor(2, 4, 0).text, "Was ill");
 }
 
 TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
@@ -115,7 +115,7 @@ TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
     writeBytes(dir.file("g.k09"), file);
 
     ASSERT_TRUE(load(dir.file("g.k09")));
-    EXPECT_EQ(store.remarkFor(1, 0, 0, false).number, 1); // reserves, raises remarkCount
+    EXPECT_EQ(store.reserveRemarkNumber(), 1);
     ASSERT_TRUE(store.saveCollection(dir.file("g.k09")));
 
     Bytes expected = file;
@@ -141,7 +141,7 @@ TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
     EXPECT_EQ(store.formatName(2, false), "Ben Cole");
     EXPECT_EQ(store.record(2)[kPrivilege], 0);
     EXPECT_EQ(store.formatName(3, false), " ");
-    EXPECT_EQ(store.remarkFor(1, 0, 0, true).number, 0);
+    EXPECT_EQ(store.remarkFor(1, 0, 0).number, 0);
     EXPECT_EQ(
         std::memcmp(store.remarkRecord(1), Bytes(kRemarkRecordSize, 0).data(), kRemarkRecordSize),
         0);

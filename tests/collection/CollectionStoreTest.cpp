@@ -86,7 +86,7 @@ TEST_F(CollectionStoreTest, LateFlagsOfTheSecondHalfLiveInBytes161To166) {
     EXPECT_FALSE(store.hasLateFlag(1, 1));
 }
 
-TEST_F(CollectionStoreTest, RemarkForReservesNumbersUntil254) {
+TEST_F(CollectionStoreTest, RemarkLookupAndReservationUntil254) {
     CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     const int pointsPastTheEnd = b.addPublisher("Ben", "Cole");
@@ -94,22 +94,22 @@ TEST_F(CollectionStoreTest, RemarkForReservesNumbersUntil254) {
     writeWord(b.record(pointsPastTheEnd), remarkNumberOffset(slotIndex(kMonth, 0)), 9);
     load(b);
 
-    EXPECT_EQ(store.remarkFor(1, kMonth, 0, false).number, 1);
-    EXPECT_EQ(store.remarkFor(1, kMonth, 0, false).text, "Was ill");
-    EXPECT_EQ(store.remarkFor(pointsPastTheEnd, kMonth, 0, true).number, 0);
-    // Every lookup without must-exist on a slot without a remark reserves anew.
-    EXPECT_EQ(store.remarkFor(pointsPastTheEnd, kMonth, 0, false).number, 2);
-    EXPECT_EQ(store.remarkFor(pointsPastTheEnd, kMonth, 0, false).number, 3);
-    EXPECT_EQ(store.remarkCount(), 3);
-    EXPECT_EQ(store.remarkFor(1, kMonth, 1, true).number, 0);
+    EXPECT_EQ(store.remarkFor(1, kMonth, 0).number, 1);
+    EXPECT_EQ(store.remarkFor(1, kMonth, 0).text, "Was ill");
+    EXPECT_EQ(store.remarkFor(pointsPastTheEnd, kMonth, 0).number, 0);
+    EXPECT_EQ(store.remarkFor(1, kMonth, 1).number, 0);
+    EXPECT_EQ(store.remarkCount(), 1);
+    // Every reservation counts, linked or not.
+    EXPECT_EQ(store.reserveRemarkNumber(), 2);
+    EXPECT_EQ(store.reserveRemarkNumber(), 3);
     EXPECT_EQ(store.remarkCount(), 3);
 
     // The pool holds R + 100 records at first and grows beyond that.
     for (int expected = 4; expected <= 254; ++expected) {
-        ASSERT_EQ(store.remarkFor(1, 0, 0, false).number, expected);
+        ASSERT_EQ(store.reserveRemarkNumber(), expected);
     }
     EXPECT_TRUE(messages.events.empty());
-    EXPECT_EQ(store.remarkFor(1, 0, 0, false).number, 0);
+    EXPECT_EQ(store.reserveRemarkNumber(), 0);
     EXPECT_EQ(store.remarkCount(), 254);
     EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::OutOfSpaceForRemarks, {}}}));
 }
@@ -123,16 +123,16 @@ TEST_F(CollectionStoreTest, StoreRemarkWritesThePoolAndLinksTheNewestNumber) {
     const int slot = slotIndex(kMonth, 0);
 
     // A fresh reservation: text stored, slot linked, remarkCount not raised again.
-    const int number = store.remarkFor(1, kMonth, 0, false).number;
+    const int number = store.reserveRemarkNumber();
     ASSERT_EQ(number, 2);
     EXPECT_TRUE(store.storeRemark(1, kMonth, 0, number, "Helped out, 100% (%d %s)"));
     EXPECT_EQ(store.remarkCount(), 2);
     EXPECT_EQ(readWord(store.record(1), remarkNumberOffset(slot)), 2);
-    EXPECT_EQ(store.remarkFor(1, kMonth, 0, true).text, "Helped out, 100% (%d %s)");
+    EXPECT_EQ(store.remarkFor(1, kMonth, 0).text, "Helped out, 100% (%d %s)");
 
     // An older number is rewritten in place; the store leaves the link to the dialog.
     EXPECT_TRUE(store.storeRemark(2, kMonth, 0, 1, std::string(40, 'x')));
-    EXPECT_EQ(store.remarkFor(2, kMonth, 0, true).text, std::string(36, 'x'));
+    EXPECT_EQ(store.remarkFor(2, kMonth, 0).text, std::string(36, 'x'));
     EXPECT_EQ(store.remarkRecord(1)[36], 0);
 
     // A text that begins with a blank, or none, removes the slot's link.
@@ -165,14 +165,14 @@ TEST_F(CollectionStoreTest, RemarkInAGrownPoolIsSavedAndReadBack) {
     load(b);
     int number = 0;
     for (int i = 0; i < 150; ++i) {
-        number = store.remarkFor(1, kMonth, 0, false).number;
+        number = store.reserveRemarkNumber();
     }
     ASSERT_EQ(number, 150);
     ASSERT_TRUE(store.storeRemark(1, kMonth, 0, number, "Number 150"));
     ASSERT_TRUE(store.saveCollection(dir.file("g.k09")));
     ASSERT_TRUE(store.loadCollection(dir.file("g.k09"), kToday));
     EXPECT_EQ(store.remarkCount(), 150);
-    EXPECT_EQ(store.remarkFor(1, kMonth, 0, true).text, "Number 150");
+    EXPECT_EQ(store.remarkFor(1, kMonth, 0).text, "Number 150");
 }
 
 TEST_F(CollectionStoreTest, ContactNumbersKeepNumbersOfSixCharactersOrMore) {

@@ -66,7 +66,7 @@ std::size_t convertedSize(const std::string& text, const std::string& language) 
 }
 
 // Everything the main list, the entry dialog, the printed form and mail read.
-std::size_t walkReads(CollectionStore& store) {
+std::size_t walkReads(const CollectionStore& store) {
     std::size_t sink = 0;
     const std::string& language = store.languageCode();
     sink += convertedSize(store.secretaryAddress(), language);
@@ -81,7 +81,7 @@ std::size_t walkReads(CollectionStore& store) {
                 for (int kind = 0; kind < 5; ++kind) {
                     sink += store.reportValue(n, month, yearSlot, static_cast<ValueKind>(kind));
                 }
-                const kolekt::RemarkLookup remark = store.remarkFor(n, month, yearSlot, true);
+                const kolekt::RemarkLookup remark = store.remarkFor(n, month, yearSlot);
                 sink += static_cast<std::size_t>(remark.number);
                 sink += convertedSize(remark.text, language);
             }
@@ -102,8 +102,11 @@ void post(CollectionStore& store) {
     const int n = 1 + store.remarkCount() % store.publisherCount();
     const int month = store.month();
     const int yearSlot = store.yearSlot();
-    const kolekt::RemarkLookup remark = store.remarkFor(n, month, yearSlot, false);
-    store.storeRemark(n, month, yearSlot, remark.number, "Fuzzed remark %s %d");
+    int number = store.remarkFor(n, month, yearSlot).number;
+    if (number == 0) {
+        number = store.reserveRemarkNumber();
+    }
+    store.storeRemark(n, month, yearSlot, number, "Fuzzed remark %s %d");
     store.setLateFlag(n, (month + 11) % 12);
 }
 

@@ -153,7 +153,7 @@ void ReportEntryDialog::loadMonth() {
     addedHours_ = fields.addedHours;
 
     // Only an existing remark is read here; a number is reserved when a remark is actually typed.
-    const RemarkLookup lookup = store_.remarkFor(recordIndex_, editMonth_, yearSlot_, true);
+    const RemarkLookup lookup = store_.remarkFor(recordIndex_, editMonth_, yearSlot_);
     remarkNumber_ = lookup.number;
     remark_ = entry::trimmed(lookup.text);
 
@@ -336,7 +336,7 @@ void ReportEntryDialog::closeRemark() {
     remark_ = toRecordText(text, store_.languageCode(), layout::kRemarkTextSize);
     const bool storable = !remark_.empty() && remark_.front() != ' ';
     if (storable && remarkNumber_ == 0) {
-        remarkNumber_ = store_.remarkFor(recordIndex_, editMonth_, yearSlot_, false).number;
+        remarkNumber_ = store_.reserveRemarkNumber();
     }
     bool stored = false;
     // Without a number (all are in use, message already shown) there is nowhere to put the text.

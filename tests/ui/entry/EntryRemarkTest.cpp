@@ -19,7 +19,7 @@ protected:
         builder.addRemark("an older remark nobody links");
     }
     std::string storedRemark(int n, int month = kMarch) {
-        return store().remarkFor(n, month, kYearSlot, true).text;
+        return store().remarkFor(n, month, kYearSlot).text;
     }
     void openRemark(const QString& remark) {
         key(Qt::Key_R, Qt::AltModifier);
