@@ -1,5 +1,6 @@
 #include "DumpOutput.h"
 #include "resources/StringTable.h"
+#include "resources/TextTables.h"
 
 #include <sstream>
 #include <string_view>
@@ -7,11 +8,6 @@
 namespace kolekt::tool {
 
 namespace {
-
-constexpr TextId kStatusTexts[] = {TextId::None, TextId::AuxiliaryPioneer, TextId::RegularPioneer,
-                                   TextId::SpecialPioneer};
-constexpr TextId kPrivilegeTexts[] = {TextId::None, TextId::MinisterialServant, TextId::Elder,
-                                      TextId::BaptizedBrother};
 
 // Characters, not bytes, so that accented names line up.
 std::size_t displayWidth(std::string_view utf8) {
@@ -44,7 +40,7 @@ std::string lateMonths(const std::vector<int>& months) {
         if (!text.empty()) {
             text += ',';
         }
-        text += loadText(monthTextId(m)).substr(0, 3);
+        text += monthName(m).substr(0, 3);
     }
     return text.empty() ? "-" : text;
 }
@@ -54,8 +50,7 @@ std::string lateMonths(const std::vector<int>& months) {
 void writeTable(std::ostream& out, const CollectionView& view) {
     out << "File:        " << view.file << "\n"
         << "Group:       " << view.group << "\n"
-        << "Month:       " << loadText(monthTextId(view.month)) << " (year slot " << view.yearSlot
-        << ")\n"
+        << "Month:       " << monthName(view.month) << " (year slot " << view.yearSlot << ")\n"
         << "Secretary:   " << (view.secretary.empty() ? "-" : view.secretary) << "\n"
         << "Publishers:  " << view.publisherCount << ", reports missing: " << view.missing
         << ", remarks: " << view.remarkCount << "\n";
@@ -71,8 +66,8 @@ void writeTable(std::ostream& out, const CollectionView& view) {
         const char* report = p.shared ? "shared" : (p.missing ? "MISSING" : "remark");
         line << rightCell(p.record, 3) << cell(p.name, 26) << cell(report, 7)
              << rightCell(p.hours, 4) << rightCell(p.addedHours, 4) << rightCell(p.studies, 3)
-             << cell(optionalText(kStatusTexts[p.status]), 17)
-             << cell(optionalText(kPrivilegeTexts[p.privilege]), 19)
+             << cell(optionalText(pioneerStatusText(p.status)), 17)
+             << cell(optionalText(privilegeText(p.privilege)), 19)
              << cell(p.phones.empty() ? "-" : p.phones.front(), 15)
              << cell(lateMonths(p.lateMonths), 8) << p.remark;
         std::string text = line.str();

@@ -1,8 +1,9 @@
 #include "app/CommandLine.h"
 
-#include "ui/main/CollectionPath.h"
+#include "collection/CollectionPath.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace kolekt {
 
@@ -12,7 +13,7 @@ QString commandLineText(const QStringList& arguments) {
 
 QString collectionFromCommandLine(const QStringList& arguments) {
     const QString text = commandLineText(arguments);
-    if (!hasCollectionSuffix(text))
+    if (!isCollectionPath(QFile::encodeName(text).toStdString()))
         return {};
     // A file named from a shell may be relative; remembered as "LoadPath" it must still name
     // the same file when the program is next started from another folder.

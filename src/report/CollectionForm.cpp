@@ -5,6 +5,7 @@
 #include "collection/FileLayout.h"
 #include "report/DrawingPrimitives.h"
 #include "resources/StringTable.h"
+#include "resources/TextTables.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -222,7 +223,7 @@ void FormPrinter::remarkCell(int record, int ty) {
 
 std::string formTitle(int month) {
     const std::string base = loadText(TextId::FormTitle);
-    return base + " - " + loadText(monthTextId(month));
+    return base + " - " + monthName(month);
 }
 
 void initPageMetrics(Surface& surface, PrintPageState& state) {

@@ -129,14 +129,14 @@ std::string loadText(TextId textId, TextId argId) {
     return fillArguments(find(textId), {find(argId)});
 }
 
-std::string fillArguments(std::string_view pattern, std::initializer_list<std::string_view> args) {
+std::string fillArguments(std::string_view pattern, std::span<const std::string_view> args) {
     std::string result;
     result.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size()) {
             const int index = pattern[i + 1] - '1';
             if (index >= 0 && index < static_cast<int>(args.size())) {
-                result += *(args.begin() + index);
+                result += args[static_cast<std::size_t>(index)];
                 ++i;
                 continue;
             }

@@ -4,6 +4,7 @@
 #include "resources/TextId.h"
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,11 @@ std::string loadText(TextId textId, TextId argId = TextId::None);
 
 // Replaces "%1", "%2", ... in one pass by the given texts, for arguments that are not
 // string-table entries (a path, a name, a bound). Argument texts are never scanned again.
-std::string fillArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
+std::string fillArguments(std::string_view pattern, std::span<const std::string_view> args);
+inline std::string fillArguments(std::string_view pattern,
+                                 std::initializer_list<std::string_view> args) {
+    return fillArguments(pattern, std::span(args.begin(), args.size()));
+}
 
 namespace text {
 inline constexpr const char* kNoPrinter = "No Printer";

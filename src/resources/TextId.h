@@ -82,9 +82,10 @@ enum class TextId : int {
     SendMailFailed = 61842,
 };
 
-// The name of month 0..11 (January..December).
+// The entry of month 0..11's name; None for any other number.
 constexpr TextId monthTextId(int month) {
-    return static_cast<TextId>(static_cast<int>(TextId::January) + month);
+    return month >= 0 && month < 12 ? static_cast<TextId>(static_cast<int>(TextId::January) + month)
+                                    : TextId::None;
 }
 
 } // namespace kolekt

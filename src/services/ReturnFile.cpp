@@ -1,7 +1,8 @@
 #include "services/ReturnFile.h"
 
+#include "collection/CollectionPath.h"
 #include "collection/CollectionStore.h"
-#include "collection/ReturnPath.h"
+#include "resources/TextTables.h"
 #include "services/MailMessage.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
@@ -20,8 +21,7 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         return;
     }
     const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    QString message = loadUiText(TextId::UpdatesSaved);
-    message.replace(QLatin1String("%1"), shownPath);
+    QString message = loadUiText(TextId::UpdatesSaved, {shownPath});
 
     const QString address = fromRecordText(store.secretaryAddress(), store.languageCode());
     if (!address.contains(QLatin1Char('@'))) {
@@ -35,9 +35,9 @@ void createReturnFile(CollectionStore& store, const MailSettings& settings, QWid
         return;
     }
 
-    const QString month = loadUiText(monthTextId(store.month()));
+    const QString month = QString::fromStdString(monthName(store.month()));
     const QString group =
-        QStringLiteral("%1 %2").arg(loadUiText(TextId::Group)).arg(store.groupNumber());
+        loadUiText(TextId::Group) + QLatin1Char(' ') + QString::number(store.groupNumber());
     MailMessage mail(settings);
     if (mail.takeError() != mail_error::kNone) {
         return;

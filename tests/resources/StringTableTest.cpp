@@ -1,5 +1,7 @@
 #include "resources/StringTable.h"
 
+#include "resources/TextTables.h"
+
 #include <gtest/gtest.h>
 
 namespace kolekt {
@@ -15,11 +17,37 @@ TEST(LoadText, ReturnsEntriesAndSubstitutesTheArgumentEntry) {
     EXPECT_EQ(loadText(static_cast<TextId>(1)), "");
 }
 
-TEST(LoadText, TwelveMonthNames) {
+TEST(MonthName, TwelveMonthsAndNoOther) {
     const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
                             "July",    "August",   "September", "October", "November", "December"};
     for (int m = 0; m < 12; ++m) {
-        EXPECT_EQ(loadText(monthTextId(m)), months[m]);
+        EXPECT_EQ(monthName(m), months[m]);
+    }
+    EXPECT_EQ(monthName(-1), "");
+    EXPECT_EQ(monthName(12), "");
+}
+
+TEST(MonthName, BareAndSentenceForms) {
+    EXPECT_EQ(monthName(11, true, "eng"), "December");
+    EXPECT_EQ(monthName(2, true, "french"), "de March");
+    EXPECT_EQ(monthName(2, false, "french"), "March");
+}
+
+TEST(MonthName, FrenchElisionOnlyBeforeLowerCaseAOrO) {
+    EXPECT_EQ(sentenceMonthForm("avril", "french"), "d'avril");
+    EXPECT_EQ(sentenceMonthForm("octobre", "french"), "d'octobre");
+    EXPECT_EQ(sentenceMonthForm("Avril", "french"), "de Avril");
+    EXPECT_EQ(sentenceMonthForm("Octobre", "french"), "de Octobre");
+    EXPECT_EQ(sentenceMonthForm("mars", "french"), "de mars");
+    EXPECT_EQ(sentenceMonthForm("avril", "French"), "avril");
+}
+
+TEST(RecordTexts, StatusAndPrivilegeOutsideTheirCodesHaveNoText) {
+    EXPECT_EQ(loadText(pioneerStatusText(3)), "Special Pioneer");
+    EXPECT_EQ(loadText(privilegeText(2)), "Elder");
+    for (int outside : {0, -1, 4}) {
+        EXPECT_EQ(pioneerStatusText(outside), TextId::None);
+        EXPECT_EQ(privilegeText(outside), TextId::None);
     }
 }
 

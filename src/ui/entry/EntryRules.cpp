@@ -2,6 +2,7 @@
 
 #include "collection/FileLayout.h"
 #include "resources/StringTable.h"
+#include "resources/TextTables.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,21 +26,6 @@ bool isDigit(char c) {
 }
 
 } // namespace
-
-std::string sentenceMonthForm(const std::string& name, const std::string& languageCode) {
-    if (languageCode != "french") {
-        return name;
-    }
-    if (!name.empty() && (name.front() == 'a' || name.front() == 'o')) {
-        return "d'" + name;
-    }
-    return "de " + name;
-}
-
-std::string monthName(int month, bool inSentence, const std::string& languageCode) {
-    const std::string name = loadText(monthTextId(month));
-    return inSentence ? sentenceMonthForm(name, languageCode) : name;
-}
 
 WarningPanel composeWarnings(const WarningFacts& facts) {
     WarningPanel panel;

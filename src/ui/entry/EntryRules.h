@@ -1,6 +1,6 @@
-// The rules of report entry that need no window: month names, the warning
-// panel, the added hours of regular pioneers and the bit work on a report slot.
-// The entry dialog wires them to its controls; tests call them directly.
+// The rules of report entry that need no window: the warning panel, the added hours of regular
+// pioneers and the bit work on a report slot. The entry dialog wires them to its controls; tests
+// call them directly.
 #pragma once
 
 #include <cstdint>
@@ -8,11 +8,6 @@
 #include <string_view>
 
 namespace kolekt::entry {
-
-// "January".."December"; in a sentence, French takes "d'" before a name that starts with a
-// lower-case 'a' or 'o' and "de " before every other name.
-std::string monthName(int month, bool inSentence, const std::string& languageCode);
-std::string sentenceMonthForm(const std::string& name, const std::string& languageCode);
 
 // What the warning panel is made of. Texts are UTF-8.
 struct WarningFacts {

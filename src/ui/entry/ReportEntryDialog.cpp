@@ -2,6 +2,7 @@
 
 #include "collection/CollectionStore.h"
 #include "resources/EntryDialogTemplate.h"
+#include "resources/TextTables.h"
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
@@ -24,11 +25,6 @@ namespace kolekt {
 namespace {
 
 using namespace entry_id;
-
-constexpr TextId kPrivilegeTexts[] = {TextId::None, TextId::MinisterialServant, TextId::Elder,
-                                      TextId::BaptizedBrother};
-constexpr TextId kStatusTexts[] = {TextId::None, TextId::AuxiliaryPioneer, TextId::RegularPioneer,
-                                   TextId::SpecialPioneer};
 
 constexpr int kMaxStudies = 63;
 constexpr long long kMaxHours = 0xFFFF;
@@ -62,7 +58,7 @@ ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
       store_(owner.store()) {}
 
 QString ReportEntryDialog::monthName(int month, bool inSentence) const {
-    return fromText(entry::monthName(month, inSentence, store_.languageCode()));
+    return fromText(kolekt::monthName(month, inSentence, store_.languageCode()));
 }
 
 int ReportEntryDialog::slotStatus(int month) const {
@@ -176,16 +172,16 @@ void ReportEntryDialog::loadMonth() {
 
 void ReportEntryDialog::showStatusLines() {
     const int status = slotStatus(editMonth_);
-    setControlText(kPioneerStatus, status == 0 ? QString() : loadUiText(kStatusTexts[status]));
+    setControlText(kPioneerStatus, loadUiText(pioneerStatusText(status)));
     if (status <= layout::AuxiliaryPioneer) {
         checkBox(kAuxiliaryPioneer)->setChecked(status == layout::AuxiliaryPioneer);
         showControl(kAuxiliaryPioneer, true);
         showControl(kPioneerStatus, false);
     }
     const int privilege = workingRecord_[layout::kPrivilege] & layout::kPrivilegeMask;
-    setControlText(kPrivilege, privilege == 0 ? QString() : loadUiText(kPrivilegeTexts[privilege]));
+    setControlText(kPrivilege, loadUiText(privilegeText(privilege)));
     const auto group = static_cast<std::int8_t>(workingRecord_[layout::kPublisherGroup]);
-    setControlText(kGroup, loadUiText(TextId::Group) + QStringLiteral(" %1").arg(group));
+    setControlText(kGroup, loadUiText(TextId::Group) + QLatin1Char(' ') + QString::number(group));
     showControl(kAddedHours, status == layout::RegularPioneer);
 }
 

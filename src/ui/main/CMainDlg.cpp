@@ -1,5 +1,6 @@
 #include "ui/main/CMainDlg.h"
 
+#include "collection/CollectionPath.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
 #include "services/Dialer.h"
@@ -10,7 +11,6 @@
 #include "ui/common/UiText.h"
 #include "ui/entry/ReportEntryDialog.h"
 #include "ui/main/CAboutDlg.h"
-#include "ui/main/CollectionPath.h"
 #include "ui/main/SessionSettings.h"
 #include "ui/viewer/CCollectionViewDlg.h"
 
@@ -78,7 +78,7 @@ bool CMainDlg::initDialog() {
     showControl(kViewReportList, false);
     showControl(kLimitToMissing, false);
     setAccessibleCaption(kPublisherList, windowTitle());
-    if (hasCollectionSuffix(path) && store_.loadCollection(store_.filePath(), clock_())) {
+    if (isCollectionPath(store_.filePath()) && store_.loadCollection(store_.filePath(), clock_())) {
         fillList();
         updateStatus();
     }
@@ -136,9 +136,8 @@ void CMainDlg::showSelection() {
         return;
     currentIndex_ = list->currentRow();
 
-    QString caption = loadUiText(TextId::PostButton);
-    caption.replace(QLatin1String("%1"), recordText(store_.formatName(record, false)));
-    setControlText(kPost, asCaption(caption));
+    setControlText(kPost, asCaption(loadUiText(TextId::PostButton,
+                                               {recordText(store_.formatName(record, false))})));
 
     contacts_ = store_.contactNumbers(record);
     phoneIndex_ = 0;
@@ -254,8 +253,7 @@ void CMainDlg::post() {
 }
 
 void CMainDlg::saveNow() {
-    if (hasCollectionSuffix(QFile::decodeName(store_.filePath().c_str())) &&
-        store_.publisherCount() > 1)
+    if (isCollectionPath(store_.filePath()) && store_.publisherCount() > 1)
         store_.saveCollection(store_.filePath());
 }
 

@@ -1,9 +1,9 @@
 // "Load New List from Secretary": replaces the open collection with another file.
 
+#include "collection/CollectionPath.h"
 #include "ui/common/FileDialog.h"
 #include "ui/common/UiText.h"
 #include "ui/main/CMainDlg.h"
-#include "ui/main/CollectionPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,8 @@ void CMainDlg::loadNewList() {
                                   loadUiText(TextId::CollectionFileFilter),
                                   QStringLiteral("*.k09")};
     const QString chosen = getOpenFileName(this, request);
-    if (chosen.isEmpty() || !hasCollectionSuffix(chosen)) {
+    const std::string chosenPath = QFile::encodeName(chosen).toStdString();
+    if (!isCollectionPath(chosenPath)) {
         QDir::setCurrent(startDirectory_);
         focusList();
         return;
@@ -29,7 +30,7 @@ void CMainDlg::loadNewList() {
 
     // Whatever was posted since the file was opened must not be lost with the old list.
     saveNow();
-    store_.loadCollection(QFile::encodeName(chosen).toStdString(), clock_());
+    store_.loadCollection(chosenPath, clock_());
     fillList();
     store_.setLastPosted({});
     updateStatus();

@@ -8,22 +8,6 @@
 namespace kolekt::entry {
 namespace {
 
-TEST(MonthName, BareAndSentenceForms) {
-    EXPECT_EQ(monthName(0, false, "eng"), "January");
-    EXPECT_EQ(monthName(11, true, "eng"), "December");
-    EXPECT_EQ(monthName(2, true, "french"), "de March");
-    EXPECT_EQ(monthName(2, false, "french"), "March");
-}
-
-TEST(MonthName, FrenchElisionOnlyBeforeLowerCaseAOrO) {
-    EXPECT_EQ(sentenceMonthForm("avril", "french"), "d'avril");
-    EXPECT_EQ(sentenceMonthForm("octobre", "french"), "d'octobre");
-    EXPECT_EQ(sentenceMonthForm("Avril", "french"), "de Avril");
-    EXPECT_EQ(sentenceMonthForm("Octobre", "french"), "de Octobre");
-    EXPECT_EQ(sentenceMonthForm("mars", "french"), "de mars");
-    EXPECT_EQ(sentenceMonthForm("avril", "French"), "avril");
-}
-
 WarningFacts lateJanuaryInMarch() {
     WarningFacts facts;
     facts.collectionMonth = 2;

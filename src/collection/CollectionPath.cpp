@@ -1,4 +1,4 @@
-#include "collection/ReturnPath.h"
+#include "collection/CollectionPath.h"
 
 namespace kolekt {
 

@@ -1,4 +1,4 @@
-#include "collection/ReturnPath.h"
+#include "collection/CollectionPath.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,14 @@ TEST(ReturnPath, OnlyTheFileNamesOwnExtensionBecomesK19) {
     EXPECT_EQ(returnPath("/home/o/Group3.k09.bak"), "/home/o/Group3.k09.bak");
 }
 
-TEST(ReturnPath, CollectionPathsEndInK09InAnyCase) {
+TEST(CollectionPath, EndsInK09InAnyCase) {
     EXPECT_TRUE(isCollectionPath("Group3.k09"));
     EXPECT_TRUE(isCollectionPath("/x/GROUP3.K09"));
     EXPECT_FALSE(isCollectionPath("Group3.k19"));
     EXPECT_FALSE(isCollectionPath("k09"));
     EXPECT_FALSE(isCollectionPath(""));
+    // A Kelvin sign folds to 'k' in Unicode, but the name is not the secretary's ".k09".
+    EXPECT_FALSE(isCollectionPath("Group3.\u212A09"));
 }
 
 } // namespace

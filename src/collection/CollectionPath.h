@@ -1,5 +1,5 @@
-// The name of the return file for the secretary, derived from the collection
-// file's path.
+// The rules for a collection file's name: what is one, and the name of the return file
+// for the secretary derived from it.
 #pragma once
 
 #include <string>
