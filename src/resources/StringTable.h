@@ -22,13 +22,4 @@ inline std::string fillArguments(std::string_view pattern,
     return fillArguments(pattern, std::span(args.begin(), args.size()));
 }
 
-namespace text {
-inline constexpr const char* kNoPrinter = "No Printer";
-inline constexpr const char* kNoHdc = "no hdc";
-inline constexpr const char* kTelephoneUnavailable = "Telephone service not available";
-inline constexpr const char* kBadProcAddress = "bad procaddress";
-inline constexpr const char* kEmailPrefix = "E-mail - ";
-inline constexpr const char* kReminderSubject = "Report";
-} // namespace text
-
 } // namespace kolekt

@@ -74,6 +74,11 @@ enum class TextId : int {
     SharedHeading = 1500,
 
     LowMemory = 2400,
+    NoPrinter = 2401,
+    CannotStartPrinting = 2402,
+    TelephoneUnavailable = 2403,
+    EmailButtonPrefix = 2404,
+    ReminderSubject = 2405,
 
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,

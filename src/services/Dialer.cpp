@@ -30,7 +30,8 @@ void dialNumber(const QString& number, const QString&) {
         outcome.kind == ProgramOutcome::Kind::NotFound ||
         (outcome.kind == ProgramOutcome::Kind::Exited && outcome.exitStatus == kNoHandler);
     if (noHandler) {
-        messageBox(QString::fromUtf8(text::kTelephoneUnavailable), MessageButtons::Ok);
+        messageBox(QString::fromStdString(loadText(TextId::TelephoneUnavailable)),
+                   MessageButtons::Ok);
     }
 }
 

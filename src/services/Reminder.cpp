@@ -19,7 +19,7 @@ void sendReminder(const QString& address, int month, const MailSettings& setting
     }
     mail.setSenderName(QStringLiteral("Kolekt"));
     mail.addRecipients(address);
-    mail.setSubject(QString::fromUtf8(text::kReminderSubject));
+    mail.setSubject(loadUiText(TextId::ReminderSubject));
     mail.setBody(reminderText(month));
     mail.sendMail();
 }

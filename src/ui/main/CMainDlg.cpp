@@ -149,7 +149,7 @@ void CMainDlg::showSelection() {
 
     const bool remind = !contacts_.reminderAddress.empty();
     if (remind)
-        setControlText(kSendReminder, asCaption(QLatin1String(text::kEmailPrefix) +
+        setControlText(kSendReminder, asCaption(loadUiText(TextId::EmailButtonPrefix) +
                                                 recordText(contacts_.reminderAddress)));
     showControl(kSendReminder, remind);
     showControl(kPreviewReminder, remind);

@@ -4,10 +4,10 @@
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
 #include "report/PreviewLayout.h"
-#include "resources/StringTable.h"
 #include "resources/ViewerDialogTemplate.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StoreOwner.h"
+#include "ui/common/UiText.h"
 #include "ui/viewer/CPreviewPane.h"
 #include "ui/viewer/PrinterAccess.h"
 
@@ -42,8 +42,7 @@ CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
 
 bool CCollectionViewDlg::initDialog() {
     pane_->clearSizeKnown();
-    setWindowTitle(
-        QString::fromStdString(loadText(TextId::ReportCollectionCaption, monthTextId(month_))));
+    setWindowTitle(loadUiText(TextId::ReportCollectionCaption, monthTextId(month_)));
     total_ = owner_.store().publisherCount();
     first_ = 0;
     end_ = std::min(total_, kPreviewRows);
@@ -108,15 +107,15 @@ void CCollectionViewDlg::paintPreview(int x, int y, int w, int h, report::Surfac
 void CCollectionViewDlg::onPrint() {
     QPrinter* printer = printerAccess().currentPrinter();
     if (!printer) {
-        messageBox(QString::fromUtf8(text::kNoPrinter), MessageButtons::Ok, MessageIcon::None,
-                   this);
+        messageBox(loadUiText(TextId::NoPrinter), MessageButtons::Ok, MessageIcon::None, this);
         return;
     }
     printer->setDocName(QString::fromStdString(report::formTitle(month_)));
     printer->setPrintRange(QPrinter::AllPages);
     QPainter painter;
     if (!painter.begin(printer)) {
-        messageBox(QString::fromUtf8(text::kNoHdc), MessageButtons::Ok, MessageIcon::None, this);
+        messageBox(loadUiText(TextId::CannotStartPrinting), MessageButtons::Ok, MessageIcon::None,
+                   this);
         return;
     }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
