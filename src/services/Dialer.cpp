@@ -1,9 +1,6 @@
 #include "services/Dialer.h"
 
-#include "resources/StringTable.h"
-#include "services/ApplicationBusy.h"
 #include "services/ExternalProgram.h"
-#include "ui/common/MessageBox.h"
 
 #include <QUrl>
 
@@ -20,19 +17,20 @@ QString telephoneLink(const QString& number) {
     return QStringLiteral("tel:") + QString::fromLatin1(QUrl::toPercentEncoding(number, "+()"));
 }
 
-void dialNumber(const QString& number, const QString&) {
+HandOffResult dialNumber(const QString& number, HandOffHost& host) {
     ProgramOutcome outcome;
     {
-        const ApplicationBusy busy;
+        const HandOffRequest request(host);
         outcome = runProgram(QStringLiteral("xdg-open"), {telephoneLink(number)});
     }
-    const bool noHandler =
-        outcome.kind == ProgramOutcome::Kind::NotFound ||
-        (outcome.kind == ProgramOutcome::Kind::Exited && outcome.exitStatus == kNoHandler);
-    if (noHandler) {
-        messageBox(QString::fromStdString(loadText(TextId::TelephoneUnavailable)),
-                   MessageButtons::Ok);
+    const bool exited = outcome.kind == ProgramOutcome::Kind::Exited;
+    if (outcome.kind == ProgramOutcome::Kind::NotFound ||
+        (exited && outcome.exitStatus == kNoHandler)) {
+        return {HandOffResult::Kind::NoSystem, TextId::TelephoneUnavailable};
     }
+    const bool taken =
+        outcome.kind == ProgramOutcome::Kind::StillRunning || (exited && outcome.exitStatus == 0);
+    return {taken ? HandOffResult::Kind::Handed : HandOffResult::Kind::Failed, TextId::None};
 }
 
 } // namespace kolekt

@@ -1,14 +1,16 @@
 // Hands a telephone number to the desktop's telephony handler.
 #pragma once
 
+#include "services/HandOff.h"
+
 #include <QString>
 
 namespace kolekt {
 
-// Opens the number as a tel: link with xdg-open. A tel: link carries no name, so
-// the called party does not reach the handler. Shows "Telephone service not
-// available" when there is no handler; a refused request shows nothing.
-void dialNumber(const QString& number, const QString& calledParty);
+// Opens the number as a tel: link with xdg-open while the host holds the request. A tel: link
+// carries no name, so the called party does not reach the handler. No handler is NoSystem with
+// "Telephone service not available"; a refused request is Failed with nothing to tell.
+HandOffResult dialNumber(const QString& number, HandOffHost& host);
 
 // The tel: link for a number as stored, every character outside the link's own
 // ones percent-encoded.

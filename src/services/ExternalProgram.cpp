@@ -1,41 +1,11 @@
 #include "services/ExternalProgram.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QEventLoop>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cerrno>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <vector>
-
-extern char** environ;
 
 namespace kolekt {
-
-namespace {
-
-constexpr auto kPollInterval = std::chrono::milliseconds(10);
-constexpr int kReapIntervalMs = 1000;
-
-// A helper left running must not stay a zombie once it ends.
-void reapWhenDone(pid_t pid) {
-    auto* app = QCoreApplication::instance();
-    if (app == nullptr) {
-        return;
-    }
-    auto* timer = new QTimer(app);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, pid] {
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG) != 0) {
-            timer->deleteLater();
-        }
-    });
-    timer->start(kReapIntervalMs);
-}
-
-} // namespace
 
 ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
                           std::chrono::milliseconds handOffTime) {
@@ -44,43 +14,34 @@ ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
         return {};
     }
 
-    std::vector<QByteArray> encoded;
-    encoded.reserve(static_cast<std::size_t>(arguments.size()) + 1);
-    encoded.push_back(QFile::encodeName(path));
-    for (const QString& argument : arguments) {
-        encoded.push_back(argument.toUtf8());
-    }
-    std::vector<char*> argv;
-    for (QByteArray& argument : encoded) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+    // Owned by nothing: deleting a QProcess kills a helper that still runs, and one that is
+    // still running at the hand-off time must outlive this call, and the program too. Once it
+    // ends, the object reaps it and deletes itself.
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setInputChannelMode(QProcess::ForwardedInputChannel);
+    process->start(path, arguments);
+    if (!process->waitForStarted()) {
+        delete process;
         return {};
     }
 
-    const auto deadline = std::chrono::steady_clock::now() + handOffTime;
-    for (;;) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            if (WIFEXITED(status)) {
-                return {ProgramOutcome::Kind::Exited, WEXITSTATUS(status)};
-            }
-            return {ProgramOutcome::Kind::Crashed, 0};
-        }
-        if (done < 0 && errno != EINTR) {
-            return {ProgramOutcome::Kind::Crashed, 0};
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            reapWhenDone(pid);
-            return {ProgramOutcome::Kind::StillRunning, 0};
-        }
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(kPollInterval);
+    if (process->state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(handOffTime, &loop, &QEventLoop::quit);
+        loop.exec();
     }
+    if (process->state() != QProcess::NotRunning) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return {ProgramOutcome::Kind::StillRunning, 0};
+    }
+    const ProgramOutcome outcome =
+        process->exitStatus() == QProcess::NormalExit
+            ? ProgramOutcome{ProgramOutcome::Kind::Exited, process->exitCode()}
+            : ProgramOutcome{ProgramOutcome::Kind::Crashed, 0};
+    delete process;
+    return outcome;
 }
 
 } // namespace kolekt

@@ -22,7 +22,8 @@ struct ProgramOutcome {
 // Waits for the program while the event loop keeps running (windows repaint),
 // but at most handOffTime: desktop helpers that run the handling application in
 // the foreground would otherwise hold the caller until that application ends.
-// A program still running then is left to run and reaped when it ends.
+// A program still running then is left to run, even past the caller's own end,
+// and reaped when it ends. The program shares the caller's standard streams.
 ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
                           std::chrono::milliseconds handOffTime = std::chrono::seconds(5));
 

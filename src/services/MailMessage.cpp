@@ -1,12 +1,8 @@
 #include "services/MailMessage.h"
 
-#include "services/ApplicationBusy.h"
 #include "services/SmtpTransport.h"
 #include "services/XdgEmailTransport.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/UiText.h"
 
-#include <QApplication>
 #include <new>
 
 namespace kolekt {
@@ -15,9 +11,8 @@ namespace {
 
 const QString kAddressPrefix = QStringLiteral("SMTP:");
 
-void showText(TextId textId) {
-    messageBox(loadUiText(textId), MessageButtons::Ok);
-}
+const HandOffResult kNoMailSystem{HandOffResult::Kind::NoSystem, TextId::NoMailSystem};
+const HandOffResult kSendFailed{HandOffResult::Kind::Failed, TextId::SendMailFailed};
 
 bool isAcceptableAddress(const QString& address) {
     if (address.startsWith(QLatin1Char('-'))) {
@@ -43,7 +38,7 @@ QString plainAddress(const MailRecipient& recipient) {
 MailMessage::MailMessage(const MailSettings& settings) {
     if (settings.smtpUrl.isEmpty()) {
         if (!XdgEmailTransport::isAvailable()) {
-            showText(TextId::NoMailSystem);
+            unavailable_ = kNoMailSystem;
             errorCode_ = mail_error::kLibraryMissing;
             return;
         }
@@ -51,7 +46,7 @@ MailMessage::MailMessage(const MailSettings& settings) {
         return;
     }
     if (!SmtpTransport::isUsable(settings)) {
-        showText(TextId::MailSystemUnusable);
+        unavailable_ = {HandOffResult::Kind::Unusable, TextId::MailSystemUnusable};
         errorCode_ = mail_error::kLibraryInvalid;
         return;
     }
@@ -109,9 +104,9 @@ bool MailMessage::addAttachment(const QString& path, const QString& displayName)
     return true;
 }
 
-bool MailMessage::sendMail() {
+HandOffResult MailMessage::sendMail(HandOffHost& host) {
     if (!transport_) {
-        return false;
+        return unavailable_;
     }
     // Each attachment stands on its own blank at the end of the text.
     const auto length = static_cast<int>(message_.noteText.size());
@@ -120,25 +115,26 @@ bool MailMessage::sendMail() {
     }
     message_.noteText += QString(message_.attachments.size(), QLatin1Char(' '));
 
+    if (message_.recipients.isEmpty()) {
+        return kSendFailed;
+    }
+    if (!transport_->logOn(host)) {
+        return {HandOffResult::Kind::Cancelled, TextId::None};
+    }
     SendResult result = SendResult::Failed;
-    if (!message_.recipients.isEmpty()) {
-        if (!transport_->logOn(QApplication::activeWindow())) {
-            return true;
-        }
-        const ApplicationBusy busy;
+    {
+        const HandOffRequest request(host);
         result = transport_->send(message_);
     }
     switch (result) {
     case SendResult::Delivered:
-        return true;
+        return {};
     case SendResult::Unavailable:
-        showText(TextId::NoMailSystem);
-        return false;
+        return kNoMailSystem;
     case SendResult::Failed:
         break;
     }
-    showText(TextId::SendMailFailed);
-    return false;
+    return kSendFailed;
 }
 
 } // namespace kolekt

@@ -3,6 +3,7 @@
 // SMTP URL is set, else the desktop's mail program through xdg-email.
 #pragma once
 
+#include "services/HandOff.h"
 #include "services/MailSettings.h"
 #include "services/MailTransport.h"
 
@@ -20,8 +21,8 @@ inline constexpr int kNoMemoryForAttachment = 5;
 
 class MailMessage {
 public:
-    // Shows 61840 when the mail system is missing, 61841 when it is unusable
-    // (an SMTP URL that is not smtp:// or smtps://, or no sender address).
+    // Chooses the mail system. When it is missing, or unusable (an SMTP URL that is not
+    // smtp:// or smtps://, or no sender address), takeError says so and sendMail returns why.
     explicit MailMessage(const MailSettings& settings);
     ~MailMessage();
     MailMessage(const MailMessage&) = delete;
@@ -39,15 +40,17 @@ public:
     void setBody(const QString& body);
     bool addAttachment(const QString& path, const QString& displayName = QString());
 
-    // True when the mail was handed over or the user cancelled the log-on;
-    // false after message 61840 (no mail system) or 61842 (sending failed).
-    bool sendMail();
+    // Asks the host for the log-on, then hands the mail over while the host holds the
+    // request. Handed; Cancelled when the user cancelled the log-on; NoSystem (61840),
+    // Unusable (61841) or Failed (61842) otherwise.
+    HandOffResult sendMail(HandOffHost& host);
 
     const OutgoingMail& message() const { return message_; }
 
 private:
     OutgoingMail message_;
     std::unique_ptr<MailTransport> transport_;
+    HandOffResult unavailable_; // why there is no transport
     int errorCode_ = mail_error::kNone;
 };
 

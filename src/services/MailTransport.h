@@ -7,9 +7,9 @@
 #include <QList>
 #include <QString>
 
-class QWidget;
-
 namespace kolekt {
+
+class HandOffHost;
 
 enum class RecipientClass { Originator = 0, To = 1 };
 
@@ -42,9 +42,9 @@ enum class SendResult {
 class MailTransport {
 public:
     virtual ~MailTransport() = default;
-    // Asks for whatever log-on the transport needs before sending; false when the
+    // Asks the host for whatever log-on the transport needs before sending; false when the
     // user cancelled.
-    virtual bool logOn(QWidget* owner) = 0;
+    virtual bool logOn(HandOffHost& host) = 0;
     virtual SendResult send(const OutgoingMail& mail) = 0;
 };
 

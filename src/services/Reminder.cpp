@@ -1,31 +1,22 @@
 #include "services/Reminder.h"
 
-#include "resources/StringTable.h"
 #include "services/MailMessage.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/UiText.h"
+#include "services/MailText.h"
 
 namespace kolekt {
 
 QString reminderText(int month) {
-    return loadUiText(TextId::ReminderBody, monthTextId(month));
+    return mailText(TextId::ReminderBody, monthTextId(month));
 }
 
-void sendReminder(const QString& address, int month, const MailSettings& settings, QWidget* owner) {
-    messageBox(address, MessageButtons::Ok, MessageIcon::None, owner);
+HandOffResult sendReminder(const QString& address, int month, const MailSettings& settings,
+                           HandOffHost& host) {
     MailMessage mail(settings);
-    if (mail.takeError() != mail_error::kNone) {
-        return;
-    }
     mail.setSenderName(QStringLiteral("Kolekt"));
     mail.addRecipients(address);
-    mail.setSubject(loadUiText(TextId::ReminderSubject));
+    mail.setSubject(mailText(TextId::ReminderSubject));
     mail.setBody(reminderText(month));
-    mail.sendMail();
-}
-
-void previewReminder(int month, QWidget* owner) {
-    messageBox(reminderText(month), MessageButtons::Ok, MessageIcon::None, owner);
+    return mail.sendMail(host);
 }
 
 } // namespace kolekt

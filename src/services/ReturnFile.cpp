@@ -1,55 +1,48 @@
 #include "services/ReturnFile.h"
 
+#include "collection/CodePage.h"
 #include "collection/CollectionPath.h"
 #include "collection/CollectionStore.h"
 #include "resources/TextTables.h"
 #include "services/MailMessage.h"
-#include "ui/common/MessageBox.h"
-#include "ui/common/RecordText.h"
-#include "ui/common/UiText.h"
+#include "services/MailText.h"
 
 #include <QFile>
 
 namespace kolekt {
 
-void createReturnFile(CollectionStore& store, const MailSettings& settings, QWidget* owner) {
+std::optional<QString> writeReturnFile(CollectionStore& store) {
     if (!isCollectionPath(store.filePath())) {
-        return;
+        return std::nullopt;
     }
     const std::string path = returnPath(store.filePath());
     if (!store.saveCollection(path)) {
-        return;
+        return std::nullopt;
     }
-    const QString shownPath = QFile::decodeName(QByteArray::fromStdString(path));
-    QString message = loadUiText(TextId::UpdatesSaved, {shownPath});
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
-    const QString address = fromRecordText(store.secretaryAddress(), store.languageCode());
-    if (!address.contains(QLatin1Char('@'))) {
-        messageBox(message, MessageButtons::Ok, MessageIcon::None, owner);
-        return;
-    }
-    message += loadUiText(TextId::OfferMailStart) + address + loadUiText(TextId::OfferMailOr) +
-               loadUiText(TextId::OfferMailLater);
-    if (messageBox(message, MessageButtons::YesNo, MessageIcon::Question, owner) !=
-        MessageAnswer::Yes) {
-        return;
-    }
+QString secretaryMailAddress(const CollectionStore& store) {
+    const QString address =
+        QString::fromStdString(toUtf8(store.secretaryAddress(), store.languageCode()));
+    return address.contains(QLatin1Char('@')) ? address : QString();
+}
 
+HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,
+                             const QString& address, const MailSettings& settings,
+                             HandOffHost& host) {
     const QString month = QString::fromStdString(monthName(store.month()));
     const QString group =
-        loadUiText(TextId::Group) + QLatin1Char(' ') + QString::number(store.groupNumber());
+        mailText(TextId::Group) + QLatin1Char(' ') + QString::number(store.groupNumber());
     MailMessage mail(settings);
-    if (mail.takeError() != mail_error::kNone) {
-        return;
-    }
     mail.addRecipients(address);
     mail.setSenderName(QStringLiteral("Kolekt"));
-    mail.setSubject(loadUiText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +
+    mail.setSubject(mailText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +
                     QStringLiteral(" - ") + group);
-    mail.setBody(month + QLatin1Char(' ') + loadUiText(TextId::ReturnMailBody) + QLatin1Char(' ') +
+    mail.setBody(month + QLatin1Char(' ') + mailText(TextId::ReturnMailBody) + QLatin1Char(' ') +
                  group);
-    mail.addAttachment(shownPath);
-    mail.sendMail();
+    mail.addAttachment(path);
+    return mail.sendMail(host);
 }
 
 } // namespace kolekt

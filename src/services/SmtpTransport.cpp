@@ -1,6 +1,6 @@
 #include "services/SmtpTransport.h"
 
-#include "services/PasswordPrompt.h"
+#include "services/HandOff.h"
 
 #include <QFileInfo>
 #include <QUrl>
@@ -60,12 +60,12 @@ bool SmtpTransport::isUsable(const MailSettings& settings) {
            !settings.from.isEmpty();
 }
 
-bool SmtpTransport::logOn(QWidget* owner) {
+bool SmtpTransport::logOn(HandOffHost& host) {
     if (settings_.user.isEmpty()) {
         return true;
     }
     const std::optional<QString> password =
-        askPassword(owner, settings_.user, QUrl(settings_.smtpUrl).host());
+        host.askPassword(settings_.user, QUrl(settings_.smtpUrl).host());
     if (!password) {
         return false;
     }

@@ -16,7 +16,7 @@ public:
 
     // Asks for the password of the configured user; a server without a user
     // takes mail without log-on.
-    bool logOn(QWidget* owner) override;
+    bool logOn(HandOffHost& host) override;
     SendResult send(const OutgoingMail& mail) override;
 
 private:

@@ -19,7 +19,7 @@ bool XdgEmailTransport::isAvailable() {
     return !QStandardPaths::findExecutable(kProgram).isEmpty();
 }
 
-bool XdgEmailTransport::logOn(QWidget*) {
+bool XdgEmailTransport::logOn(HandOffHost&) {
     return true;
 }
 

@@ -10,7 +10,7 @@ public:
     // False when xdg-email is not on PATH.
     static bool isAvailable();
 
-    bool logOn(QWidget* owner) override;
+    bool logOn(HandOffHost& host) override;
     SendResult send(const OutgoingMail& mail) override;
 
     // xdg-email --utf8 --subject SUBJECT --body BODY [--attach FILE]... ADDRESS...

@@ -1,7 +1,7 @@
 // Dialling through a stand-in xdg-open.
 #include "services/Dialer.h"
 
-#include "ScriptedDialogs.h"
+#include "ScriptedHandOffHost.h"
 #include "StandInProgram.h"
 
 #include <QDir>
@@ -12,23 +12,21 @@
 namespace kolekt {
 namespace {
 
-using test::ScriptedMessageBox;
 using test::StandInProgram;
 
-const QString kUnavailable = QStringLiteral("Telephone service not available");
-
 TEST(Dialer, OpensTheNumberAsStoredAsATelLink) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
 
-    dialNumber(QStringLiteral("+49 (171) 555-0101"), QStringLiteral("Anna Berg"));
+    const HandOffResult result = dialNumber(QStringLiteral("+49 (171) 555-0101"), host);
 
     EXPECT_EQ(xdgOpen.arguments(), QStringList{"tel:+49%20(171)%20555-0101"});
-    EXPECT_TRUE(boxes.shown().isEmpty());
+    EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
+    EXPECT_EQ(result.message, TextId::None);
 }
 
 TEST(Dialer, AHostileNumberReachesNoShell) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
     // Were the number ever run by a shell, it would empty this home, not the real one.
     QTemporaryDir home;
@@ -36,8 +34,8 @@ TEST(Dialer, AHostileNumberReachesNoShell) {
     QFile(marker).open(QIODevice::WriteOnly);
     test::ScopedEnvironment homeVariable("HOME", QFile::encodeName(home.path()));
 
-    dialNumber(QStringLiteral("123; rm -rf ~"), QStringLiteral("Anna Berg"));
-    dialNumber(QStringLiteral("-x"), QStringLiteral("Anna Berg"));
+    dialNumber(QStringLiteral("123; rm -rf ~"), host);
+    dialNumber(QStringLiteral("-x"), host);
 
     EXPECT_EQ(xdgOpen.runCount(), 2);
     EXPECT_EQ(xdgOpen.arguments(), QStringList{"tel:-x"});
@@ -46,21 +44,23 @@ TEST(Dialer, AHostileNumberReachesNoShell) {
     EXPECT_TRUE(QFile::exists(marker));
 }
 
-TEST(Dialer, NoHandlerMeansNoTelephoneServiceAndOtherFailuresShowNothing) {
+TEST(Dialer, NoHandlerMeansNoTelephoneServiceAndOtherFailuresTellNothing) {
+    using Kind = HandOffResult::Kind;
     struct Case {
         bool installed;
         int status;
-        QStringList messages;
+        Kind kind;
+        TextId message;
     };
     const Case cases[] = {
-        {false, 0, {kUnavailable}},
-        {true, 3, {kUnavailable}},
-        {true, 4, {}},
-        {true, 1, {}},
+        {false, 0, Kind::NoSystem, TextId::TelephoneUnavailable},
+        {true, 3, Kind::NoSystem, TextId::TelephoneUnavailable},
+        {true, 4, Kind::Failed, TextId::None},
+        {true, 1, Kind::Failed, TextId::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.status);
-        ScriptedMessageBox boxes;
+        test::ScriptedHandOffHost host;
         std::optional<StandInProgram> xdgOpen;
         std::optional<test::EmptyPath> noPrograms;
         if (c.installed) {
@@ -69,9 +69,10 @@ TEST(Dialer, NoHandlerMeansNoTelephoneServiceAndOtherFailuresShowNothing) {
             noPrograms.emplace();
         }
 
-        dialNumber(QStringLiteral("0171 5550101"), QStringLiteral("Anna Berg"));
+        const HandOffResult result = dialNumber(QStringLiteral("0171 5550101"), host);
 
-        EXPECT_EQ(boxes.texts(), c.messages);
+        EXPECT_EQ(result.kind, c.kind);
+        EXPECT_EQ(result.message, c.message);
     }
 }
 

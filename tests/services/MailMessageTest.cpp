@@ -2,7 +2,7 @@
 // xdg-email placed first on PATH.
 #include "services/MailMessage.h"
 
-#include "ScriptedDialogs.h"
+#include "ScriptedHandOffHost.h"
 #include "StandInProgram.h"
 
 #include <QDir>
@@ -14,8 +14,8 @@ namespace kolekt {
 namespace {
 
 using test::EmptyPath;
-using test::ScriptedMessageBox;
 using test::StandInProgram;
+using Kind = HandOffResult::Kind;
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = QDir(dir.path()).filePath(name);
@@ -43,7 +43,7 @@ TEST(MailMessage, RecipientsAreNamedByTheirAddressAndEmptyPiecesAreSkipped) {
 }
 
 TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
     QTemporaryDir dir;
     const QByteArray bytes("K09\0\x01\xff binary", 14);
@@ -56,7 +56,9 @@ TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
     mail.setSubject(QStringLiteral("Collection File"));
     mail.setBody(QStringLiteral("twenty characters..."));
     mail.addAttachment(attachment);
-    EXPECT_TRUE(mail.sendMail());
+    const HandOffResult result = mail.sendMail(host);
+    EXPECT_EQ(result.kind, Kind::Handed);
+    EXPECT_EQ(result.message, TextId::None);
 
     // The attachment stands on its own blank after the 20 characters of the body.
     EXPECT_EQ(mail.message().noteText.size(), 21);
@@ -65,34 +67,37 @@ TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
                                                  "twenty characters... ", "--attach", attachment,
                                                  "anna@example.org", "ben@example.org"}));
     EXPECT_EQ(xdgEmail.attachment(0), bytes);
-    EXPECT_TRUE(boxes.shown().isEmpty());
+    EXPECT_EQ(host.asked(), 0);
 }
 
 TEST(MailMessage, MissingXdgEmailIsAMissingMailLibrary) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     EmptyPath noPrograms;
 
     MailMessage mail{MailSettings{}};
 
     EXPECT_EQ(mail.takeError(), mail_error::kLibraryMissing);
     EXPECT_EQ(mail.takeError(), mail_error::kNone);
-    EXPECT_EQ(boxes.texts(), QStringList{"Unable to load mail system support."});
+    mail.addRecipients(QStringLiteral("anna@example.org"));
+    const HandOffResult result = mail.sendMail(host);
+    EXPECT_EQ(result.kind, Kind::NoSystem);
+    EXPECT_EQ(result.message, TextId::NoMailSystem);
 }
 
 TEST(MailMessage, ExitStatusesOfXdgEmail) {
     struct Case {
         int status;
-        bool result;
-        QStringList messages;
+        Kind kind;
+        TextId message;
     };
     const Case cases[] = {
-        {3, false, {"Unable to load mail system support."}},
-        {1, false, {"Send Mail failed to send message."}},
-        {4, false, {"Send Mail failed to send message."}},
+        {3, Kind::NoSystem, TextId::NoMailSystem},
+        {1, Kind::Failed, TextId::SendMailFailed},
+        {4, Kind::Failed, TextId::SendMailFailed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.status);
-        ScriptedMessageBox boxes;
+        test::ScriptedHandOffHost host;
         StandInProgram xdgEmail(QStringLiteral("xdg-email"), c.status);
         MailMessage mail{MailSettings{}};
         ASSERT_EQ(mail.takeError(), mail_error::kNone);
@@ -100,14 +105,15 @@ TEST(MailMessage, ExitStatusesOfXdgEmail) {
         mail.setSubject(QStringLiteral("Report"));
         mail.setBody(QStringLiteral("Body"));
 
-        EXPECT_EQ(mail.sendMail(), c.result);
+        const HandOffResult result = mail.sendMail(host);
+        EXPECT_EQ(result.kind, c.kind);
+        EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(xdgEmail.runCount(), 1);
-        EXPECT_EQ(boxes.texts(), c.messages);
     }
 }
 
 TEST(MailMessage, AddressesThatCouldBeOptionsAreNeverSentTo) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
     MailMessage mail{MailSettings{}};
     ASSERT_EQ(mail.takeError(), mail_error::kNone);
@@ -115,7 +121,7 @@ TEST(MailMessage, AddressesThatCouldBeOptionsAreNeverSentTo) {
     EXPECT_FALSE(mail.addRecipients(QStringLiteral("-x@y.z;--help; anna@example.org ;a\nb@c.d")));
     mail.setSubject(QStringLiteral("Report"));
     mail.setBody(QStringLiteral("Body"));
-    EXPECT_TRUE(mail.sendMail());
+    EXPECT_EQ(mail.sendMail(host).kind, Kind::Handed);
 
     const QStringList arguments = xdgEmail.arguments();
     EXPECT_EQ(arguments.last(), QStringLiteral("anna@example.org"));
@@ -125,17 +131,18 @@ TEST(MailMessage, AddressesThatCouldBeOptionsAreNeverSentTo) {
 }
 
 TEST(MailMessage, WithNoAddressLeftNothingIsHandedOver) {
-    ScriptedMessageBox boxes;
+    test::ScriptedHandOffHost host;
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
     MailMessage mail{MailSettings{}};
     ASSERT_EQ(mail.takeError(), mail_error::kNone);
 
     mail.addRecipients(QStringLiteral("-x@y.z"));
     mail.setSubject(QStringLiteral("Report"));
-    EXPECT_FALSE(mail.sendMail());
+    const HandOffResult result = mail.sendMail(host);
 
     EXPECT_EQ(xdgEmail.runCount(), 0);
-    EXPECT_EQ(boxes.texts(), QStringList{"Send Mail failed to send message."});
+    EXPECT_EQ(result.kind, Kind::Failed);
+    EXPECT_EQ(result.message, TextId::SendMailFailed);
 }
 
 TEST(MailMessage, AnSmtpUrlOfAnotherKindIsAnInvalidMailSystem) {
@@ -143,11 +150,12 @@ TEST(MailMessage, AnSmtpUrlOfAnotherKindIsAnInvalidMailSystem) {
                                          MailSettings{"smtp://127.0.0.1:25", "", ""},
                                          MailSettings{"smtp://", "me@example.org", ""}}) {
         SCOPED_TRACE(settings.smtpUrl.toStdString());
-        ScriptedMessageBox boxes;
+        test::ScriptedHandOffHost host;
         MailMessage mail(settings);
         EXPECT_EQ(mail.takeError(), mail_error::kLibraryInvalid);
-        EXPECT_EQ(boxes.texts(), QStringList{"Mail system DLL is invalid."});
-        EXPECT_FALSE(mail.sendMail());
+        const HandOffResult result = mail.sendMail(host);
+        EXPECT_EQ(result.kind, Kind::Unusable);
+        EXPECT_EQ(result.message, TextId::MailSystemUnusable);
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "CollectionFiles.h"
 #include "ScriptedDialogs.h"
-#include "ScriptedPasswordPrompt.h"
+#include "ScriptedHandOffHost.h"
 #include "SmtpTestServer.h"
 #include "StandInProgram.h"
 #include "TempDir.h"
@@ -54,36 +54,31 @@ protected:
         return test::readBytes(path);
     }
 
-    static QString offer(const std::string& returnPath, const QString& address) {
-        return QStringLiteral("Your updates have been saved in a file at\n") +
-               QString::fromStdString(returnPath) +
-               QStringLiteral("\n\nClick Yes to E-mail the .k19 file to ") + address +
-               QStringLiteral(",\n       or\nClick No to send the file to the secretary later.");
-    }
-
     test::TempDir dir_;
     GuiStoreMessages messages_;
     CollectionStore store_{&messages_};
     std::string collectionPath_;
     ScriptedMessageBox boxes_;
+    test::ScriptedHandOffHost host_;
 };
 
-TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsItOnYes) {
+TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
     load(dir_.path(), "Group3.k09");
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
-    boxes_.queueAnswer(MessageAnswer::Yes);
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    const std::optional<QString> path = writeReturnFile(store_);
 
     const std::string returnPath = dir_.file("Group3.k19");
-    ASSERT_EQ(boxes_.shown().size(), 1);
-    EXPECT_EQ(boxes_.shown()[0].text, offer(returnPath, QStringLiteral("secretary@example.org")));
-    EXPECT_EQ(boxes_.shown()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(boxes_.shown()[0].icon, MessageIcon::Question);
+    ASSERT_EQ(path, QString::fromStdString(returnPath));
     const std::vector<std::uint8_t> written = test::readBytes(returnPath);
     EXPECT_EQ(written, exitActionBytes());
     EXPECT_EQ(store_.filePath(), collectionPath_);
+    EXPECT_TRUE(boxes_.shown().isEmpty());
 
+    const QString address = secretaryMailAddress(store_);
+    EXPECT_EQ(address, QStringLiteral("secretary@example.org"));
+    EXPECT_EQ(mailReturnFile(store_, *path, address, MailSettings{}, host_).kind,
+              HandOffResult::Kind::Handed);
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{"--utf8", "--subject", kSubject, "--body", kBody + " ", "--attach",
                            QString::fromStdString(returnPath), "secretary@example.org"}));
@@ -91,71 +86,49 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsItOnYes) {
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), written);
 }
 
-TEST_F(ReturnFileTest, AnsweringNoWritesTheFileAndSendsNothing) {
-    load(dir_.path(), "Group3.k09");
-    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
-    boxes_.queueAnswer(MessageAnswer::No);
-
-    createReturnFile(store_, MailSettings{}, nullptr);
-
-    EXPECT_EQ(boxes_.shown().size(), 1);
-    EXPECT_TRUE(std::filesystem::exists(dir_.file("Group3.k19")));
-    EXPECT_EQ(xdgEmail.runCount(), 0);
-}
-
-TEST_F(ReturnFileTest, WithoutAnAtSignOnlyTheFileIsReported) {
+TEST_F(ReturnFileTest, OnlyAnAddressWithAnAtSignIsOffered) {
     load(dir_.path(), "Group3.k09", 3, "secretary.example.org");
 
-    createReturnFile(store_, MailSettings{}, nullptr);
-
-    ASSERT_EQ(boxes_.shown().size(), 1);
-    EXPECT_EQ(boxes_.shown()[0].text,
-              QStringLiteral("Your updates have been saved in a file at\n") +
-                  QString::fromStdString(dir_.file("Group3.k19")));
-    EXPECT_EQ(boxes_.shown()[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(secretaryMailAddress(store_).isEmpty());
 }
 
 TEST_F(ReturnFileTest, FewerThanTwoPublishersWriteNoFile) {
     load(dir_.path(), "Group3.k09", 1);
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    EXPECT_EQ(writeReturnFile(store_), std::nullopt);
 
     EXPECT_EQ(boxes_.texts(), QStringList{"Group has less than 3 publishers"});
     EXPECT_FALSE(std::filesystem::exists(dir_.file("Group3.k19")));
 }
 
-TEST_F(ReturnFileTest, AFileThatCannotBeCreatedGetsNoMailOffer) {
+TEST_F(ReturnFileTest, AFileThatCannotBeCreatedIsNotOffered) {
     load(dir_.path(), "Group3.k09");
     // A folder in the return file's place cannot be replaced by a file, even by root.
     std::filesystem::create_directory(dir_.file("Group3.k19"));
-    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    EXPECT_EQ(writeReturnFile(store_), std::nullopt);
 
     ASSERT_EQ(boxes_.shown().size(), 1);
     EXPECT_TRUE(boxes_.shown()[0].text.startsWith(QStringLiteral("Unable to create new file: ")));
-    EXPECT_EQ(xdgEmail.runCount(), 0);
 }
 
 TEST_F(ReturnFileTest, FoldersNamedLikeCollectionFilesAreNotRenamed) {
     const std::string folder = dir_.file("march.k09.K09 files");
     load(folder, "GROUP3.K09");
-    boxes_.queueAnswer(MessageAnswer::No);
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    EXPECT_EQ(writeReturnFile(store_), QString::fromStdString(folder + "/GROUP3.k19"));
 
     EXPECT_TRUE(std::filesystem::exists(folder + "/GROUP3.k19"));
     EXPECT_FALSE(std::filesystem::exists(dir_.file("march.k19.k19 files")));
-    EXPECT_EQ(boxes_.shown().size(), 1);
 }
 
 TEST_F(ReturnFileTest, NothingHappensWithoutACollectionFile) {
     load(dir_.path(), "Group3.k09");
     store_.setFilePath(dir_.file("Group3.txt"));
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    EXPECT_EQ(writeReturnFile(store_), std::nullopt);
     store_.setFilePath("");
-    createReturnFile(store_, MailSettings{}, nullptr);
+    EXPECT_EQ(writeReturnFile(store_), std::nullopt);
 
     EXPECT_TRUE(boxes_.shown().isEmpty());
     EXPECT_FALSE(std::filesystem::exists(dir_.file("Group3.k19")));
@@ -164,24 +137,30 @@ TEST_F(ReturnFileTest, NothingHappensWithoutACollectionFile) {
 TEST_F(ReturnFileTest, AHostileAddressIsNeverHandedToTheMailProgram) {
     load(dir_.path(), "Group3.k09", 3, "-x@y.z");
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
-    boxes_.queueAnswer(MessageAnswer::Yes);
+    const std::optional<QString> path = writeReturnFile(store_);
+    ASSERT_TRUE(path);
 
-    createReturnFile(store_, MailSettings{}, nullptr);
+    const HandOffResult result =
+        mailReturnFile(store_, *path, secretaryMailAddress(store_), MailSettings{}, host_);
 
     EXPECT_EQ(xdgEmail.runCount(), 0);
-    EXPECT_EQ(boxes_.texts().last(), QStringLiteral("Send Mail failed to send message."));
+    EXPECT_EQ(result.kind, HandOffResult::Kind::Failed);
+    EXPECT_EQ(result.message, TextId::SendMailFailed);
 }
 
 TEST_F(ReturnFileTest, MailsTheFileThroughSmtpIntact) {
     load(dir_.path(), "Group3.k09");
     test::SmtpTestServer server(QStringLiteral("pw"));
     ASSERT_TRUE(server.isRunning());
-    test::ScriptedPasswordPrompt prompt(QStringLiteral("pw"));
-    boxes_.queueAnswer(MessageAnswer::Yes);
+    test::ScriptedHandOffHost prompt(QStringLiteral("pw"));
+    const std::optional<QString> path = writeReturnFile(store_);
+    ASSERT_TRUE(path);
 
-    createReturnFile(store_, {server.url(), "overseer@example.org", "overseer"}, nullptr);
+    const HandOffResult result =
+        mailReturnFile(store_, *path, secretaryMailAddress(store_),
+                       {server.url(), "overseer@example.org", "overseer"}, prompt);
 
-    EXPECT_EQ(boxes_.shown().size(), 1);
+    EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
     ASSERT_EQ(server.receivedCount(), 1);
     const QJsonObject message = server.received(0);
     EXPECT_EQ(message["rcptTos"].toArray(), QJsonArray{"secretary@example.org"});

@@ -1,6 +1,5 @@
 // Mail sent straight to a real SMTP server that the test starts on 127.0.0.1.
-#include "ScriptedDialogs.h"
-#include "ScriptedPasswordPrompt.h"
+#include "ScriptedHandOffHost.h"
 #include "SmtpTestServer.h"
 #include "services/MailMessage.h"
 
@@ -14,9 +13,9 @@
 namespace kolekt {
 namespace {
 
-using test::ScriptedMessageBox;
-using test::ScriptedPasswordPrompt;
+using test::ScriptedHandOffHost;
 using test::SmtpTestServer;
+using Kind = HandOffResult::Kind;
 
 const QString kPassword = QStringLiteral("s3cret pass");
 
@@ -24,11 +23,9 @@ MailSettings settingsFor(const SmtpTestServer& server) {
     return {server.url(), QStringLiteral("overseer@example.org"), QStringLiteral("overseer")};
 }
 
-bool sendReport(const MailSettings& settings, const QString& attachment = QString()) {
+HandOffResult sendReport(const MailSettings& settings, HandOffHost& host,
+                         const QString& attachment = QString()) {
     MailMessage mail(settings);
-    if (mail.takeError() != mail_error::kNone) {
-        return false;
-    }
     mail.setSenderName(QStringLiteral("Kolekt"));
     mail.addRecipients(QStringLiteral("secretary@example.org;;clerk@example.org"));
     mail.setSubject(QStringLiteral("Collection File - March - Group 7"));
@@ -36,14 +33,13 @@ bool sendReport(const MailSettings& settings, const QString& attachment = QStrin
     if (!attachment.isEmpty()) {
         mail.addAttachment(attachment);
     }
-    return mail.sendMail();
+    return mail.sendMail(host);
 }
 
 TEST(SmtpTransport, DeliversRecipientsSubjectBodyAndAttachmentAsSent) {
     SmtpTestServer server(kPassword);
     ASSERT_TRUE(server.isRunning());
-    ScriptedMessageBox boxes;
-    ScriptedPasswordPrompt prompt(kPassword);
+    ScriptedHandOffHost prompt(kPassword);
     QTemporaryDir dir;
     QByteArray bytes;
     for (int i = 0; i < 3000; ++i) {
@@ -63,9 +59,8 @@ TEST(SmtpTransport, DeliversRecipientsSubjectBodyAndAttachmentAsSent) {
         settings.setValue(QStringLiteral("Mail/From"), QStringLiteral("overseer@example.org"));
         settings.setValue(QStringLiteral("Mail/User"), QStringLiteral("overseer"));
     }
-    EXPECT_TRUE(sendReport(readMailSettings(ini), path));
+    EXPECT_EQ(sendReport(readMailSettings(ini), prompt, path).kind, Kind::Handed);
 
-    EXPECT_TRUE(boxes.shown().isEmpty());
     EXPECT_EQ(prompt.asked(), 1);
     EXPECT_EQ(prompt.user(), QStringLiteral("overseer"));
     ASSERT_EQ(server.receivedCount(), 1);
@@ -83,48 +78,51 @@ TEST(SmtpTransport, DeliversRecipientsSubjectBodyAndAttachmentAsSent) {
 TEST(SmtpTransport, ARefusedLogOnFailsToSend) {
     SmtpTestServer server(kPassword);
     ASSERT_TRUE(server.isRunning());
-    ScriptedMessageBox boxes;
-    ScriptedPasswordPrompt prompt(QStringLiteral("wrong"));
+    ScriptedHandOffHost prompt(QStringLiteral("wrong"));
 
-    EXPECT_FALSE(sendReport(settingsFor(server)));
+    const HandOffResult result = sendReport(settingsFor(server), prompt);
 
-    EXPECT_EQ(boxes.texts(), QStringList{"Send Mail failed to send message."});
+    EXPECT_EQ(result.kind, Kind::Failed);
+    EXPECT_EQ(result.message, TextId::SendMailFailed);
     EXPECT_EQ(server.receivedCount(), 0);
 }
 
 TEST(SmtpTransport, CancellingThePasswordPromptIsTheUserCancelling) {
     SmtpTestServer server(kPassword);
     ASSERT_TRUE(server.isRunning());
-    ScriptedMessageBox boxes;
-    ScriptedPasswordPrompt prompt(std::nullopt);
+    ScriptedHandOffHost prompt(std::nullopt);
 
-    EXPECT_TRUE(sendReport(settingsFor(server)));
+    const HandOffResult result = sendReport(settingsFor(server), prompt);
 
     EXPECT_EQ(prompt.asked(), 1);
-    EXPECT_TRUE(boxes.shown().isEmpty());
+    EXPECT_EQ(result.kind, Kind::Cancelled);
+    EXPECT_EQ(result.message, TextId::None);
     EXPECT_EQ(server.receivedCount(), 0);
 }
 
 TEST(SmtpTransport, AServerWithoutLogOnIsNotAskedForAPassword) {
     SmtpTestServer server;
     ASSERT_TRUE(server.isRunning());
-    ScriptedMessageBox boxes;
-    ScriptedPasswordPrompt prompt(kPassword);
+    ScriptedHandOffHost prompt(kPassword);
 
-    EXPECT_TRUE(sendReport({server.url(), QStringLiteral("overseer@example.org"), QString()}));
+    EXPECT_EQ(
+        sendReport({server.url(), QStringLiteral("overseer@example.org"), QString()}, prompt).kind,
+        Kind::Handed);
 
     EXPECT_EQ(prompt.asked(), 0);
     EXPECT_EQ(server.receivedCount(), 1);
 }
 
 TEST(SmtpTransport, NoServerToConnectToFailsToSend) {
-    ScriptedMessageBox boxes;
-    ScriptedPasswordPrompt prompt(kPassword);
+    ScriptedHandOffHost prompt(kPassword);
 
-    EXPECT_FALSE(sendReport({QStringLiteral("smtp://127.0.0.1:1"),
-                             QStringLiteral("overseer@example.org"), QStringLiteral("overseer")}));
+    const HandOffResult result =
+        sendReport({QStringLiteral("smtp://127.0.0.1:1"), QStringLiteral("overseer@example.org"),
+                    QStringLiteral("overseer")},
+                   prompt);
 
-    EXPECT_EQ(boxes.texts(), QStringList{"Send Mail failed to send message."});
+    EXPECT_EQ(result.kind, Kind::Failed);
+    EXPECT_EQ(result.message, TextId::SendMailFailed);
 }
 
 } // namespace

@@ -3,9 +3,6 @@
 #include "collection/CollectionPath.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
-#include "services/Dialer.h"
-#include "services/Reminder.h"
-#include "services/ReturnFile.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/common/UiText.h"
@@ -326,33 +323,6 @@ void CMainDlg::viewReportList() {
     CCollectionViewDlg viewer(*this, this);
     viewer.setMonth(store_.month());
     viewer.runModal();
-    focusList();
-}
-
-void CMainDlg::createReturnFile() {
-    kolekt::createReturnFile(store_, settings_.mailSettings(), this);
-    focusList();
-}
-
-void CMainDlg::dial() {
-    const int record = selectedRecord();
-    if (record != 0 && phoneIndex_ < contacts_.count) {
-        dialNumber(recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]),
-                   recordText(store_.formatName(record, false)));
-    }
-    focusList();
-}
-
-void CMainDlg::sendReminder() {
-    if (!contacts_.reminderAddress.empty()) {
-        kolekt::sendReminder(recordText(contacts_.reminderAddress), store_.month(),
-                             settings_.mailSettings(), this);
-    }
-    focusList();
-}
-
-void CMainDlg::previewReminder() {
-    kolekt::previewReminder(store_.month(), this);
     focusList();
 }
 

@@ -8,6 +8,7 @@
 #include "ui/common/BaseDialog.h"
 #include "ui/common/GuiStoreMessages.h"
 #include "ui/common/StoreOwner.h"
+#include "ui/main/DesktopHandOff.h"
 
 #include <QString>
 #include <functional>
@@ -71,11 +72,13 @@ private:
     void dial();
     void sendReminder();
     void previewReminder();
+    void offerReturnFile(const QString& path);
 
     SessionSettings& settings_;
     QString commandLinePath_;
     Clock clock_;
     GuiStoreMessages messages_;
+    DesktopHandOff handOff_{this};
     CollectionStore store_;
     bool limitToMissing_ = false;
     int currentIndex_ = 0;

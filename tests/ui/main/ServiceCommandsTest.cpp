@@ -11,6 +11,7 @@ namespace {
 using namespace main_dialog;
 
 const QString kReminder = QStringLiteral("Please submit your report for February. \nThank you.");
+const QString kSaved = QStringLiteral("Your updates have been saved in a file at\n");
 
 TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFile) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
@@ -28,7 +29,12 @@ TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFi
     const std::string returnFile = dir.file("Group3.k19");
     ASSERT_TRUE(std::filesystem::exists(returnFile));
     ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.shown()[0].text,
+              kSaved + QString::fromStdString(returnFile) +
+                  QStringLiteral("\n\nClick Yes to E-mail the .k19 file to secretary@example.org,"
+                                 "\n       or\nClick No to send the file to the secretary later."));
     EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Question);
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{"--utf8", "--subject", "Collection File - February - Group 3", "--body",
                            "February .k19 file for Group 3 ", "--attach",
@@ -36,6 +42,42 @@ TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFi
     const QByteArray attached = xdgEmail.attachment(0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), readBytes(returnFile));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+TEST_F(MainWindowTest, TheReturnFileIsMailedOnlyOnYesAndOnlyToAnAddress) {
+    struct Case {
+        const char* secretary;
+        MessageAnswer answer;
+        QString followsThePath; // the rest of the one message shown
+        MessageButtons buttons;
+    };
+    const Case cases[] = {
+        {"secretary@example.org", MessageAnswer::No,
+         QStringLiteral("\n\nClick Yes to E-mail the .k19 file to secretary@example.org,\n"
+                        "       or\nClick No to send the file to the secretary later."),
+         MessageButtons::YesNo},
+        {"secretary.example.org", MessageAnswer::Ok, QString(), MessageButtons::Ok},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.secretary);
+        CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
+        builder.setSecretary(c.secretary);
+        StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+        open(write(builder));
+        messages.clear();
+        messages.queueAnswer(c.answer);
+
+        click(kCreateReturnFile);
+
+        const std::string returnFile = dir.file("Group3.k19");
+        EXPECT_TRUE(std::filesystem::exists(returnFile));
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown()[0].text,
+                  kSaved + QString::fromStdString(returnFile) + c.followsThePath);
+        EXPECT_EQ(messages.shown()[0].buttons, c.buttons);
+        EXPECT_EQ(xdgEmail.runCount(), 0);
+        std::filesystem::remove(returnFile);
+    }
 }
 
 TEST_F(MainWindowTest, ReminderAndPreviewNameTheCollectionMonth) {
@@ -55,6 +97,22 @@ TEST_F(MainWindowTest, ReminderAndPreviewNameTheCollectionMonth) {
     EXPECT_EQ(messages.texts(), QStringList{"anna@example.org"});
     EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Report", "--body",
                                                  kReminder, "anna@example.org"}));
+    EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+TEST_F(MainWindowTest, WithoutMailOrTelephonyTheReminderAndDialSayWhy) {
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
+    builder.setEmail(1, "anna@example.org").setPhone(1, 0, "0171 555 0101");
+    open(write(builder));
+    const EmptyPath noPrograms;
+
+    click(kSendReminder);
+    EXPECT_EQ(messages.texts(),
+              (QStringList{"anna@example.org", "Unable to load mail system support."}));
+
+    messages.clear();
+    click(kDial);
+    EXPECT_EQ(messages.texts(), QStringList{"Telephone service not available"});
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 

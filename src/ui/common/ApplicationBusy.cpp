@@ -1,4 +1,4 @@
-#include "services/ApplicationBusy.h"
+#include "ui/common/ApplicationBusy.h"
 
 #include <QApplication>
 #include <QCursor>

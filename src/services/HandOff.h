@@ -1,0 +1,48 @@
+// What a hand-off to the mail or telephony system comes to, and what it needs from the
+// program's front end while it runs. The services say nothing to the user themselves: the
+// front end shows the text a result names.
+#pragma once
+
+#include "resources/TextId.h"
+
+#include <QString>
+#include <optional>
+
+namespace kolekt {
+
+struct HandOffResult {
+    enum class Kind {
+        Handed,    // the system took the request
+        Cancelled, // the user cancelled the log-on
+        NoSystem,  // no mail program or telephony handler to take it
+        Unusable,  // the mail settings cannot be used
+        Failed,    // the system refused the request or failed
+    };
+    Kind kind = Kind::Handed;
+    TextId message = TextId::None; // the text that tells the user; None: nothing to tell
+};
+
+class HandOffHost {
+public:
+    virtual ~HandOffHost() = default;
+    // The mail server's password for user, or nothing when the user cancelled.
+    virtual std::optional<QString> askPassword(const QString& user, const QString& server) = 0;
+    // Between the two the system has the request: the front end takes no commands meanwhile,
+    // though its windows repaint.
+    virtual void beginRequest() = 0;
+    virtual void endRequest() = 0;
+};
+
+// Holds the host's request state for its scope.
+class HandOffRequest {
+public:
+    explicit HandOffRequest(HandOffHost& host) : host_(host) { host_.beginRequest(); }
+    ~HandOffRequest() { host_.endRequest(); }
+    HandOffRequest(const HandOffRequest&) = delete;
+    HandOffRequest& operator=(const HandOffRequest&) = delete;
+
+private:
+    HandOffHost& host_;
+};
+
+} // namespace kolekt
