@@ -19,6 +19,9 @@ if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; t
     exit 1
 fi
 
+echo "== include direction"
+bash scripts/check-includes.sh
+
 echo "== build"
 cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLEKT_WERROR=ON \
       -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=ON >/dev/null
