@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::StandInProgram;
@@ -20,7 +22,7 @@ TEST(Dialer, OpensTheNumberAsStoredAsATelLink) {
 
     const HandOffResult result = dialNumber(QStringLiteral("+49 (171) 555-0101"), host);
 
-    EXPECT_EQ(xdgOpen.arguments(), QStringList{"tel:+49%20(171)%20555-0101"});
+    EXPECT_EQ(xdgOpen.arguments(), QStringList{u"tel:+49%20(171)%20555-0101"_s});
     EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
     EXPECT_EQ(result.message, TextId::None);
 }
@@ -38,7 +40,7 @@ TEST(Dialer, AHostileNumberReachesNoShell) {
     dialNumber(QStringLiteral("-x"), host);
 
     EXPECT_EQ(xdgOpen.runCount(), 2);
-    EXPECT_EQ(xdgOpen.arguments(), QStringList{"tel:-x"});
+    EXPECT_EQ(xdgOpen.arguments(), QStringList{u"tel:-x"_s});
     EXPECT_EQ(telephoneLink(QStringLiteral("123; rm -rf ~")),
               QStringLiteral("tel:123%3B%20rm%20-rf%20~"));
     EXPECT_TRUE(QFile::exists(marker));

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::EmptyPath;
@@ -63,9 +65,10 @@ TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
     // The attachment stands on its own blank after the 20 characters of the body.
     EXPECT_EQ(mail.message().noteText.size(), 21);
     EXPECT_EQ(mail.message().attachments[0].position, 20);
-    EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Collection File", "--body",
-                                                 "twenty characters... ", "--attach", attachment,
-                                                 "anna@example.org", "ben@example.org"}));
+    EXPECT_EQ(xdgEmail.arguments(),
+              (QStringList{u"--utf8"_s, u"--subject"_s, u"Collection File"_s, u"--body"_s,
+                           u"twenty characters... "_s, u"--attach"_s, attachment,
+                           u"anna@example.org"_s, u"ben@example.org"_s}));
     EXPECT_EQ(xdgEmail.attachment(0), bytes);
     EXPECT_EQ(host.asked(), 0);
 }
@@ -146,9 +149,10 @@ TEST(MailMessage, WithNoAddressLeftNothingIsHandedOver) {
 }
 
 TEST(MailMessage, AnSmtpUrlOfAnotherKindIsAnInvalidMailSystem) {
-    for (const MailSettings& settings : {MailSettings{"http://127.0.0.1:25", "me@example.org", ""},
-                                         MailSettings{"smtp://127.0.0.1:25", "", ""},
-                                         MailSettings{"smtp://", "me@example.org", ""}}) {
+    for (const MailSettings& settings :
+         {MailSettings{u"http://127.0.0.1:25"_s, u"me@example.org"_s, QString()},
+          MailSettings{u"smtp://127.0.0.1:25"_s, QString(), QString()},
+          MailSettings{u"smtp://"_s, u"me@example.org"_s, QString()}}) {
         SCOPED_TRACE(settings.smtpUrl.toStdString());
         test::ScriptedHandOffHost host;
         MailMessage mail(settings);

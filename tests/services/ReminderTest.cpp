@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::StandInProgram;
@@ -21,8 +23,9 @@ TEST(Reminder, MailsTheTextForTheMonth) {
         sendReminder(QStringLiteral("anna@example.org"), 2, MailSettings{}, host);
 
     EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
-    EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Report", "--body",
-                                                 kMarchReminder, "anna@example.org"}));
+    EXPECT_EQ(xdgEmail.arguments(),
+              (QStringList{u"--utf8"_s, u"--subject"_s, u"Report"_s, u"--body"_s, kMarchReminder,
+                           u"anna@example.org"_s}));
     EXPECT_EQ(reminderText(11),
               QStringLiteral("Please submit your report for December. \nThank you."));
 }

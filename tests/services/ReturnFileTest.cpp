@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::ScriptedMessageBox;
@@ -80,8 +82,9 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
     EXPECT_EQ(mailReturnFile(store_, *path, address, MailSettings{}, host_).kind,
               HandOffResult::Kind::Handed);
     EXPECT_EQ(xdgEmail.arguments(),
-              (QStringList{"--utf8", "--subject", kSubject, "--body", kBody + " ", "--attach",
-                           QString::fromStdString(returnPath), "secretary@example.org"}));
+              (QStringList{u"--utf8"_s, u"--subject"_s, kSubject, u"--body"_s, kBody + u" "_s,
+                           u"--attach"_s, QString::fromStdString(returnPath),
+                           u"secretary@example.org"_s}));
     const QByteArray attached = xdgEmail.attachment(0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), written);
 }
@@ -97,7 +100,7 @@ TEST_F(ReturnFileTest, FewerThanTwoPublishersWriteNoFile) {
 
     EXPECT_EQ(writeReturnFile(store_), std::nullopt);
 
-    EXPECT_EQ(boxes_.texts(), QStringList{"Group has less than 3 publishers"});
+    EXPECT_EQ(boxes_.texts(), QStringList{u"Group has less than 3 publishers"_s});
     EXPECT_FALSE(std::filesystem::exists(dir_.file("Group3.k19")));
 }
 
@@ -158,15 +161,15 @@ TEST_F(ReturnFileTest, MailsTheFileThroughSmtpIntact) {
 
     const HandOffResult result =
         mailReturnFile(store_, *path, secretaryMailAddress(store_),
-                       {server.url(), "overseer@example.org", "overseer"}, prompt);
+                       {server.url(), u"overseer@example.org"_s, u"overseer"_s}, prompt);
 
     EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
     ASSERT_EQ(server.receivedCount(), 1);
     const QJsonObject message = server.received(0);
-    EXPECT_EQ(message["rcptTos"].toArray(), QJsonArray{"secretary@example.org"});
-    EXPECT_EQ(message["subject"].toString(), kSubject);
-    EXPECT_EQ(message["body"].toString(), kBody + " ");
-    EXPECT_EQ(message["attachments"].toArray(), QJsonArray{"Group3.k19"});
+    EXPECT_EQ(message[u"rcptTos"_s].toArray(), QJsonArray{u"secretary@example.org"_s});
+    EXPECT_EQ(message[u"subject"_s].toString(), kSubject);
+    EXPECT_EQ(message[u"body"_s].toString(), kBody + u" "_s);
+    EXPECT_EQ(message[u"attachments"_s].toArray(), QJsonArray{u"Group3.k19"_s});
     const QByteArray attached = server.attachment(0, 0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()),
               test::readBytes(dir_.file("Group3.k19")));

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::ScriptedHandOffHost;
@@ -65,13 +67,14 @@ TEST(SmtpTransport, DeliversRecipientsSubjectBodyAndAttachmentAsSent) {
     EXPECT_EQ(prompt.user(), QStringLiteral("overseer"));
     ASSERT_EQ(server.receivedCount(), 1);
     const QJsonObject message = server.received(0);
-    EXPECT_EQ(message["mailFrom"].toString(), QStringLiteral("overseer@example.org"));
-    EXPECT_EQ(message["rcptTos"].toArray(),
-              (QJsonArray{"secretary@example.org", "clerk@example.org"}));
-    EXPECT_EQ(message["subject"].toString(), QStringLiteral("Collection File - March - Group 7"));
-    EXPECT_EQ(message["from"].toString(), QStringLiteral("Kolekt <overseer@example.org>"));
-    EXPECT_EQ(message["body"].toString(), QStringLiteral("March .k19 file for Group 7 "));
-    EXPECT_EQ(message["attachments"].toArray(), QJsonArray{"Group7.k19"});
+    EXPECT_EQ(message[u"mailFrom"_s].toString(), QStringLiteral("overseer@example.org"));
+    EXPECT_EQ(message[u"rcptTos"_s].toArray(),
+              (QJsonArray{u"secretary@example.org"_s, u"clerk@example.org"_s}));
+    EXPECT_EQ(message[u"subject"_s].toString(),
+              QStringLiteral("Collection File - March - Group 7"));
+    EXPECT_EQ(message[u"from"_s].toString(), QStringLiteral("Kolekt <overseer@example.org>"));
+    EXPECT_EQ(message[u"body"_s].toString(), QStringLiteral("March .k19 file for Group 7 "));
+    EXPECT_EQ(message[u"attachments"_s].toArray(), QJsonArray{u"Group7.k19"_s});
     EXPECT_EQ(server.attachment(0, 0), bytes);
 }
 

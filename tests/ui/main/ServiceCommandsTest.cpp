@@ -6,6 +6,8 @@
 #include <filesystem>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using namespace main_dialog;
@@ -36,9 +38,9 @@ TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFi
     EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Question);
     EXPECT_EQ(xdgEmail.arguments(),
-              (QStringList{"--utf8", "--subject", "Collection File - February - Group 3", "--body",
-                           "February .k19 file for Group 3 ", "--attach",
-                           QString::fromStdString(returnFile), "secretary@example.org"}));
+              (QStringList{u"--utf8"_s, u"--subject"_s, u"Collection File - February - Group 3"_s,
+                           u"--body"_s, u"February .k19 file for Group 3 "_s, u"--attach"_s,
+                           QString::fromStdString(returnFile), u"secretary@example.org"_s}));
     const QByteArray attached = xdgEmail.attachment(0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), readBytes(returnFile));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
@@ -94,9 +96,9 @@ TEST_F(MainWindowTest, ReminderAndPreviewNameTheCollectionMonth) {
 
     messages.clear();
     click(kSendReminder);
-    EXPECT_EQ(messages.texts(), QStringList{"anna@example.org"});
-    EXPECT_EQ(xdgEmail.arguments(), (QStringList{"--utf8", "--subject", "Report", "--body",
-                                                 kReminder, "anna@example.org"}));
+    EXPECT_EQ(messages.texts(), QStringList{u"anna@example.org"_s});
+    EXPECT_EQ(xdgEmail.arguments(), (QStringList{u"--utf8"_s, u"--subject"_s, u"Report"_s,
+                                                 u"--body"_s, kReminder, u"anna@example.org"_s}));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
@@ -108,11 +110,11 @@ TEST_F(MainWindowTest, WithoutMailOrTelephonyTheReminderAndDialSayWhy) {
 
     click(kSendReminder);
     EXPECT_EQ(messages.texts(),
-              (QStringList{"anna@example.org", "Unable to load mail system support."}));
+              (QStringList{u"anna@example.org"_s, u"Unable to load mail system support."_s}));
 
     messages.clear();
     click(kDial);
-    EXPECT_EQ(messages.texts(), QStringList{"Telephone service not available"});
+    EXPECT_EQ(messages.texts(), QStringList{u"Telephone service not available"_s});
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
@@ -131,11 +133,11 @@ TEST_F(MainWindowTest, DialDialsTheShownNumber) {
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
     open(write(builder));
     click(kNextPhone);
-    ASSERT_EQ(text(kPhoneNumber), "0171 555 0202");
+    ASSERT_EQ(text(kPhoneNumber), u"0171 555 0202"_s);
 
     click(kDial);
 
-    EXPECT_EQ(xdgOpen.arguments(), QStringList{"tel:0171%20555%200202"});
+    EXPECT_EQ(xdgOpen.arguments(), QStringList{u"tel:0171%20555%200202"_s});
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
