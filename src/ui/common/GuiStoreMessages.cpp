@@ -25,12 +25,9 @@ TextId textOf(StoreEvent::Kind kind) {
 
 } // namespace
 
-QString storeEventText(const StoreEvent& event) {
-    return QString::fromStdString(fillArguments(loadText(textOf(event.kind)), {event.path}));
-}
-
 void GuiStoreMessages::notify(const StoreEvent& event) {
-    messageBox(storeEventText(event), MessageButtons::Ok, MessageIcon::Warning);
+    const std::string text = fillArguments(loadText(textOf(event.kind)), {event.path});
+    messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning);
 }
 
 } // namespace kolekt
