@@ -19,7 +19,9 @@ const char* const kUsage =
     "\n"
     "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
     "                      year slot, as when the program is started that day\n"
-    "  --json              print one JSON object instead of a table\n"
+    "  --json              print one JSON object instead of a table; it is always\n"
+    "                      valid UTF-8: each byte of a text (such as the file's name)\n"
+    "                      that is not UTF-8 is printed as U+FFFD\n"
     "\n"
     "Exit status: 0 done, 1 the file cannot be read or is not a collection file,\n"
     "2 wrong arguments.\n";

@@ -6,8 +6,9 @@
 
 namespace kolekt::tool {
 
-// Writes text as a JSON string literal; text is UTF-8 and passes through unchanged
-// except for quotes, backslashes and control characters.
+// Writes text as a JSON string literal: UTF-8 passes through unchanged except for quotes,
+// backslashes and control characters, and every byte that is not part of well-formed UTF-8
+// (a file name in another encoding) becomes U+FFFD, so the output is always valid JSON.
 void writeJsonString(std::ostream& out, std::string_view text);
 
 } // namespace kolekt::tool

@@ -3,10 +3,6 @@
 #include "collection/StoreMessages.h"
 #include "resources/StringTable.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <vector>
 
@@ -26,6 +22,26 @@ TextId textOf(StoreEvent::Kind kind) {
         return TextId::OutOfSpaceForRemarks;
     case StoreEvent::LowMemory:
         return TextId::LowMemory;
+    case StoreEvent::FileMissing:
+        return TextId::FileMissing;
+    case StoreEvent::FileUnreadable:
+        return TextId::FileUnreadable;
+    case StoreEvent::NotARegularFile:
+        return TextId::NotARegularFile;
+    case StoreEvent::RecordsMissing:
+        return TextId::RecordsMissing;
+    case StoreEvent::RemarksMissing:
+        return TextId::RemarksMissing;
+    case StoreEvent::IncompleteNotSaved:
+        return TextId::IncompleteNotSaved;
+    case StoreEvent::OpenElsewhere:
+        return TextId::OpenElsewhere;
+    case StoreEvent::SavedBeside:
+        return TextId::SavedBeside;
+    case StoreEvent::Recovered:
+        return TextId::Recovered;
+    case StoreEvent::RecoveryFailed:
+        return TextId::RecoveryFailed;
     }
     return TextId::None;
 }
@@ -34,34 +50,31 @@ TextId textOf(StoreEvent::Kind kind) {
 class CollectedMessages : public StoreMessages {
 public:
     void notify(const StoreEvent& event) override {
-        texts.push_back(fillArguments(loadText(textOf(event.kind)), {event.path}));
+        const std::string count = std::to_string(event.count);
+        const std::string total = std::to_string(event.total);
+        texts.push_back(fillArguments(loadText(textOf(event.kind)),
+                                      {event.path, event.otherPath, count, total}));
+        // A cut-off file is shown all the same, as the program shows it.
+        refused = refused || (event.kind != StoreEvent::RecordsMissing &&
+                              event.kind != StoreEvent::RemarksMissing);
     }
     std::vector<std::string> texts;
+    bool refused = false;
 };
 
 } // namespace
 
 bool loadForCommand(const std::string& command, const std::string& path, const LocalDate& today,
                     CollectionStore& store) {
-    const std::string prefix = "kolekt-tool " + command + ": ";
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        std::cerr << prefix << path << " is a folder, not a collection file\n";
-        return false;
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        std::cerr << prefix << "cannot read " << path << ": " << std::strerror(errno) << "\n";
-        return false;
-    }
     CollectedMessages messages;
     store.setMessages(&messages);
     store.initialise(today, loadText(TextId::LanguageCode));
     const bool loaded = store.loadCollection(path, today);
     store.setMessages(nullptr);
     for (const std::string& text : messages.texts) {
-        std::cerr << prefix << text << "\n";
+        std::cerr << "kolekt-tool " << command << ": " << text << "\n";
     }
-    return loaded && messages.texts.empty();
+    return loaded && !messages.refused;
 }
 
 } // namespace kolekt::tool

@@ -6,8 +6,9 @@
 
 namespace kolekt::tool {
 
-// Loads FILE exactly as the program does. Unlike the program, a file that cannot be read or
-// that the store refuses is an error here: it is reported on stderr under the command's name.
+// Loads FILE exactly as the program does, and says on stderr, under the command's name, what the
+// program would say in a message box. Unlike the program, a file that cannot be opened or that
+// the store refuses is an error here; a cut-off file is shown, with its warning.
 bool loadForCommand(const std::string& command, const std::string& path, const LocalDate& today,
                     CollectionStore& store);
 

@@ -1,18 +1,52 @@
-// Replacing a file so that it holds either its old or its new content, never a mix.
+// Writing files so that nothing already on disk is lost: replacing a file so that it holds
+// either its old or its new content, never a mix, and creating new files that never replace
+// anything.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <sys/types.h>
 
 namespace kolekt {
 
 class FileSystemOps;
+struct FileIdentity;
 
-// Writes data to a temporary file beside path, syncs it and renames it over path,
-// keeping the permission bits of the file it replaces. On any failure the temporary
-// file is removed, path is untouched and the result is false.
+enum class LinkHandling {
+    // A symbolic link at the path stays a link, and the file it points to is replaced: the
+    // collection file, which the user may have linked on purpose.
+    WriteTarget,
+    // Whatever is at the path (a link, a special file) is replaced by a new regular file and
+    // never followed: files Kolekt makes, which others could plant a link at.
+    ReplaceName,
+};
+
+// Writes data to a temporary file beside the file to replace, syncs it and renames it over
+// that file, which keeps its permission bits and, where the process may set them, its owner
+// and group. On any failure the temporary file is removed, nothing on disk is changed and the
+// result is false. written, when given, receives the identity of the new file.
 bool writeFileAtomically(FileSystemOps& fs, const std::string& path,
-                         std::span<const std::uint8_t> data);
+                         std::span<const std::uint8_t> data,
+                         LinkHandling links = LinkHandling::WriteTarget,
+                         FileIdentity* written = nullptr);
+
+// Writes data as a new file at the first free name of "stem.extension", "stem 2.extension",
+// "stem 3.extension" ... in folder; nothing that exists is ever opened. Returns the path
+// written, or an empty text when no file could be written (a partly written one is removed).
+std::string writeUniqueFile(FileSystemOps& fs, const std::string& folder, const std::string& stem,
+                            const std::string& extension, std::span<const std::uint8_t> data,
+                            mode_t mode, FileIdentity* written = nullptr);
+
+// The start of the names of the temporary files that replacing a file called name uses:
+// ".name.kolekt-" followed by six letters or digits.
+std::string temporaryPrefix(const std::string& name);
+
+// Removes the temporary files that an interrupted save of path (a link's target) left
+// beside it; nothing else is touched. Only safe while no other save of path can run.
+void removeStaleTemporaries(FileSystemOps& fs, const std::string& path);
+
+// The file that a save of path replaces: a symbolic link's target, else path itself.
+std::string replacedFile(const std::string& path);
 
 } // namespace kolekt

@@ -1,35 +1,163 @@
 #include "collection/AbsolutePath.h"
 #include "collection/AtomicFile.h"
+#include "collection/CollectionPath.h"
 #include "collection/CollectionStore.h"
+#include "collection/FileSystemOps.h"
 #include "collection/Scramble.h"
 #include "collection/StoreMessages.h"
+
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kolekt {
 
 using namespace layout;
 
-bool CollectionStore::saveCollection(const std::string& path) {
-    if (publisherCount_ < 2) {
-        notify({StoreEvent::TooFewPublishers, {}});
-        return false;
-    }
-    writeWord(record(0), kHeaderRemarkCount, static_cast<std::uint16_t>(remarkCount_));
+namespace {
 
-    // The file image is scrambled in a copy, so the store stays plain whatever happens.
+constexpr std::size_t kExtensionLength = 4; // ".k09"
+
+// "2026-12-08 21.15": sorts by time, and holds no character a file name may not.
+std::string timeStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H.%M", &local);
+    return text;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> CollectionStore::fileImage() const {
+    // Scrambled in a copy, so the store stays plain whatever happens. The header's remark
+    // count is the store's, which grows as remarks are added.
     const std::size_t recordBytes = (static_cast<std::size_t>(publisherCount_) + 1) * kRecordSize;
     const std::size_t remarkBytes = static_cast<std::size_t>(remarkCount_) * kRemarkRecordSize;
     std::vector<std::uint8_t> image;
     image.reserve(recordBytes + remarkBytes);
-    image.insert(image.end(), records_.begin(), records_.begin() + recordBytes);
-    image.insert(image.end(), remarkPool_.begin(), remarkPool_.begin() + remarkBytes);
+    image.insert(image.end(), records_.begin(),
+                 records_.begin() + static_cast<std::ptrdiff_t>(recordBytes));
+    image.insert(image.end(), remarkPool_.begin(),
+                 remarkPool_.begin() + static_cast<std::ptrdiff_t>(remarkBytes));
+    writeWord(image.data(), kHeaderRemarkCount, static_cast<std::uint16_t>(remarkCount_));
     for (int n = 1; n <= publisherCount_; ++n) {
         scrambleRecord(image.data() + static_cast<std::size_t>(n) * kRecordSize, +1);
     }
-    if (!writeFileAtomically(fileSystem(), path, image)) {
+    return image;
+}
+
+bool CollectionStore::saveCollection(const std::string& path, LinkHandling links) {
+    if (publisherCount_ < 2) {
+        notify({StoreEvent::TooFewPublishers, {}});
+        return false;
+    }
+    if (incomplete_) {
+        notify({StoreEvent::IncompleteNotSaved, absolutePath(filePath_)});
+        return false;
+    }
+    if (!writeFileAtomically(fileSystem(), path, fileImage(), links)) {
         reportFailedWrite(path);
         return false;
     }
     return true;
+}
+
+SaveResult CollectionStore::saveBack() {
+    if (!allocated_ || publisherCount_ < 2 || !isCollectionPath(filePath_)) {
+        return SaveResult::NotSaved;
+    }
+    // Said when it was opened; nothing can have been posted to it since.
+    if (incomplete_) {
+        return SaveResult::Refused;
+    }
+    const std::optional<FileIdentity> onDisk = identityOf(filePath_);
+    // A file that is gone can be written again at its name without losing anything.
+    if (onDisk && diskIdentity_ && *onDisk != *diskIdentity_) {
+        return saveBeside();
+    }
+    const std::string target = replacedFile(filePath_);
+    if (onDisk && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        reportFailedWrite(filePath_);
+        return SaveResult::Failed;
+    }
+    FileIdentity written;
+    if (!writeFileAtomically(fileSystem(), filePath_, fileImage(), LinkHandling::WriteTarget,
+                             &written)) {
+        reportFailedWrite(filePath_);
+        return SaveResult::Failed;
+    }
+    rememberSaved(written);
+    // While the lock is held no other Kolekt is saving this file, so a temporary file
+    // beside it can only be left over from a save that was killed.
+    if (lock_.held()) {
+        removeStaleTemporaries(fileSystem(), filePath_);
+    }
+    return SaveResult::Saved;
+}
+
+SaveResult CollectionStore::saveBeside() {
+    const std::string original = filePath_;
+    const std::string name = original.substr(original.rfind('/') + 1);
+    const std::string stem =
+        name.substr(0, name.size() - kExtensionLength) + " (Kolekt " + timeStamp() + ")";
+    struct stat info {};
+    const mode_t mode = ::stat(original.c_str(), &info) == 0 ? (info.st_mode & 0666) : 0666;
+    FileIdentity written;
+    const std::string beside = writeUniqueFile(fileSystem(), folderOf(original), stem,
+                                               original.substr(original.size() - kExtensionLength),
+                                               fileImage(), mode, &written);
+    if (beside.empty()) {
+        reportFailedWrite(original);
+        return SaveResult::Failed;
+    }
+    filePath_ = beside;
+    rememberSaved(written);
+    // A file that has just been made is locked by nobody else.
+    lock_ = CollectionLock::take(beside);
+    notify({StoreEvent::SavedBeside, absolutePath(original), absolutePath(beside)});
+    return SaveResult::Saved;
+}
+
+void CollectionStore::rememberSaved(const FileIdentity& identity) {
+    diskIdentity_ = identity;
+    savedImage_ = fileImage();
+}
+
+bool CollectionStore::hasUnsavedChanges() const {
+    return allocated_ && fileImage() != savedImage_;
+}
+
+std::string CollectionStore::saveRecovery(const std::string& folder, const std::string& monthName) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    std::string month = monthName;
+    for (char& c : month) {
+        if (c == '/') {
+            c = '-';
+        }
+    }
+    const std::string stem =
+        "Group" + std::to_string(groupNumber_) + " " + month + " (Kolekt " + timeStamp() + ")";
+    const std::string recovered =
+        writeUniqueFile(fileSystem(), folder, stem, ".k09", fileImage(), 0600);
+    if (recovered.empty()) {
+        notify({StoreEvent::RecoveryFailed, absolutePath(filePath_), folder});
+    } else {
+        notify({StoreEvent::Recovered, absolutePath(filePath_), recovered});
+    }
+    return recovered;
 }
 
 void CollectionStore::reportFailedWrite(const std::string& path) const {

@@ -56,6 +56,12 @@ void CollectionStore::releaseStore() {
     records_ = {};
     remarkPool_ = {};
     allocated_ = false;
+    publisherCount_ = 0;
+    remarkCount_ = 0;
+    incomplete_ = false;
+    lock_ = {};
+    diskIdentity_.reset();
+    savedImage_ = {};
 }
 
 bool CollectionStore::ensureRemarkRoom(int count) {

@@ -3,11 +3,15 @@
 // header and the calendar. The only way other parts read or change records.
 #pragma once
 
+#include "collection/AtomicFile.h"
+#include "collection/CollectionLock.h"
+#include "collection/FileIdentity.h"
 #include "collection/FileLayout.h"
 #include "collection/LocalDate.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +32,14 @@ struct ContactNumbers {
     std::string reminderAddress;        // empty when no reminder applies
 };
 
+// How writing the store back to its own file went.
+enum class SaveResult {
+    Saved,    // written to its file, or beside it when the file had changed on disk
+    NotSaved, // nothing to write: no collection file, or fewer than two publishers
+    Refused,  // the file was incomplete when it was opened and is never written
+    Failed,   // it could not be written; what is on disk is unchanged
+};
+
 class CollectionStore {
 public:
     explicit CollectionStore(StoreMessages* messages = nullptr);
@@ -40,9 +52,28 @@ public:
     // language the program speaks; it chooses the record texts' code page and name order.
     void initialise(const LocalDate& today, const std::string& languageCode);
 
-    bool loadCollection(const std::string& path, const LocalDate& today);
-    bool saveCollection(const std::string& path);
+    // Reads path. When it holds publishers, path becomes filePath and lock (taken with
+    // lockForOpening) becomes the store's; otherwise the store keeps no lock.
+    bool loadCollection(const std::string& path, const LocalDate& today, CollectionLock lock = {});
+    // The lock for opening path next: the store's own when it already has that file open.
+    // When another process holds it, says so; nothing may then be loaded from path.
+    CollectionLock lockForOpening(const std::string& path);
+    // Writes the store in the collection layout to any path (the return file, a test's copy).
+    bool saveCollection(const std::string& path, LinkHandling links = LinkHandling::WriteTarget);
+    // The one way the store goes back to filePath. A file that is no longer the one loaded or
+    // last saved (replaced or changed by another program) is not overwritten: the store goes
+    // to a new file beside it, which becomes filePath. A file the user may not write is not
+    // replaced. Stale temporary files of earlier saves are removed after a save.
+    SaveResult saveBack();
+    // Writes the store to a new file in folder, named after the group, month and time, when it
+    // cannot go to its own file. Returns the file's path, empty when that failed too.
+    std::string saveRecovery(const std::string& folder, const std::string& monthName);
+    // Posted reports or remarks that are not in filePath yet.
+    bool hasUnsavedChanges() const;
+    // The file ended before its header's last record: it is shown, never written.
+    bool incomplete() const { return incomplete_; }
     bool allocateStore();
+    // Gives back the records, the remark pool and the file's lock; the store is then empty.
     void releaseStore();
     void scrambleRecords(int direction);
 
@@ -88,6 +119,9 @@ public:
 
 private:
     void notify(const StoreEvent& event) const;
+    std::vector<std::uint8_t> fileImage() const;
+    SaveResult saveBeside();
+    void rememberSaved(const FileIdentity& identity);
     void reportFailedWrite(const std::string& path) const;
     FileSystemOps& fileSystem() const;
     // The pool grows as reservations need it, up to the limit of 254 remarks.
@@ -108,6 +142,11 @@ private:
     std::string languageCode_;
     std::string lastPosted_;
     bool allocated_ = false;
+    bool incomplete_ = false;
+    CollectionLock lock_;
+    // What filePath was when it was loaded or last saved, and what the store wrote there.
+    std::optional<FileIdentity> diskIdentity_;
+    std::vector<std::uint8_t> savedImage_;
 };
 
 } // namespace kolekt

@@ -24,6 +24,10 @@ int FileSystemOps::createUnique(const std::string& folder, const std::string& pr
     return fd;
 }
 
+int FileSystemOps::createNew(const std::string& path, mode_t mode) {
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+}
+
 bool FileSystemOps::writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);

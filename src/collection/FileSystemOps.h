@@ -17,6 +17,9 @@ public:
     // permission bits mode, open for writing. Returns its descriptor, or -1.
     virtual int createUnique(const std::string& folder, const std::string& prefix, mode_t mode,
                              std::string& createdPath);
+    // Creates path as a new file with the permission bits mode, open for writing; never opens
+    // what is already there. Returns its descriptor, or -1 with errno set (EEXIST when taken).
+    virtual int createNew(const std::string& path, mode_t mode);
     virtual bool writeAll(int fd, const std::uint8_t* data, std::size_t size);
     virtual bool sync(int fd);
     virtual bool close(int fd);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace kolekt {
 
@@ -14,12 +15,30 @@ struct StoreEvent {
         NotACollectionFile,   // path was refused on loading and will not be written to
         OutOfSpaceForRemarks, // every remark number a collection file can hold is taken
         LowMemory,            // the records or the remark pool could not be allocated
+        FileMissing,          // path names nothing
+        FileUnreadable,       // path exists but may not be read
+        NotARegularFile,      // path is a folder or a special file and was not opened
+        RecordsMissing,       // path ends early: count of its total publisher records are missing
+        RemarksMissing,       // path ends early: count of its total remarks are missing
+        IncompleteNotSaved,   // path ended early when it was opened, so nothing is written from it
+        OpenElsewhere,        // another Kolekt has path open; it was not opened here
+        SavedBeside,          // path changed on disk; the store went to otherPath instead
+        Recovered,            // path could not be written; the store went to otherPath instead
+        RecoveryFailed,       // neither path nor the recovery folder otherPath could be written
     };
+
+    StoreEvent(Kind eventKind, std::string eventPath = {}, std::string eventOtherPath = {},
+               int eventCount = 0, int eventTotal = 0)
+        : kind(eventKind), path(std::move(eventPath)), otherPath(std::move(eventOtherPath)),
+          count(eventCount), total(eventTotal) {}
 
     Kind kind;
     // The file concerned, made absolute so that the message names it from any folder; empty
     // for events about no particular file.
     std::string path;
+    std::string otherPath;
+    int count = 0;
+    int total = 0;
 
     bool operator==(const StoreEvent&) const = default;
 };

@@ -103,6 +103,44 @@ constexpr std::array kEntries{
     Entry{TextId::ReminderBody, "Please submit your report for %1. \nThank you."},
     Entry{TextId::SharedTip, "Shared in any form of the ministry during the month"},
     Entry{TextId::SharedHeading, "Shared"},
+    Entry{TextId::FileMissing, "Kolekt cannot open %1:\nthe file does not exist. It may have been "
+                               "moved, renamed or deleted."},
+    Entry{TextId::FileUnreadable, "Kolekt cannot open %1:\nthe file cannot be read. Ask the owner "
+                                  "of the file or of its folder for permission to read it."},
+    Entry{TextId::NotARegularFile,
+          "Kolekt cannot open %1:\nit is not a regular file but a folder or a special file. "
+          "Choose the collection file from the secretary."},
+    Entry{TextId::RecordsMissing,
+          "%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as "
+          "after a copy or download that was cut off.\nYou can view and print it, but Kolekt "
+          "will not save anything to it. Ask the secretary for the file again."},
+    Entry{TextId::RemarksMissing,
+          "%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy "
+          "or download that was cut off.\nYou can view and print it, but Kolekt will not save "
+          "anything to it. Ask the secretary for the file again."},
+    Entry{TextId::IncompleteNotSaved,
+          "%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary "
+          "from it.\nAsk the secretary for the file again."},
+    Entry{TextId::IncompleteNoPosting,
+          "Reports cannot be posted to %1, because the file is incomplete and Kolekt will not "
+          "save to it.\nAsk the secretary for the file again."},
+    Entry{TextId::OpenElsewhere,
+          "%1 is already open in another Kolekt.\nA collection file can be open in only one "
+          "Kolekt at a time, so that no report posted in one is lost by the other. Close it "
+          "there, then open it here."},
+    Entry{TextId::SavedBeside,
+          "%1 was changed or replaced by another program since Kolekt opened it.\nSo that "
+          "neither version is lost, Kolekt did not overwrite it and saved your collection as\n"
+          "%2\nKolekt goes on with that file."},
+    Entry{TextId::Recovered,
+          "Kolekt could not save the collection to %1.\nSo that no report is lost, it was saved "
+          "as\n%2\nOpen that file with \"Load New List from Secretary\" to go on with it."},
+    Entry{TextId::RecoveryFailed,
+          "Kolekt could not save the collection to %1, nor to the folder %2.\nThe reports posted "
+          "since it was last saved could not be kept."},
+    Entry{TextId::RecoveredCollectionsFound,
+          "Collections that could not be saved to their own files when Kolekt ended are kept "
+          "in\n%1\nOpen one with \"Load New List from Secretary\" to go on with it."},
     Entry{TextId::LowMemory, "Low Memory"},
     Entry{TextId::NoPrinter, "No Printer"},
     Entry{TextId::CannotStartPrinting, "no hdc"},

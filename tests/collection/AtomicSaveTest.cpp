@@ -5,9 +5,13 @@
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
 #include "collection/FileSystemOps.h"
+#include "collection/RecoveryFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -117,20 +121,21 @@ TEST_F(AtomicSaveTest, MissingFolderOrFolderThatIsAFile) {
     EXPECT_EQ(readBytes(path), original);
 }
 
+constexpr uid_t kNobody = 65534;
+
 // Root ignores permissions, so as root the save runs in a child that drops to nobody.
 // Returns 0 when the save failed with one message, 1 when it succeeded, else 2.
-int saveWithoutPrivileges(CollectionStore& store, const std::vector<StoreEvent>& messages,
-                          const std::string& path) {
+int saveWithoutPrivileges(const std::function<bool()>& save,
+                          const std::vector<StoreEvent>& messages) {
     if (geteuid() != 0) {
-        return store.saveCollection(path) ? 1 : (messages.size() == 1 ? 0 : 2);
+        return save() ? 1 : (messages.size() == 1 ? 0 : 2);
     }
     const pid_t child = fork();
     if (child == 0) {
-        constexpr uid_t kNobody = 65534;
         if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
             _exit(2);
         }
-        _exit(store.saveCollection(path) ? 1 : (messages.size() == 1 ? 0 : 2));
+        _exit(save() ? 1 : (messages.size() == 1 ? 0 : 2));
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -143,17 +148,37 @@ TEST_F(AtomicSaveTest, ReadOnlyFolder) {
                     fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec,
                     fs::perm_options::add);
-    EXPECT_EQ(saveWithoutPrivileges(store, messages.events, path), 0);
+    EXPECT_EQ(saveWithoutPrivileges([&] { return store.saveCollection(path); }, messages.events),
+              0);
     EXPECT_EQ(readBytes(path), original);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 }
 
-TEST_F(AtomicSaveTest, KeepsThePermissionBitsOfTheReplacedFile) {
+TEST_F(AtomicSaveTest, AWriteProtectedFileInAWritableFolderIsNotReplaced) {
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(saveWithoutPrivileges([&] { return store.saveBack() == SaveResult::Saved; },
+                                    messages.events),
+              0);
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
+}
+
+TEST_F(AtomicSaveTest, KeepsThePermissionBitsAndOwnerOfTheReplacedFile) {
     ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(store.saveCollection(path));
+    // Only root may give a file to another owner, so only root can see it kept.
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) {
+        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (asRoot) {
+        EXPECT_EQ(info.st_uid, kNobody);
+        EXPECT_EQ(info.st_gid, kNobody);
+    }
 
     // A new file gets the usual permissions, not those of a private temporary file.
     const std::string fresh = dir.file("Group3.k19");
@@ -162,6 +187,101 @@ TEST_F(AtomicSaveTest, KeepsThePermissionBitsOfTheReplacedFile) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
+}
+
+TEST_F(AtomicSaveTest, AFileReplacedOnDiskIsKeptAndTheCollectionGoesBesideIt) {
+    // The secretary's new list, moved over the file that was loaded.
+    CollectionBuilder next;
+    next.setGroup(3).setMonth(11).addPublisher("Cleo", "Dunn");
+    next.addPublisher("Dora", "Eck");
+    writeCollection(next, dir.file("incoming"));
+    fs::rename(dir.file("incoming"), path);
+    const Bytes theirs = readBytes(path);
+
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_EQ(readBytes(path), theirs);
+    const std::string beside = store.filePath();
+    EXPECT_TRUE(std::regex_match(
+        beside, std::regex(dir.path() + R"(/Group3 \(Kolekt \d{4}-\d\d-\d\d \d\d\.\d\d\)\.k09)")))
+        << beside;
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::SavedBeside, path, beside}}));
+
+    // The copy beside it is Kolekt's file from now on, and an edit of the file beside
+    // it by another program is caught in the same way.
+    messages.events.clear();
+    store.storeRemark(1, 10, 0, 1, "newer");
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_EQ(store.filePath(), beside);
+    EXPECT_TRUE(messages.events.empty());
+    EXPECT_EQ(readBytes(path), theirs);
+    CollectionStore reread;
+    reread.initialise(kToday, "eng");
+    ASSERT_TRUE(reread.loadCollection(beside, kToday));
+    EXPECT_EQ(reread.remarkFor(1, 10, 0).text, "newer");
+
+    // A file that is gone is simply written again.
+    fs::remove(beside);
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_EQ(store.filePath(), beside);
+    EXPECT_TRUE(fs::exists(beside));
+}
+
+TEST_F(AtomicSaveTest, TheNextSaveRemovesOnlyTheTemporaryFilesOfKilledSaves) {
+    store.loadCollection(path, kToday, store.lockForOpening(path));
+    const std::vector<std::string> kept{"Group3.k09", ".Group3.k09.kolekt-lock",
+                                        ".Group3.k09.Ab12Cd", ".Group4.k09.kolekt-Ab12Cd",
+                                        ".Group3.k09.kolekt-Ab12Cde"};
+    for (const std::string& name : kept) {
+        if (!fs::exists(dir.file(name))) {
+            test::writeBytes(dir.file(name), {1});
+        }
+    }
+    test::writeBytes(dir.file(".Group3.k09.kolekt-Zz9yX8"), {1});
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    std::vector<std::string> left = folderEntries();
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+}
+
+TEST_F(AtomicSaveTest, TheReturnFileReplacesALinkAtItsNameButTheCollectionKeepsItsLink) {
+    const std::string victim = dir.file("victim");
+    test::writeBytes(victim, {7});
+    const std::string returnFile = dir.file("Group3.k19");
+    fs::create_symlink(victim, returnFile);
+    ASSERT_TRUE(store.saveCollection(returnFile, LinkHandling::ReplaceName));
+    EXPECT_EQ(readBytes(victim), Bytes{7});
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(returnFile)));
+
+    const std::string link = dir.file("Linked.k09");
+    fs::create_symlink(path, link);
+    ASSERT_TRUE(store.loadCollection(link, kToday));
+    store.storeRemark(1, 10, 0, 1, "linked");
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_NE(readBytes(path), original);
+}
+
+TEST_F(AtomicSaveTest, RecoveryFilesNeverReplaceOneAnother) {
+    const std::string folder = dir.file("data/kolekt/recovered");
+    const std::string first = store.saveRecovery(folder, "November");
+    store.storeRemark(1, 10, 0, 1, "later");
+    const std::string second = store.saveRecovery(folder, "November");
+    ASSERT_FALSE(first.empty());
+    ASSERT_FALSE(second.empty());
+    EXPECT_NE(first, second);
+    EXPECT_EQ(fs::path(first).filename().string().substr(0, 24), "Group3 November (Kolekt ");
+    CollectionStore reread;
+    reread.initialise(kToday, "eng");
+    ASSERT_TRUE(reread.loadCollection(first, kToday));
+    EXPECT_EQ(reread.remarkFor(1, 10, 0).text, "new");
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::Recovered, path, first},
+                                                        {StoreEvent::Recovered, path, second}}));
+    std::vector<std::string> names{fs::path(first).filename().string(),
+                                   fs::path(second).filename().string()};
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(recoveredCollections(folder), names);
 }
 
 TEST_F(AtomicSaveTest, RelativePathIsNamedFromTheWorkingFolder) {

@@ -6,8 +6,10 @@
 #include "collection/Scramble.h"
 
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace kolekt {
 namespace {
@@ -125,7 +127,7 @@ TEST_F(CollectionFileTest, SavedFileHasForcedZerosAndTheStoresRemarkCount) {
     EXPECT_EQ(readBytes(dir.file("g.k09")), expected);
 }
 
-TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
+TEST_F(CollectionFileTest, ShortFileIsShownButNeverWritten) {
     CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
     b.addPublisher("Ben", "Cole");
@@ -134,9 +136,11 @@ TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
     b.addRemark("gone");
     const Bytes full = b.fileBytes();
     // Cut inside record 2, after its names but before its privilege byte.
-    writeBytes(dir.file("cut.k09"), Bytes(full.begin(), full.begin() + 2 * kRecordSize + 100));
+    const std::string cut = dir.file("cut.k09");
+    const Bytes cutBytes(full.begin(), full.begin() + 2 * kRecordSize + 100);
+    writeBytes(cut, cutBytes);
 
-    ASSERT_TRUE(load(dir.file("cut.k09")));
+    ASSERT_TRUE(load(cut));
     ASSERT_EQ(store.publisherCount(), 3);
     EXPECT_EQ(store.formatName(2, false), "Ben Cole");
     EXPECT_EQ(store.record(2)[kPrivilege], 0);
@@ -145,32 +149,63 @@ TEST_F(CollectionFileTest, ShortFileReadsMissingBytesAsZero) {
     EXPECT_EQ(
         std::memcmp(store.remarkRecord(1), Bytes(kRemarkRecordSize, 0).data(), kRemarkRecordSize),
         0);
-    EXPECT_TRUE(messages.events.empty());
+    EXPECT_EQ(messages.events,
+              (std::vector<StoreEvent>{{StoreEvent::RecordsMissing, cut, {}, 2, 3}}));
+
+    // Neither the file itself nor a return file is written from it: the missing records would
+    // come back as blank publishers.
+    messages.events.clear();
+    EXPECT_TRUE(store.incomplete());
+    EXPECT_EQ(store.saveBack(), SaveResult::Refused);
+    EXPECT_FALSE(store.saveCollection(dir.file("cut.k19")));
+    EXPECT_EQ(readBytes(cut), cutBytes);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("cut.k19")));
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::IncompleteNotSaved, cut}}));
+
+    // Only the remarks cut off.
+    messages.events.clear();
+    writeBytes(cut, Bytes(full.begin(), full.end() - 1));
+    ASSERT_TRUE(load(cut));
+    EXPECT_TRUE(store.incomplete());
+    EXPECT_EQ(messages.events,
+              (std::vector<StoreEvent>{{StoreEvent::RemarksMissing, cut, {}, 1, 1}}));
 }
 
-TEST_F(CollectionFileTest, HeaderShorterThanARecordIsZeroFilled) {
+TEST_F(CollectionFileTest, WhatCannotBeOpenedIsNamedWithItsReasonAndLeavesTheStoreEmpty) {
+    store.setFilePath("chosen.k09");
     CollectionBuilder b;
     b.setGroup(5).addPublisher("Anna", "Berg");
+    writeBytes(dir.file("empty.k09"), {});
     const Bytes full = b.fileBytes();
     writeBytes(dir.file("tiny.k09"), Bytes(full.begin(), full.begin() + 200));
-    ASSERT_TRUE(load(dir.file("tiny.k09")));
-    EXPECT_EQ(store.publisherCount(), 1);
-    EXPECT_EQ(store.groupNumber(), 5);
-    EXPECT_EQ(store.month(), 0);
-    EXPECT_EQ(store.formatName(1, false), " ");
-}
-
-TEST_F(CollectionFileTest, EmptyOrMissingFileLeavesTheStoreEmpty) {
-    store.setFilePath("chosen.k09");
-    writeBytes(dir.file("empty.k09"), {});
     CollectionBuilder none;
     writeCollection(none, dir.file("none.k09"));
-    for (const char* name : {"empty.k09", "none.k09", "absent.k09"}) {
-        EXPECT_TRUE(load(dir.file(name))) << name;
+    std::filesystem::create_directory(dir.file("folder.k09"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.k09").c_str(), 0600), 0);
+
+    const struct {
+        const char* name;
+        std::vector<StoreEvent::Kind> events;
+    } cases[] = {
+        {"empty.k09", {StoreEvent::NotACollectionFile}},
+        {"tiny.k09", {StoreEvent::NotACollectionFile}},
+        {"absent.k09", {StoreEvent::FileMissing}},
+        {"folder.k09", {StoreEvent::NotARegularFile}},
+        // Refused at once: reading it would wait for a writer for ever.
+        {"fifo.k09", {StoreEvent::NotARegularFile}},
+        {"none.k09", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.events.clear();
+        EXPECT_TRUE(load(dir.file(c.name)));
         EXPECT_EQ(store.publisherCount(), 0);
         EXPECT_EQ(store.filePath(), "chosen.k09");
+        std::vector<StoreEvent> expected;
+        for (StoreEvent::Kind kind : c.events)
+            expected.push_back({kind, dir.file(c.name)});
+        EXPECT_EQ(messages.events, expected);
     }
-    EXPECT_TRUE(messages.events.empty());
 }
 
 TEST_F(CollectionFileTest, RefusesHeadersThatIndexPastTheRecordsOrSlots) {

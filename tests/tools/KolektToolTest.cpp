@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace kolekt {
@@ -102,7 +104,13 @@ TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
 TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
     const ToolRun missing = tool("dump " + dir.file("absent.k09"), true);
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.out.find("cannot read"), std::string::npos) << missing.out;
+    EXPECT_NE(missing.out.find("does not exist"), std::string::npos) << missing.out;
+
+    // A FIFO is refused at once instead of waiting for a writer.
+    ASSERT_EQ(::mkfifo(dir.file("fifo.k09").c_str(), 0600), 0);
+    const ToolRun fifo = tool("dump " + dir.file("fifo.k09"), true);
+    EXPECT_EQ(fifo.status, 1);
+    EXPECT_NE(fifo.out.find("not a regular file"), std::string::npos) << fifo.out;
 
     CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
@@ -115,6 +123,25 @@ TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
 
     EXPECT_EQ(tool("dump " + dir.path()).status, 1);
     EXPECT_EQ(tool("sample " + dir.file("no/such/folder.k09")).status, 1);
+}
+
+TEST_F(KolektToolTest, JsonStaysValidUtf8ForAFileNameThatIsNot) {
+    CollectionBuilder b;
+    b.addPublisher("Anna", "Berg");
+    const std::string file = dir.file("Gr\xFCppe\xC3.k09");
+    test::writeCollection(b, file);
+    const ToolRun run = tool("dump --json '" + file + "'");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Gr\xEF\xBF\xBDppe\xEF\xBF\xBD.k09\""), std::string::npos) << run.out;
+
+    const std::string json = dir.file("out.json");
+    test::writeBytes(json, std::vector<std::uint8_t>(run.out.begin(), run.out.end()));
+    EXPECT_EQ(
+        std::system(
+            ("python3 -c 'import json,sys; json.load(open(sys.argv[1], encoding=\"utf-8\"))' " +
+             json)
+                .c_str()),
+        0);
 }
 
 TEST_F(KolektToolTest, UsageAndExitStatus) {
