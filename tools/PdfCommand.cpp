@@ -2,9 +2,11 @@
 #include "LoadCollection.h"
 #include "TodayOption.h"
 #include "collection/CollectionStore.h"
+#include "collection/FileIdentity.h"
 #include "report/FormDocument.h"
 
 #include <QGuiApplication>
+#include <cctype>
 #include <iostream>
 
 namespace kolekt::tool {
@@ -22,10 +24,21 @@ const char* const kUsage =
     "  --paper a4|letter   the paper size (default: Letter where the locale measures\n"
     "                      in US units, A4 elsewhere)\n"
     "\n"
+    "OUT.pdf is written as a new file, or not at all: it may not be FILE itself (under any\n"
+    "name or link), nor a collection or return file (.k09, .k19).\n"
+    "\n"
     "Needs no display: without QT_QPA_PLATFORM it draws off screen.\n"
     "\n"
     "Exit status: 0 done, 1 the file cannot be read or the PDF cannot be written,\n"
     "2 wrong arguments.\n";
+
+// A collection or return file by its ending, in any letter case.
+bool namesCollectionFile(const std::string& path) {
+    std::string ending = path.size() < 4 ? path : path.substr(path.size() - 4);
+    for (char& c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".k09" || ending == ".k19";
+}
 
 int run(const std::vector<std::string>& args) {
     const Command self = pdfCommand();
@@ -60,6 +73,15 @@ int run(const std::vector<std::string>& args) {
         return usageError(self, paths.size() < 2 ? "FILE and OUT.pdf are needed"
                                                  : "more than FILE and OUT.pdf given");
 
+    const auto input = identityOf(paths[0]);
+    const auto output = identityOf(paths[1]);
+    const bool sameFile =
+        input && output && input->device == output->device && input->inode == output->inode;
+    if (sameFile || namesCollectionFile(paths[1])) {
+        std::cerr << "kolekt-tool pdf: will not write over " << paths[1]
+                  << (sameFile ? ", which is FILE itself\n" : ", which is a collection file\n");
+        return kExitFailure;
+    }
     CollectionStore store;
     if (!loadForCommand("pdf", paths[0], today, store))
         return kExitFailure;
@@ -76,7 +98,8 @@ int run(const std::vector<std::string>& args) {
 
     const QString out = QString::fromLocal8Bit(paths[1].c_str());
     if (!report::writeFormPdf(store, store.month(), out, paper)) {
-        std::cerr << "kolekt-tool pdf: cannot write " << paths[1] << "\n";
+        std::cerr << "kolekt-tool pdf: cannot write " << paths[1]
+                  << " (its folder may be missing, read-only or full); nothing was written\n";
         return kExitFailure;
     }
     return kExitOk;

@@ -1,8 +1,12 @@
 #include "report/FormDocument.h"
 
+#include "collection/AtomicFile.h"
+#include "collection/FileSystemOps.h"
 #include "report/CollectionForm.h"
 #include "report/QtSurface.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -30,7 +34,11 @@ Paper defaultPaper() {
 }
 
 bool writeFormPdf(const CollectionStore& store, int month, const QString& path, Paper paper) {
-    QPdfWriter writer(path);
+    // Drawn in memory and written in one piece, so that a full disk or a failing medium leaves
+    // no cut-off PDF behind and is not taken for success.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setResolution(kPdfResolution);
     writer.setCreator(QStringLiteral("Kolekt"));
     writer.setTitle(QString::fromStdString(formTitle(month)));
@@ -42,7 +50,13 @@ bool writeFormPdf(const CollectionStore& store, int month, const QString& path, 
     if (!painter.begin(&writer))
         return false;
     renderForm(painter, writer, store, month);
-    return painter.end();
+    if (!painter.end())
+        return false;
+    const QByteArray& bytes = pdf.data();
+    return writeFileAtomically(FileSystemOps::real(), QFile::encodeName(path).toStdString(),
+                               {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                static_cast<std::size_t>(bytes.size())},
+                               LinkHandling::ReplaceName);
 }
 
 } // namespace kolekt::report

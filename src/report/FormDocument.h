@@ -22,7 +22,9 @@ void renderForm(QPainter& painter, QPagedPaintDevice& device, const CollectionSt
 // Letter where the locale measures in US units, A4 elsewhere.
 Paper defaultPaper();
 
-// Writes the form of the month as a PDF at 600 dots per inch; false when the file can't be written.
+// Writes the form of the month as a PDF at 600 dots per inch, as a new file that replaces
+// whatever is at path (a link is replaced, not followed); false when it cannot be written,
+// and then nothing at path has changed.
 bool writeFormPdf(const CollectionStore& store, int month, const QString& path, Paper paper);
 
 } // namespace kolekt::report

@@ -2,7 +2,10 @@
 #include "FormFixture.h"
 #include "PdfText.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace kolekt::test {
 namespace {
@@ -64,6 +67,38 @@ TEST_F(PdfCommandTest, PaperA4AndRefusals) {
     EXPECT_EQ(tool("pdf " + file + " " + out + " --paper legal"), 2);
     EXPECT_EQ(tool("pdf " + dir.file("missing.k09") + " " + out), 1);
     EXPECT_EQ(tool("pdf " + file + " " + dir.file("no-such-folder/x.pdf")), 1);
+}
+
+TEST_F(PdfCommandTest, NeverWritesOverACollectionAndLeavesNothingWhenItCannotWrite) {
+    addPublishers(builder, 2);
+    const std::string file = collection();
+    const std::vector<std::uint8_t> bytes = readBytes(file);
+    const std::string link = dir.file("form.pdf");
+    std::filesystem::create_symlink(file, link);
+    for (const std::string& out : {file, link, dir.file("Group7.K19"), dir.file("new.k09")}) {
+        SCOPED_TRACE(out);
+        EXPECT_EQ(tool("pdf " + file + " " + out), 1);
+    }
+    EXPECT_EQ(readBytes(file), bytes);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("new.k09")));
+
+    // A disk that fills up while the PDF is written: a small file system of its own.
+    const std::string full = dir.file("full");
+    std::filesystem::create_directory(full);
+    if (::geteuid() != 0 ||
+        std::system(("mount -t tmpfs -o size=64k tmpfs " + full + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "a small file system can only be mounted as root";
+    const bool filled =
+        std::system(
+            ("dd if=/dev/zero of=" + full + "/filler bs=4k count=15 2>/dev/null").c_str()) == 0;
+    const int status = tool("pdf " + file + " " + full + "/form.pdf");
+    std::filesystem::remove(full + "/filler");
+    const auto left = std::distance(std::filesystem::directory_iterator(full),
+                                    std::filesystem::directory_iterator());
+    std::system(("umount " + full).c_str());
+    ASSERT_TRUE(filled);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(left, 0);
 }
 
 } // namespace
