@@ -26,9 +26,10 @@ int CKolektApp::run() {
     CMainDlg mainDlg(settings, collectionFromCommandLine(arguments().mid(1)));
 
     TerminationSignals terminationSignals;
-    connect(&terminationSignals, &TerminationSignals::received, &mainDlg, &CMainDlg::requestExit);
+    connect(&terminationSignals, &TerminationSignals::received, &mainDlg,
+            [&mainDlg] { mainDlg.requestExit(); });
     connect(this, &QGuiApplication::commitDataRequest, &mainDlg,
-            [&mainDlg](QSessionManager&) { mainDlg.requestExit(); });
+            [&mainDlg](QSessionManager&) { mainDlg.requestExit(CMainDlg::ExitMessages::Quiet); });
 
     mainDlg.runModal();
     // The modal loop also ends when the application is told to quit; the exit action must

@@ -11,6 +11,7 @@ namespace {
 const QString kSection = QStringLiteral("Last");
 const QString kLoadPath = QStringLiteral("LoadPath");
 const QString kPost = QStringLiteral("Post");
+const QString kAnnouncedRecoveries = QStringLiteral("Recovered/Announced");
 // Values were always read into a buffer of 4096 characters; longer ones never came back whole.
 constexpr qsizetype kMaxValueLength = 4095;
 
@@ -23,6 +24,17 @@ QString readValue(const QSettings& settings, const QString& key) {
 LastSession IniSettings::read() const {
     const QSettings settings(path_, QSettings::IniFormat);
     return {readValue(settings, kLoadPath), readValue(settings, kPost)};
+}
+
+QStringList IniSettings::announcedRecoveries() const {
+    return QSettings(path_, QSettings::IniFormat).value(kAnnouncedRecoveries).toStringList();
+}
+
+void IniSettings::setAnnouncedRecoveries(const QStringList& names) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.setValue(kAnnouncedRecoveries, names);
+    settings.sync();
 }
 
 MailSettings IniSettings::mailSettings() const {

@@ -14,6 +14,8 @@ public:
     const QString& path() const { return path_; }
     LastSession read() const override;
     void write(const LastSession& values) override;
+    QStringList announcedRecoveries() const override;
+    void setAnnouncedRecoveries(const QStringList& names) override;
     MailSettings mailSettings() const override;
 
 private:

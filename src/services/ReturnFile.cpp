@@ -16,7 +16,9 @@ std::optional<QString> writeReturnFile(CollectionStore& store) {
         return std::nullopt;
     }
     const std::string path = returnPath(store.filePath());
-    if (!store.saveCollection(path)) {
+    // Written as a new file: a link planted at its name in a shared folder is replaced, never
+    // followed.
+    if (!store.saveCollection(path, LinkHandling::ReplaceName)) {
         return std::nullopt;
     }
     return QFile::decodeName(QByteArray::fromStdString(path));

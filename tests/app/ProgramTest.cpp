@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kolekt::test {
 namespace {
@@ -26,44 +28,115 @@ bool catches(qint64 pid, int signalNumber) {
     return false;
 }
 
-class ProgramTest : public ::testing::TestWithParam<int> {};
+class Program {
+public:
+    Program(const QString& program, const QString& collection, const QString& dataFolder) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder);
+        process_.setProcessEnvironment(environment);
+        process_.start(program, {collection});
+    }
+    ~Program() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+    // Waits until the program has started and listens to signals.
+    bool running() {
+        return process_.waitForStarted(30000) &&
+               QTest::qWaitFor([&] { return catches(process_.processId(), SIGTERM); }, 30000);
+    }
+    void signal(int signalNumber) {
+        ::kill(static_cast<pid_t>(process_.processId()), signalNumber);
+    }
+    // True when the program ended by itself with status 0 within the time.
+    bool endedWell(int milliseconds = 30000) {
+        return process_.waitForFinished(milliseconds) &&
+               process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    }
 
-TEST_P(ProgramTest, EndedBySignalItWritesTheCollectionAndTheSettingsBack) {
-    TempDir dir;
-    // A copy of the program keeps its settings beside itself, inside the test's folder.
-    const QString program = QString::fromStdString(dir.file("kolekt"));
-    ASSERT_TRUE(QFile::copy(KOLEKT_EXECUTABLE, program));
-    CollectionBuilder builder;
-    builder.setGroup(3).setMonth(1);
-    builder.addPublisher("Anna", "Berg");
-    builder.addPublisher("Bob", "Brown");
-    const QString collection = QString::fromStdString(dir.file("Group3.k09"));
-    writeCollection(builder, collection.toStdString());
-    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
-    {
+private:
+    QProcess process_;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A copy of the program keeps its settings beside itself, inside the test's folder.
+        ASSERT_TRUE(QFile::copy(KOLEKT_EXECUTABLE, program));
+        CollectionBuilder builder;
+        builder.setGroup(3).setMonth(1);
+        builder.addPublisher("Anna", "Berg");
+        builder.addPublisher("Bob", "Brown");
+        QDir().mkpath(QString::fromStdString(dir.file("stick")));
+        writeCollection(builder, collection.toStdString());
         QFile file(collection);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
     }
+    Program start(const QString& path) { return Program(program, path, data); }
+    QDateTime modified() const { return QFileInfo(collection).lastModified(); }
 
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.start(program, {collection});
-    ASSERT_TRUE(process.waitForStarted(30000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return catches(process.processId(), GetParam()); }, 30000));
-    ::kill(static_cast<pid_t>(process.processId()), GetParam());
-    ASSERT_TRUE(process.waitForFinished(30000));
+    TempDir dir;
+    const QString program = QString::fromStdString(dir.file("kolekt"));
+    const QString collection = QString::fromStdString(dir.file("stick/Group3.k09"));
+    const QString data = QString::fromStdString(dir.file("data"));
+    const QDateTime old = QDateTime::currentDateTime().addDays(-1);
+};
 
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_GT(QFileInfo(collection).lastModified(), old);
+class EndedBySignal : public ProgramTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndedBySignal, ItWritesTheCollectionAndTheSettingsBack) {
+    Program kolekt = start(collection);
+    ASSERT_TRUE(kolekt.running());
+    kolekt.signal(GetParam());
+    EXPECT_TRUE(kolekt.endedWell());
+    EXPECT_GT(modified(), old);
     const QSettings settings(QString::fromStdString(dir.file("kolekt.ini")), QSettings::IniFormat);
     EXPECT_EQ(settings.value("Last/LoadPath").toString(), collection);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, ProgramTest, ::testing::Values(SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, EndedBySignal, ::testing::Values(SIGTERM, SIGHUP));
+
+TEST_F(ProgramTest, ASecondKolektOnTheSameFileNeverWritesIt) {
+    Program first = start(collection);
+    ASSERT_TRUE(first.running());
+    Program second = start(collection);
+    ASSERT_TRUE(second.running());
+    // It says so in a message; the signal closes it and ends the program.
+    second.signal(SIGTERM);
+    EXPECT_TRUE(second.endedWell());
+    EXPECT_EQ(modified(), old);
+    first.signal(SIGTERM);
+    EXPECT_TRUE(first.endedWell());
+    EXPECT_GT(modified(), old);
+}
+
+TEST_F(ProgramTest, AFifoNamedLikeACollectionIsRefusedAtOnce) {
+    const QString fifo = QString::fromStdString(dir.file("x.k09"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Program kolekt = start(fifo);
+    ASSERT_TRUE(kolekt.running());
+    kolekt.signal(SIGTERM);
+    EXPECT_TRUE(kolekt.endedWell(10000));
+}
+
+TEST_F(ProgramTest, ASecondSignalWhileTheExitSaysItCannotSaveEndsTheProgram) {
+    Program kolekt = start(collection);
+    ASSERT_TRUE(kolekt.running());
+    // The stick is pulled: the collection cannot go back to its file.
+    QDir(QString::fromStdString(dir.file("stick"))).removeRecursively();
+    kolekt.signal(SIGTERM);
+    // The message saying so waits for the user...
+    EXPECT_FALSE(kolekt.endedWell(1000));
+    // ...but not when the program is told again to end.
+    kolekt.signal(SIGTERM);
+    EXPECT_TRUE(kolekt.endedWell());
+    // Nothing was posted, so there was nothing to recover.
+    EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/kolekt/recovered")));
+}
 
 } // namespace
 } // namespace kolekt::test

@@ -1,5 +1,6 @@
 // gtest main for tests that need a QApplication. Chooses the offscreen platform
-// when none is set, so the tests also run where there is no display.
+// when none is set, so the tests also run where there is no display, and gives
+// them a data folder of their own.
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +16,11 @@ int main(int argc, char** argv) {
                                                      QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     }
+    // Collections that could not be saved go under the data folder; the tests, and the programs
+    // they start, must neither see nor add to the user's own.
+    QTemporaryDir dataDir;
+    if (dataDir.isValid())
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataDir.path()));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -335,6 +335,12 @@ void CBaseDialog::setInt(int editId, int value) {
 
 void CBaseDialog::endDialog(int result) {
     result_ = result;
+    // Ended while it is being shown (a signal during a message that initialisation shows),
+    // the dialog would be hidden before exec() enters its loop, which then waits for ever.
+    if (initialising_) {
+        endedWhileInitialising_ = true;
+        return;
+    }
     QDialog::done(result);
 }
 
@@ -445,7 +451,15 @@ void CBaseDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!initialised_) {
         initialised_ = true;
-        if (initDialog()) {
+        initialising_ = true;
+        const bool moveFocusFirst = initDialog();
+        initialising_ = false;
+        if (endedWhileInitialising_) {
+            QMetaObject::invokeMethod(
+                this, [this] { QDialog::done(result_); }, Qt::QueuedConnection);
+            return;
+        }
+        if (moveFocusFirst) {
             QWidget* current = QApplication::focusWidget();
             if (!current || !isAncestorOf(current)) {
                 moveFocus(true);

@@ -110,6 +110,8 @@ private:
     QList<QWidget*> tabOrder_;
     QSize baseUnits_;
     bool initialised_ = false;
+    bool initialising_ = false;
+    bool endedWhileInitialising_ = false;
     int result_ = kIdCancel;
 };
 

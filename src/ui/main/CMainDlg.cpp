@@ -1,8 +1,11 @@
 #include "ui/main/CMainDlg.h"
 
+#include "collection/AbsolutePath.h"
 #include "collection/CollectionPath.h"
+#include "collection/RecoveryFolder.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
+#include "resources/TextTables.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/common/UiText.h"
@@ -19,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QShortcut>
+#include <algorithm>
 #include <utility>
 
 namespace kolekt {
@@ -75,10 +79,18 @@ bool CMainDlg::initDialog() {
     showControl(kViewReportList, false);
     showControl(kLimitToMissing, false);
     setAccessibleCaption(kPublisherList, windowTitle());
-    if (isCollectionPath(store_.filePath()) && store_.loadCollection(store_.filePath(), clock_())) {
-        fillList();
-        updateStatus();
+    if (isCollectionPath(store_.filePath())) {
+        // A file that another Kolekt has open is not read at all, so nothing is ever written
+        // to it from here.
+        CollectionLock lock = store_.lockForOpening(store_.filePath());
+        if (!lock.heldElsewhere() &&
+            store_.loadCollection(store_.filePath(), clock_(), std::move(lock))) {
+            fillList();
+            updateStatus();
+        }
     }
+    if (!exited_)
+        announceRecoveredCollections();
     limitToMissing_ = false;
     focusList();
     return false;
@@ -153,6 +165,9 @@ void CMainDlg::showSelection() {
 }
 
 void CMainDlg::updateStatus() {
+    // A dialog that was open when the program was told to end may still ask after the store.
+    if (exited_)
+        return;
     const int month = store_.month();
     setWindowTitle(uiText(loadText(TextId::ReportCollectionCaption, monthTextId(month)) + " - " +
                           loadText(TextId::Group) + " " + std::to_string(store_.groupNumber()) +
@@ -234,6 +249,13 @@ void CMainDlg::onCommand(int id) {
 void CMainDlg::post() {
     if (publisherList()->count() == 0 || selectedRecord() == 0)
         return;
+    if (store_.incomplete()) {
+        const std::string text =
+            fillArguments(loadText(TextId::IncompleteNoPosting), {absolutePath(store_.filePath())});
+        messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning, this);
+        focusList();
+        return;
+    }
     currentIndex_ = publisherList()->currentRow();
     {
         ReportEntryDialog entry(*this, this);
@@ -250,25 +272,38 @@ void CMainDlg::post() {
 }
 
 void CMainDlg::saveNow() {
-    if (isCollectionPath(store_.filePath()) && store_.publisherCount() > 1)
-        store_.saveCollection(store_.filePath());
+    if (!exited_)
+        store_.saveBack();
+}
+
+void CMainDlg::writeBackBeforeClosing() {
+    if (store_.saveBack() == SaveResult::Failed && store_.hasUnsavedChanges())
+        store_.saveRecovery(recoveryFolder(), monthName(store_.month()));
 }
 
 void CMainDlg::exitAction() {
     if (exited_)
         return;
     exited_ = true;
-    saveNow();
+    // Everything is written before anything is said: a message may wait for ever, and the
+    // end of the session or a second signal must not lose what the first one saved.
+    DeferredStoreMessages deferred;
+    store_.setMessages(&deferred);
+    writeBackBeforeClosing();
+    store_.setMessages(&messages_);
     if (store_.allocated())
         store_.releaseStore();
     settings_.write(
         {QFile::decodeName(store_.filePath().c_str()), recordText(store_.lastPosted())});
+    for (const StoreEvent& event : deferred.toShow()) {
+        if (quietExit_)
+            break;
+        messages_.notify(event);
+    }
     endDialog(kIdCancel);
 }
 
-void CMainDlg::requestExit() {
-    if (exited_)
-        return;
+void CMainDlg::closeModalWindows() {
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -277,7 +312,31 @@ void CMainDlg::requestExit() {
         if (dialog && dialog != this && dialog->isVisible() && dialog->isModal())
             dialog->reject();
     }
+}
+
+void CMainDlg::requestExit(ExitMessages messages) {
+    // A second request while the exit action speaks ends it without another word.
+    if (messages == ExitMessages::Quiet || exited_)
+        quietExit_ = true;
+    closeModalWindows();
     exitAction();
+}
+
+void CMainDlg::announceRecoveredCollections() {
+    const std::string folder = recoveryFolder();
+    QStringList names;
+    for (const std::string& name : recoveredCollections(folder))
+        names << QFile::decodeName(name.c_str());
+    const QStringList announced = settings_.announcedRecoveries();
+    const bool anyNew = std::any_of(names.begin(), names.end(),
+                                    [&](const QString& name) { return !announced.contains(name); });
+    if (anyNew) {
+        messageBox(QString::fromStdString(
+                       fillArguments(loadText(TextId::RecoveredCollectionsFound), {folder})),
+                   MessageButtons::Ok, MessageIcon::Information, this);
+    }
+    if (names != announced)
+        settings_.setAnnouncedRecoveries(names);
 }
 
 void CMainDlg::limitListToMissing() {

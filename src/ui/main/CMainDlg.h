@@ -37,10 +37,16 @@ public:
     void fillList();
     void showSelection();
 
+    enum class ExitMessages {
+        Shown, // a signal: what the exit action has to say is shown
+        Quiet, // the end of the session: nothing may keep it waiting
+    };
     // Ends the program through the exit action when something other than the user ends it
     // (a signal, the end of the session). Dialogs open over this window are closed first,
-    // since they work on the store that the exit action releases.
-    void requestExit();
+    // since they work on the store that the exit action releases. Asked again while the exit
+    // action shows a message, it closes the message and ends the program: what could be
+    // saved was written before any message was shown.
+    void requestExit(ExitMessages messages = ExitMessages::Shown);
     bool hasExited() const { return exited_; }
 
 protected:
@@ -61,6 +67,11 @@ private:
 
     void post();
     void exitAction();
+    // Writes the open collection back before it is closed, and to a recovery file when that
+    // fails while it holds reports that are not on disk.
+    void writeBackBeforeClosing();
+    void announceRecoveredCollections();
+    void closeModalWindows();
     void limitListToMissing();
     void nextPhoneNumber();
     void loadNewList();
@@ -87,6 +98,7 @@ private:
     ContactNumbers contacts_;
     int phoneIndex_ = 0;
     bool exited_ = false;
+    bool quietExit_ = false;
 };
 
 } // namespace kolekt

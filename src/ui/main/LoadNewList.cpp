@@ -8,14 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace kolekt {
 
 void CMainDlg::loadNewList() {
     const QString current = QFile::decodeName(store_.filePath().c_str());
     QString folder = startDirectory_;
-    if (QFile file(current); !current.isEmpty() && file.open(QIODevice::ReadOnly))
-        folder = QFileInfo(current).absolutePath();
+    // Asked, not opened: opening a FIFO for reading would wait for a writer for ever.
+    if (const QFileInfo file(current); !current.isEmpty() && file.isFile() && file.isReadable())
+        folder = file.absolutePath();
 
     const OpenFileRequest request{loadUiText(TextId::SelectCollectionFile), folder,
                                   loadUiText(TextId::CollectionFileFilter),
@@ -28,9 +30,16 @@ void CMainDlg::loadNewList() {
         return;
     }
 
+    // A file open in another Kolekt is not loaded, and the collection open here stays.
+    CollectionLock lock = store_.lockForOpening(chosenPath);
+    if (lock.heldElsewhere()) {
+        QDir::setCurrent(startDirectory_);
+        focusList();
+        return;
+    }
     // Whatever was posted since the file was opened must not be lost with the old list.
-    saveNow();
-    store_.loadCollection(chosenPath, clock_());
+    writeBackBeforeClosing();
+    store_.loadCollection(chosenPath, clock_(), std::move(lock));
     fillList();
     store_.setLastPosted({});
     updateStatus();

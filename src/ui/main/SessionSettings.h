@@ -1,11 +1,13 @@
-// The two values that outlive a run: which collection was open and who was
-// posted last. The main window reads them at start and writes them at exit;
-// where they are kept is the application's business.
+// The values that outlive a run: which collection was open, who was posted
+// last, and which recovered collections the user has been told of. The main
+// window reads them at start and writes them at exit; where they are kept is
+// the application's business.
 #pragma once
 
 #include "services/MailSettings.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kolekt {
 
@@ -21,6 +23,9 @@ public:
     virtual LastSession read() const = 0;
     // Failures are not reported: losing a remembered path is no reason to keep the user.
     virtual void write(const LastSession& values) = 0;
+    // The recovered collections the user has been told of, so that each is announced once.
+    virtual QStringList announcedRecoveries() const = 0;
+    virtual void setAnnouncedRecoveries(const QStringList& names) = 0;
     // How mail is sent, read when a mail is about to go out; by default through the
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }

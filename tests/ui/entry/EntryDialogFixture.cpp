@@ -7,13 +7,7 @@ namespace kolekt::test {
 
 void FakeOwner::saveNow() {
     ++saves;
-    const std::string& path = store_.filePath();
-    const bool collectionFile =
-        path.size() >= 4 && QString::fromStdString(path.substr(path.size() - 4))
-                                    .compare(QLatin1String(".k09"), Qt::CaseInsensitive) == 0;
-    if (collectionFile && store_.publisherCount() >= 2) {
-        store_.saveCollection(path);
-    }
+    store_.saveBack();
 }
 
 void EntryDialogTest::load() {

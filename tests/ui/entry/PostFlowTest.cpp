@@ -31,6 +31,8 @@ class NoSettings : public SessionSettings {
 public:
     LastSession read() const override { return {}; }
     void write(const LastSession&) override {}
+    QStringList announcedRecoveries() const override { return {}; }
+    void setAnnouncedRecoveries(const QStringList&) override {}
 };
 
 class PostFlow : public ::testing::Test {

@@ -10,6 +10,8 @@
 namespace kolekt::test {
 
 CMainDlg& MainWindowTest::open(const std::string& commandLinePath) {
+    // Recovered collections of one test are not another's.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.file("data")));
     dlg = std::make_unique<CMainDlg>(settings, QString::fromStdString(commandLinePath), &today);
     dlg->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));

@@ -24,7 +24,11 @@ public:
         ++writes;
     }
 
+    QStringList announcedRecoveries() const override { return announced; }
+    void setAnnouncedRecoveries(const QStringList& names) override { announced = names; }
+
     LastSession values;
+    QStringList announced;
     int writes = 0;
 };
 

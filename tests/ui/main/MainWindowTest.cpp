@@ -58,6 +58,12 @@ TEST_F(MainWindowTest, CommandLineFileWinsOverTheLoadPathSetting) {
 
 TEST_F(MainWindowTest, APathThatNamesNoFileLeavesTheListEmptyWithCountsZero) {
     open(dir.file("gone.k09"));
+    // One message says which file and why.
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts().first().startsWith(QString::fromStdString("Kolekt cannot open " +
+                                                                           dir.file("gone.k09") +
+                                                                           ":\nthe file does "
+                                                                           "not exist.")));
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 0 ");
     EXPECT_EQ(text(kTotalCount), "Total Publishers = 0");
