@@ -23,6 +23,6 @@ start_private_display() {
         return 1
     fi
     export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
-    export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home"
+    export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
 }

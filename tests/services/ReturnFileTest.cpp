@@ -115,6 +115,17 @@ TEST_F(ReturnFileTest, AFileThatCannotBeCreatedIsNotOffered) {
     EXPECT_TRUE(boxes_.shown()[0].text.startsWith(QStringLiteral("Unable to create new file: ")));
 }
 
+TEST_F(ReturnFileTest, ALinkPlantedAtItsNameIsReplacedNotFollowed) {
+    load(dir_.path(), "Group3.k09");
+    const std::string victim = dir_.file("someone-elses-file");
+    test::writeBytes(victim, {1, 2, 3});
+    std::filesystem::create_symlink(victim, dir_.file("Group3.k19"));
+
+    ASSERT_NE(writeReturnFile(store_), std::nullopt);
+    EXPECT_EQ(test::readBytes(victim), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(test::readBytes(dir_.file("Group3.k19")), exitActionBytes());
+}
+
 TEST_F(ReturnFileTest, FoldersNamedLikeCollectionFilesAreNotRenamed) {
     const std::string folder = dir_.file("march.k09.K09 files");
     load(folder, "GROUP3.K09");
