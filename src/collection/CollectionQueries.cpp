@@ -10,6 +10,7 @@ namespace {
 constexpr std::size_t kPhoneOffsets[] = {kPhone1, kPhone2, kPhone3};
 constexpr std::size_t kShortestPhone = 6;
 constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+constexpr std::string_view kNotInPlainAddress = "?&%:;,\"'<>()[]\\";
 
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(kWhiteSpace);
@@ -76,12 +77,22 @@ std::string CollectionStore::contactText(int n, bool second) const {
 }
 
 bool CollectionStore::hasValidEmail(const std::string& address) {
-    // An address read as an option by the mail program is never offered.
+    // Only a plain local@domain reaches a mail program: a mail program reads an argument with a
+    // scheme as a link, where '?', '&' and '%' add recipients or other fields; quotes, angle
+    // brackets, list separators and white space let one field pass for several; an address
+    // beginning with '-' is read as an option. Bytes above ASCII are letters of the code page.
     if (address.starts_with('-')) {
         return false;
     }
+    for (const char c : address) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte == 0x7f || kNotInPlainAddress.find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
     const std::size_t at = address.find('@');
-    return at != std::string::npos && at >= 1 && address.find('.', at + 1) != std::string::npos;
+    return at != std::string::npos && at >= 1 && address.find('@', at + 1) == std::string::npos &&
+           address.find('.', at + 1) != std::string::npos;
 }
 
 std::string CollectionStore::secretaryAddress() const {

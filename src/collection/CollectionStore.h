@@ -91,6 +91,9 @@ public:
     bool hasLateFlag(int n, int month) const;
     ContactNumbers contactNumbers(int n) const;
     std::string contactText(int n, bool second) const;
+    // A plain local@domain: one '@' after the first character, a '.' after it, no white space,
+    // control characters, scheme, quotes, brackets or the characters that add fields to a mail
+    // link ('?', '&', '%'), and no leading '-'. The one rule for every address mailed to.
     static bool hasValidEmail(const std::string& address);
 
     // Whole records, 816 bytes each: 0 is the header, 1..N the publishers.

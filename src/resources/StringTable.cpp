@@ -72,11 +72,10 @@ constexpr std::array kEntries{
           "To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter "
           "key.\n\nTo enter a late report, type Alt-M or click the Change Month button.\n\n"},
     Entry{TextId::TipsReminders,
-          "If you have a suitable MAPI email client, you can send report reminders to "
-          "publishers.\n\n"},
+          "If you have a mail program, you can send report reminders to publishers.\n\n"},
     Entry{TextId::TipsMailResults,
-          "If you have a suitable MAPI email client you can also email the results to the "
-          "secretary directly from the program.\n\n"},
+          "If you have a mail program, you can also e-mail the results to the secretary "
+          "directly from the program.\n\n"},
     Entry{TextId::TipsDeliverFile,
           "Otherwise, you will need to manually attach the .k19 file to an email or deliver it "
           "to the secretary on portable media."},
@@ -141,6 +140,27 @@ constexpr std::array kEntries{
     Entry{TextId::RecoveredCollectionsFound,
           "Collections that could not be saved to their own files when Kolekt ended are kept "
           "in\n%1\nOpen one with \"Load New List from Secretary\" to go on with it."},
+    Entry{TextId::SecretaryAddressUnusable,
+          "\n\nThe secretary's e-mail address in the file cannot be used, so the file cannot be "
+          "e-mailed from here. Please hand it to the secretary yourself."},
+    Entry{TextId::MailPasswordPrompt, "Mail password for %1 on %2:"},
+    Entry{TextId::SendingMail, "Sending the mail through %1..."},
+    Entry{TextId::CancelButton, "Cancel"},
+    Entry{TextId::MailCancelled, "Sending was cancelled. The mail was not sent."},
+    Entry{TextId::MailServerUnreachable,
+          "Kolekt could not connect to the mail server %1. The mail was not sent."},
+    Entry{TextId::MailServerTimedOut,
+          "The mail server %1 did not answer in time. The mail was not sent."},
+    Entry{TextId::MailLogOnRefused,
+          "The mail server %1 refused the log-on. Check the user name and the password. The "
+          "mail was not sent."},
+    Entry{TextId::MailServerWithoutStartTls,
+          "The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did "
+          "not send the password. The mail was not sent."},
+    Entry{TextId::MailServerNotTrusted,
+          "No secure connection to the mail server %1 could be made: its certificate was not "
+          "accepted. The mail was not sent."},
+    Entry{TextId::MailRefused, "The mail server %1 refused the mail. The mail was not sent."},
     Entry{TextId::LowMemory, "Low Memory"},
     Entry{TextId::NoPrinter, "No Printer"},
     Entry{TextId::CannotStartPrinting, "no hdc"},
@@ -149,8 +169,8 @@ constexpr std::array kEntries{
     Entry{TextId::ReminderSubject, "Report"},
     Entry{TextId::EnterInteger, "Please enter an integer."},
     Entry{TextId::EnterIntegerBetween, "Please enter an integer between %1 and %2."},
-    Entry{TextId::NoMailSystem, "Unable to load mail system support."},
-    Entry{TextId::MailSystemUnusable, "Mail system DLL is invalid."},
+    Entry{TextId::NoMailSystem, "No mail program was found."},
+    Entry{TextId::MailSystemUnusable, "The mail settings are not usable."},
     Entry{TextId::SendMailFailed, "Send Mail failed to send message."},
 };
 

@@ -86,6 +86,18 @@ enum class TextId : int {
     RecoveryFailed = 2110,
     RecoveredCollectionsFound = 2111,
 
+    SecretaryAddressUnusable = 2250,
+    MailPasswordPrompt = 2251,
+    SendingMail = 2252,
+    CancelButton = 2253,
+    MailCancelled = 2254,
+    MailServerUnreachable = 2255,
+    MailServerTimedOut = 2256,
+    MailLogOnRefused = 2257,
+    MailServerWithoutStartTls = 2258,
+    MailServerNotTrusted = 2259,
+    MailRefused = 2260,
+
     LowMemory = 2400,
     NoPrinter = 2401,
     CannotStartPrinting = 2402,

@@ -7,6 +7,27 @@
 
 namespace kolekt {
 
+namespace {
+
+// Runs the event loop until the process ends, or at most for time.
+void waitWhileRunning(QProcess& process, std::chrono::milliseconds time) {
+    if (process.state() == QProcess::NotRunning) {
+        return;
+    }
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(time, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+ProgramOutcome endedAs(const QProcess& process) {
+    return process.exitStatus() == QProcess::NormalExit
+               ? ProgramOutcome{ProgramOutcome::Kind::Exited, process.exitCode()}
+               : ProgramOutcome{ProgramOutcome::Kind::Crashed, 0};
+}
+
+} // namespace
+
 ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
                           std::chrono::milliseconds handOffTime) {
     const QString path = QStandardPaths::findExecutable(name);
@@ -26,22 +47,36 @@ ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
         return {};
     }
 
-    if (process->state() != QProcess::NotRunning) {
-        QEventLoop loop;
-        QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(handOffTime, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    waitWhileRunning(*process, handOffTime);
     if (process->state() != QProcess::NotRunning) {
         QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
         return {ProgramOutcome::Kind::StillRunning, 0};
     }
-    const ProgramOutcome outcome =
-        process->exitStatus() == QProcess::NormalExit
-            ? ProgramOutcome{ProgramOutcome::Kind::Exited, process->exitCode()}
-            : ProgramOutcome{ProgramOutcome::Kind::Crashed, 0};
+    const ProgramOutcome outcome = endedAs(*process);
     delete process;
     return outcome;
+}
+
+ProgramAnswer askProgram(const QString& name, const QStringList& arguments,
+                         std::chrono::milliseconds timeout) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty()) {
+        return {};
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(path, arguments);
+    if (!process.waitForStarted()) {
+        return {};
+    }
+    waitWhileRunning(process, timeout);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return {{ProgramOutcome::Kind::StillRunning, 0}, {}};
+    }
+    return {endedAs(process), process.readAllStandardOutput()};
 }
 
 } // namespace kolekt

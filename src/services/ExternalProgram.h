@@ -2,6 +2,7 @@
 // argument reaches the program as it is, whatever characters it holds.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -26,5 +27,16 @@ struct ProgramOutcome {
 // and reaped when it ends. The program shares the caller's standard streams.
 ProgramOutcome runProgram(const QString& name, const QStringList& arguments,
                           std::chrono::milliseconds handOffTime = std::chrono::seconds(5));
+
+struct ProgramAnswer {
+    ProgramOutcome outcome; // StillRunning: it did not answer in time and was ended
+    QByteArray output;      // its standard output
+};
+
+// Runs a program that answers on its standard output and ends, such as a query of the
+// desktop's settings, while the event loop keeps running. One still running after timeout
+// is ended. Its error output is Kolekt's.
+ProgramAnswer askProgram(const QString& name, const QStringList& arguments,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 } // namespace kolekt

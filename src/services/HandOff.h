@@ -6,6 +6,7 @@
 #include "resources/TextId.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace kolekt {
@@ -13,13 +14,14 @@ namespace kolekt {
 struct HandOffResult {
     enum class Kind {
         Handed,    // the system took the request
-        Cancelled, // the user cancelled the log-on
+        Cancelled, // the user cancelled the log-on or the transfer
         NoSystem,  // no mail program or telephony handler to take it
         Unusable,  // the mail settings cannot be used
         Failed,    // the system refused the request or failed
     };
     Kind kind = Kind::Handed;
     TextId message = TextId::None; // the text that tells the user; None: nothing to tell
+    QString argument;              // fills the text's "%1" (the mail server, for instance)
 };
 
 class HandOffHost {
@@ -31,6 +33,11 @@ public:
     // though its windows repaint.
     virtual void beginRequest() = 0;
     virtual void endRequest() = 0;
+    // Between the two a transfer to server runs off the user-interface thread: the front end
+    // shows that it is under way, takes no commands meanwhile, and calls cancel (from the
+    // user-interface thread, perhaps more than once) when the user cancels it.
+    virtual void beginTransfer(const QString& server, std::function<void()> cancel) = 0;
+    virtual void endTransfer() = 0;
 };
 
 // Holds the host's request state for its scope.

@@ -1,5 +1,6 @@
 #include "services/MailMessage.h"
 
+#include "collection/CollectionStore.h"
 #include "services/SmtpTransport.h"
 #include "services/XdgEmailTransport.h"
 
@@ -11,20 +12,8 @@ namespace {
 
 const QString kAddressPrefix = QStringLiteral("SMTP:");
 
-const HandOffResult kNoMailSystem{HandOffResult::Kind::NoSystem, TextId::NoMailSystem};
-const HandOffResult kSendFailed{HandOffResult::Kind::Failed, TextId::SendMailFailed};
-
-bool isAcceptableAddress(const QString& address) {
-    if (address.startsWith(QLatin1Char('-'))) {
-        return false;
-    }
-    for (const QChar c : address) {
-        if (c.category() == QChar::Other_Control) {
-            return false;
-        }
-    }
-    return true;
-}
+const HandOffResult kNoMailSystem{HandOffResult::Kind::NoSystem, TextId::NoMailSystem, {}};
+const HandOffResult kSendFailed{HandOffResult::Kind::Failed, TextId::SendMailFailed, {}};
 
 } // namespace
 
@@ -46,7 +35,7 @@ MailMessage::MailMessage(const MailSettings& settings) {
         return;
     }
     if (!SmtpTransport::isUsable(settings)) {
-        unavailable_ = {HandOffResult::Kind::Unusable, TextId::MailSystemUnusable};
+        unavailable_ = {HandOffResult::Kind::Unusable, TextId::MailSystemUnusable, {}};
         errorCode_ = mail_error::kLibraryInvalid;
         return;
     }
@@ -68,7 +57,7 @@ bool MailMessage::addRecipients(const QString& list) {
         if (address.isEmpty()) {
             continue;
         }
-        if (!isAcceptableAddress(address)) {
+        if (!CollectionStore::hasValidEmail(address.toStdString())) {
             allTaken = false;
             continue;
         }
@@ -119,22 +108,9 @@ HandOffResult MailMessage::sendMail(HandOffHost& host) {
         return kSendFailed;
     }
     if (!transport_->logOn(host)) {
-        return {HandOffResult::Kind::Cancelled, TextId::None};
+        return {HandOffResult::Kind::Cancelled, TextId::None, {}};
     }
-    SendResult result = SendResult::Failed;
-    {
-        const HandOffRequest request(host);
-        result = transport_->send(message_);
-    }
-    switch (result) {
-    case SendResult::Delivered:
-        return {};
-    case SendResult::Unavailable:
-        return kNoMailSystem;
-    case SendResult::Failed:
-        break;
-    }
-    return kSendFailed;
+    return transport_->send(message_, host);
 }
 
 } // namespace kolekt

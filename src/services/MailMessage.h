@@ -22,7 +22,8 @@ inline constexpr int kNoMemoryForAttachment = 5;
 class MailMessage {
 public:
     // Chooses the mail system. When it is missing, or unusable (an SMTP URL that is not
-    // smtp:// or smtps://, or no sender address), takeError says so and sendMail returns why.
+    // smtp:// or smtps://, or no plain sender address), takeError says so and sendMail
+    // returns why.
     explicit MailMessage(const MailSettings& settings);
     ~MailMessage();
     MailMessage(const MailMessage&) = delete;
@@ -31,18 +32,18 @@ public:
     // The error code, reset to 0.
     int takeError();
 
-    // Adds every address of a ';'-separated list, skipping empty pieces. An
-    // address that could be taken for an option (it begins with '-') or that
-    // holds control characters is not sent to; the result is then false.
+    // Adds every address of a ';'-separated list, skipping empty pieces. An address that is
+    // not a plain local@domain (CollectionStore::hasValidEmail) is not sent to; the result
+    // is then false.
     bool addRecipients(const QString& list);
     void setSubject(const QString& subject);
     void setSenderName(const QString& name);
     void setBody(const QString& body);
     bool addAttachment(const QString& path, const QString& displayName = QString());
 
-    // Asks the host for the log-on, then hands the mail over while the host holds the
-    // request. Handed; Cancelled when the user cancelled the log-on; NoSystem (61840),
-    // Unusable (61841) or Failed (61842) otherwise.
+    // Asks the host for the log-on, then hands the mail over while the host shows the
+    // request. Handed; Cancelled when the user cancelled the log-on or the transfer;
+    // NoSystem (61840), Unusable (61841) or Failed with the text that says what failed.
     HandOffResult sendMail(HandOffHost& host);
 
     const OutgoingMail& message() const { return message_; }

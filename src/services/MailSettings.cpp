@@ -10,6 +10,7 @@ MailSettings readMailSettings(QSettings& settings) {
     mail.smtpUrl = settings.value(QStringLiteral("SmtpUrl")).toString().trimmed();
     mail.from = settings.value(QStringLiteral("From")).toString().trimmed();
     mail.user = settings.value(QStringLiteral("User")).toString();
+    mail.allowPlainText = settings.value(QStringLiteral("AllowPlainText"), false).toBool();
     settings.endGroup();
     return mail;
 }

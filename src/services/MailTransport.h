@@ -4,12 +4,12 @@
 // a transport hands recipients, subject, body and attachments to the system.
 #pragma once
 
+#include "services/HandOff.h"
+
 #include <QList>
 #include <QString>
 
 namespace kolekt {
-
-class HandOffHost;
 
 enum class RecipientClass { Originator = 0, To = 1 };
 
@@ -33,19 +33,14 @@ struct OutgoingMail {
     QList<MailAttachment> attachments;
 };
 
-enum class SendResult {
-    Delivered,   // handed to the mail system
-    Unavailable, // no mail system to hand it to
-    Failed,
-};
-
 class MailTransport {
 public:
     virtual ~MailTransport() = default;
     // Asks the host for whatever log-on the transport needs before sending; false when the
     // user cancelled.
     virtual bool logOn(HandOffHost& host) = 0;
-    virtual SendResult send(const OutgoingMail& mail) = 0;
+    // Hands the mail to the mail system; the host shows the request while it runs.
+    virtual HandOffResult send(const OutgoingMail& mail, HandOffHost& host) = 0;
 };
 
 // The mail address of a recipient without its "SMTP:" prefix.

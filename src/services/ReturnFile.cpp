@@ -8,6 +8,7 @@
 #include "services/MailText.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace kolekt {
 
@@ -24,10 +25,18 @@ std::optional<QString> writeReturnFile(CollectionStore& store) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-QString secretaryMailAddress(const CollectionStore& store) {
+SecretaryAddress secretaryMailAddress(const CollectionStore& store) {
     const QString address =
-        QString::fromStdString(toUtf8(store.secretaryAddress(), store.languageCode()));
-    return address.contains(QLatin1Char('@')) ? address : QString();
+        QString::fromStdString(toUtf8(store.secretaryAddress(), store.languageCode())).trimmed();
+    if (!address.contains(QLatin1Char('@'))) {
+        return {};
+    }
+    const QStringList pieces = address.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const bool usable =
+        !pieces.isEmpty() && std::all_of(pieces.begin(), pieces.end(), [](const QString& piece) {
+            return CollectionStore::hasValidEmail(piece.trimmed().toStdString());
+        });
+    return {address, usable};
 }
 
 HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,

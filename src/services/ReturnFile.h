@@ -16,9 +16,12 @@ class CollectionStore;
 // messages said why).
 std::optional<QString> writeReturnFile(CollectionStore& store);
 
-// The secretary's address from the header when it holds an at sign, the only kind of address
-// the return file is offered to; else empty.
-QString secretaryMailAddress(const CollectionStore& store);
+// The secretary's address from the header, as the offer to mail the return file sees it.
+struct SecretaryAddress {
+    QString address;     // trimmed; empty when the header holds no at sign, so no address at all
+    bool usable = false; // every ';'-separated address in it is a plain local@domain
+};
+SecretaryAddress secretaryMailAddress(const CollectionStore& store);
 
 // Mails the return file at path to address, naming the collection month and the group.
 HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,

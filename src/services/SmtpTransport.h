@@ -1,5 +1,7 @@
 // Sends a mail straight to an SMTP server with libcurl, without any compose
-// window: the body as a text part, each attachment as a file part.
+// window: the body as a text part, each attachment as a file part. The password
+// never travels in plain text: with smtp:// and a user, the server must offer
+// STARTTLS, unless plain text is allowed and the server is on a loopback address.
 #pragma once
 
 #include "services/MailSettings.h"
@@ -11,13 +13,16 @@ class SmtpTransport : public MailTransport {
 public:
     explicit SmtpTransport(MailSettings settings);
 
-    // An smtp:// or smtps:// URL with a sender address.
+    // An smtp:// or smtps:// URL with a plain sender address.
     static bool isUsable(const MailSettings& settings);
 
     // Asks for the password of the configured user; a server without a user
     // takes mail without log-on.
     bool logOn(HandOffHost& host) override;
-    SendResult send(const OutgoingMail& mail) override;
+    // Sends on a worker thread while the host shows the transfer; the host's cancel ends it
+    // within a second. Says what failed: no connection, no answer in time, log-on refused,
+    // no STARTTLS, an untrusted server, the mail refused.
+    HandOffResult send(const OutgoingMail& mail, HandOffHost& host) override;
 
 private:
     MailSettings settings_;

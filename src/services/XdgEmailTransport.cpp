@@ -42,22 +42,30 @@ QStringList XdgEmailTransport::arguments(const OutgoingMail& mail) {
     return arguments;
 }
 
-SendResult XdgEmailTransport::send(const OutgoingMail& mail) {
-    const ProgramOutcome outcome = runProgram(kProgram, arguments(mail));
+HandOffResult XdgEmailTransport::send(const OutgoingMail& mail, HandOffHost& host) {
+    const HandOffResult noMailProgram{HandOffResult::Kind::NoSystem, TextId::NoMailSystem, {}};
+    ProgramOutcome outcome;
+    {
+        const HandOffRequest request(host);
+        outcome = runProgram(kProgram, arguments(mail));
+    }
     switch (outcome.kind) {
     case ProgramOutcome::Kind::NotFound:
-        return SendResult::Unavailable;
+        return noMailProgram;
     case ProgramOutcome::Kind::Exited:
         if (outcome.exitStatus == 0) {
-            return SendResult::Delivered;
+            return {};
         }
-        return outcome.exitStatus == kNoMailProgram ? SendResult::Unavailable : SendResult::Failed;
+        if (outcome.exitStatus == kNoMailProgram) {
+            return noMailProgram;
+        }
+        break;
     case ProgramOutcome::Kind::StillRunning:
-        return SendResult::Delivered;
+        return {};
     case ProgramOutcome::Kind::Crashed:
         break;
     }
-    return SendResult::Failed;
+    return {HandOffResult::Kind::Failed, TextId::SendMailFailed, {}};
 }
 
 } // namespace kolekt

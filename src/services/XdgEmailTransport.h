@@ -11,7 +11,8 @@ public:
     static bool isAvailable();
 
     bool logOn(HandOffHost& host) override;
-    SendResult send(const OutgoingMail& mail) override;
+    // Runs xdg-email while the host holds the request.
+    HandOffResult send(const OutgoingMail& mail, HandOffHost& host) override;
 
     // xdg-email --utf8 --subject SUBJECT --body BODY [--attach FILE]... ADDRESS...
     // Addresses come after every option, one argument each.

@@ -84,6 +84,7 @@ private:
     void sendReminder();
     void previewReminder();
     void offerReturnFile(const QString& path);
+    void showResult(const HandOffResult& result);
 
     SessionSettings& settings_;
     QString commandLinePath_;

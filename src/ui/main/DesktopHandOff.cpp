@@ -11,7 +11,7 @@ namespace kolekt {
 std::optional<QString> DesktopHandOff::askPassword(const QString& user, const QString& server) {
     bool accepted = false;
     const QString password = QInputDialog::getText(
-        owner_, applicationName(), QStringLiteral("Mail password for %1 on %2:").arg(user, server),
+        owner_, applicationName(), loadUiText(TextId::MailPasswordPrompt, {user, server}),
         QLineEdit::Password, QString(), &accepted);
     if (!accepted) {
         return std::nullopt;
@@ -27,9 +27,22 @@ void DesktopHandOff::endRequest() {
     busy_.reset();
 }
 
+void DesktopHandOff::beginTransfer(const QString& server, std::function<void()> cancel) {
+    progress_ = std::make_unique<TransferProgressDialog>(server, std::move(cancel), owner_);
+    progress_->show();
+}
+
+void DesktopHandOff::endTransfer() {
+    if (progress_) {
+        progress_->finish();
+        progress_.reset();
+    }
+}
+
 void showHandOffResult(const HandOffResult& result, QWidget* owner) {
     if (result.message != TextId::None) {
-        messageBox(loadUiText(result.message), MessageButtons::Ok, MessageIcon::None, owner);
+        messageBox(loadUiText(result.message, {result.argument}), MessageButtons::Ok,
+                   MessageIcon::None, owner);
     }
 }
 

@@ -1,10 +1,13 @@
 // The front end of the mail and telephony hand-offs: the password prompt, the busy window
-// while the system has a request, and the message that tells how a hand-off went.
+// while the system has a request, the progress window of a transfer to the mail server, and
+// the message that tells how a hand-off went.
 #pragma once
 
 #include "services/HandOff.h"
 #include "ui/common/ApplicationBusy.h"
+#include "ui/main/TransferProgressDialog.h"
 
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -19,10 +22,13 @@ public:
     std::optional<QString> askPassword(const QString& user, const QString& server) override;
     void beginRequest() override;
     void endRequest() override;
+    void beginTransfer(const QString& server, std::function<void()> cancel) override;
+    void endTransfer() override;
 
 private:
     QWidget* owner_;
     std::optional<ApplicationBusy> busy_;
+    std::unique_ptr<TransferProgressDialog> progress_;
 };
 
 // Shows the result's text, when it has one, in a message box over owner.

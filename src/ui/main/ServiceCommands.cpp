@@ -17,27 +17,35 @@ void CMainDlg::createReturnFile() {
     focusList();
 }
 
-// Tells where the file lies and, when the secretary has an address, offers to mail it there.
+// Tells where the file lies and, when the secretary has a usable address, offers to mail it
+// there.
 void CMainDlg::offerReturnFile(const QString& path) {
     QString message = loadUiText(TextId::UpdatesSaved, {path});
-    const QString address = secretaryMailAddress(store_);
-    if (address.isEmpty()) {
+    const SecretaryAddress secretary = secretaryMailAddress(store_);
+    if (!secretary.usable) {
+        if (!secretary.address.isEmpty())
+            message += loadUiText(TextId::SecretaryAddressUnusable);
         messageBox(message, MessageButtons::Ok, MessageIcon::None, this);
         return;
     }
-    message += loadUiText(TextId::OfferMailStart) + address + loadUiText(TextId::OfferMailOr) +
-               loadUiText(TextId::OfferMailLater);
+    message += loadUiText(TextId::OfferMailStart) + secretary.address +
+               loadUiText(TextId::OfferMailOr) + loadUiText(TextId::OfferMailLater);
     if (messageBox(message, MessageButtons::YesNo, MessageIcon::Question, this) !=
         MessageAnswer::Yes)
         return;
-    showHandOffResult(mailReturnFile(store_, path, address, settings_.mailSettings(), handOff_),
-                      this);
+    showResult(mailReturnFile(store_, path, secretary.address, settings_.mailSettings(), handOff_));
+}
+
+// The program may have been told to end while the hand-off ran; then there is no one to tell.
+void CMainDlg::showResult(const HandOffResult& result) {
+    if (!exited_)
+        showHandOffResult(result, this);
 }
 
 void CMainDlg::dial() {
     if (selectedRecord() != 0 && phoneIndex_ < contacts_.count) {
         const QString number = recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]);
-        showHandOffResult(dialNumber(number, handOff_), this);
+        showResult(dialNumber(number, handOff_));
     }
     focusList();
 }
@@ -46,9 +54,8 @@ void CMainDlg::sendReminder() {
     if (!contacts_.reminderAddress.empty()) {
         const QString address = recordText(contacts_.reminderAddress);
         messageBox(address, MessageButtons::Ok, MessageIcon::None, this);
-        showHandOffResult(
-            kolekt::sendReminder(address, store_.month(), settings_.mailSettings(), handOff_),
-            this);
+        showResult(
+            kolekt::sendReminder(address, store_.month(), settings_.mailSettings(), handOff_));
     }
     focusList();
 }
