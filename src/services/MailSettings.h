@@ -9,9 +9,9 @@ class QSettings;
 namespace kolekt {
 
 struct MailSettings {
-    QString smtpUrl; // empty: the desktop's mail program through xdg-email
-    QString from;
-    QString user; // empty: the server takes mail without log-on
+    QString smtpUrl{}; // empty: the desktop's mail program through xdg-email
+    QString from{};
+    QString user{}; // empty: the server takes mail without log-on
     // With smtp:// and a user, the password goes only over STARTTLS; this lets it go in
     // plain text to a relay on a loopback address, and nowhere else.
     bool allowPlainText = false;

@@ -209,14 +209,41 @@ TEST_F(CollectionStoreTest, ReminderAddressOnlyForMissingReportsWithAValidAddres
     EXPECT_EQ(store.contactNumbers(invalid).reminderAddress, "");
 }
 
-TEST(HasValidEmail, NeedsAnAtSignAfterTheFirstCharacterAndADotAfterIt) {
-    EXPECT_TRUE(CollectionStore::hasValidEmail("a@b.c"));
-    EXPECT_TRUE(CollectionStore::hasValidEmail("first.last@example.org"));
-    EXPECT_FALSE(CollectionStore::hasValidEmail("example.org"));
-    EXPECT_FALSE(CollectionStore::hasValidEmail("@example.org"));
-    EXPECT_FALSE(CollectionStore::hasValidEmail("first.last@example"));
-    EXPECT_FALSE(CollectionStore::hasValidEmail(""));
-    EXPECT_FALSE(CollectionStore::hasValidEmail("-x@y.z"));
+TEST(HasValidEmail, OnlyAPlainLocalAtDomain) {
+    struct Case {
+        const char* address;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"a@b.c", true},
+        {"first.last+group3@example.org", true},
+        {"o'brien@example.org", false},
+        {"j\xf8rgen@example.dk", true}, // a letter of the code page
+        {"example.org", false},
+        {"@example.org", false},
+        {"first.last@example", false},
+        {"", false},
+        {"-x@y.z", false},
+        {"a@b@c.d", false},
+        {"mailto:a@b.c", false},
+        {"a@b.c?bcc=x@y.z", false},
+        {"a@b.c&cc=x@y.z", false},
+        {"a%40b@c.d", false},
+        {"a b@c.d", false},
+        {"a@b.c\tx", false},
+        {"a@b.c\n", false},
+        {"a\x7f@b.c", false},
+        {"\"a\"@b.c", false},
+        {"<a@b.c>", false},
+        {"a@b.c,x@y.z", false},
+        {"a@b.c;x@y.z", false},
+        {"a(x)@b.c", false},
+        {"a@[127.0.0.1].c", false},
+        {"a\\b@c.d", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CollectionStore::hasValidEmail(c.address), c.valid) << c.address;
+    }
 }
 
 } // namespace

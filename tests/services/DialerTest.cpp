@@ -1,4 +1,4 @@
-// Dialling through a stand-in xdg-open.
+// Dialling through stand-ins for xdg-mime and xdg-open.
 #include "services/Dialer.h"
 
 #include "ScriptedHandOffHost.h"
@@ -16,8 +16,14 @@ namespace {
 
 using test::StandInProgram;
 
+// xdg-mime naming the desktop's handler for tel: links.
+StandInProgram telHandler() {
+    return StandInProgram(u"xdg-mime"_s, 0, "org.example.Phone.desktop\n");
+}
+
 TEST(Dialer, OpensTheNumberAsStoredAsATelLink) {
     test::ScriptedHandOffHost host;
+    const StandInProgram xdgMime = telHandler();
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
 
     const HandOffResult result = dialNumber(QStringLiteral("+49 (171) 555-0101"), host);
@@ -29,6 +35,7 @@ TEST(Dialer, OpensTheNumberAsStoredAsATelLink) {
 
 TEST(Dialer, AHostileNumberReachesNoShell) {
     test::ScriptedHandOffHost host;
+    const StandInProgram xdgMime = telHandler();
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
     // Were the number ever run by a shell, it would empty this home, not the real one.
     QTemporaryDir home;
@@ -48,33 +55,47 @@ TEST(Dialer, AHostileNumberReachesNoShell) {
 
 TEST(Dialer, NoHandlerMeansNoTelephoneServiceAndOtherFailuresTellNothing) {
     using Kind = HandOffResult::Kind;
+    constexpr int kNoProgram = -1;
     struct Case {
-        bool installed;
-        int status;
+        const char* handler; // xdg-mime's answer; null: no xdg-mime
+        int openStatus;      // xdg-open's exit status, or kNoProgram
         Kind kind;
         TextId message;
+        int opened; // how often xdg-open ran
     };
     const Case cases[] = {
-        {false, 0, Kind::NoSystem, TextId::TelephoneUnavailable},
-        {true, 3, Kind::NoSystem, TextId::TelephoneUnavailable},
-        {true, 4, Kind::Failed, TextId::None},
-        {true, 1, Kind::Failed, TextId::None},
+        {nullptr, kNoProgram, Kind::NoSystem, TextId::TelephoneUnavailable, 0},
+        {"", 0, Kind::NoSystem, TextId::TelephoneUnavailable, 0},
+        {"\n", 0, Kind::NoSystem, TextId::TelephoneUnavailable, 0},
+        {"phone.desktop\n", 3, Kind::NoSystem, TextId::TelephoneUnavailable, 1},
+        {"phone.desktop\n", 4, Kind::NoSystem, TextId::TelephoneUnavailable, 1},
+        {"phone.desktop\n", 1, Kind::Failed, TextId::None, 1},
+        {nullptr, 0, Kind::Handed, TextId::None, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.status);
+        SCOPED_TRACE(c.handler ? c.handler : "no xdg-mime");
+        SCOPED_TRACE(c.openStatus);
         test::ScriptedHandOffHost host;
+        // Only the stand-ins are found: the machine's own helpers are not.
+        const test::EmptyPath noPrograms;
+        std::optional<StandInProgram> xdgMime;
         std::optional<StandInProgram> xdgOpen;
-        std::optional<test::EmptyPath> noPrograms;
-        if (c.installed) {
-            xdgOpen.emplace(QStringLiteral("xdg-open"), c.status);
-        } else {
-            noPrograms.emplace();
+        if (c.handler != nullptr) {
+            xdgMime.emplace(u"xdg-mime"_s, 0, QByteArray(c.handler));
+        }
+        if (c.openStatus != kNoProgram) {
+            xdgOpen.emplace(u"xdg-open"_s, c.openStatus);
         }
 
-        const HandOffResult result = dialNumber(QStringLiteral("0171 5550101"), host);
+        const HandOffResult result = dialNumber(QStringLiteral("555-0101"), host);
 
         EXPECT_EQ(result.kind, c.kind);
         EXPECT_EQ(result.message, c.message);
+        if (xdgMime) {
+            EXPECT_EQ(xdgMime->arguments(),
+                      (QStringList{u"query"_s, u"default"_s, u"x-scheme-handler/tel"_s}));
+        }
+        EXPECT_EQ(xdgOpen ? xdgOpen->runCount() : 0, c.opened);
     }
 }
 

@@ -115,13 +115,16 @@ TEST(MailMessage, ExitStatusesOfXdgEmail) {
     }
 }
 
-TEST(MailMessage, AddressesThatCouldBeOptionsAreNeverSentTo) {
+TEST(MailMessage, OnlyPlainAddressesAreSentTo) {
     test::ScriptedHandOffHost host;
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
     MailMessage mail{MailSettings{}};
     ASSERT_EQ(mail.takeError(), mail_error::kNone);
 
-    EXPECT_FALSE(mail.addRecipients(QStringLiteral("-x@y.z;--help; anna@example.org ;a\nb@c.d")));
+    // Options, links that add recipients or fields, and several addresses posing as one.
+    EXPECT_FALSE(mail.addRecipients(
+        QStringLiteral("-x@y.z;--help; anna@example.org ;a\nb@c.d;mailto:a@b.c?bcc=x@y.z;"
+                       "b@c.d?cc=x@y.z;b@c.d&to=x@y.z;\"x@y.z\"@c.d;<x@y.z>;x@y.z,b@c.d")));
     mail.setSubject(QStringLiteral("Report"));
     mail.setBody(QStringLiteral("Body"));
     EXPECT_EQ(mail.sendMail(host).kind, Kind::Handed);
@@ -148,11 +151,12 @@ TEST(MailMessage, WithNoAddressLeftNothingIsHandedOver) {
     EXPECT_EQ(result.message, TextId::SendMailFailed);
 }
 
-TEST(MailMessage, AnSmtpUrlOfAnotherKindIsAnInvalidMailSystem) {
+TEST(MailMessage, UnusableSmtpSettingsAreAnInvalidMailSystem) {
     for (const MailSettings& settings :
-         {MailSettings{u"http://127.0.0.1:25"_s, u"me@example.org"_s, QString()},
-          MailSettings{u"smtp://127.0.0.1:25"_s, QString(), QString()},
-          MailSettings{u"smtp://"_s, u"me@example.org"_s, QString()}}) {
+         {MailSettings{.smtpUrl = u"http://127.0.0.1:25"_s, .from = u"me@example.org"_s},
+          MailSettings{.smtpUrl = u"smtp://127.0.0.1:25"_s},
+          MailSettings{.smtpUrl = u"smtp://127.0.0.1:25"_s, .from = u"Me <me@example.org>"_s},
+          MailSettings{.smtpUrl = u"smtp://"_s, .from = u"me@example.org"_s}}) {
         SCOPED_TRACE(settings.smtpUrl.toStdString());
         test::ScriptedHandOffHost host;
         MailMessage mail(settings);

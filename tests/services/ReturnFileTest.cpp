@@ -77,9 +77,10 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
     EXPECT_EQ(store_.filePath(), collectionPath_);
     EXPECT_TRUE(boxes_.shown().isEmpty());
 
-    const QString address = secretaryMailAddress(store_);
-    EXPECT_EQ(address, QStringLiteral("secretary@example.org"));
-    EXPECT_EQ(mailReturnFile(store_, *path, address, MailSettings{}, host_).kind,
+    const SecretaryAddress secretary = secretaryMailAddress(store_);
+    EXPECT_TRUE(secretary.usable);
+    EXPECT_EQ(secretary.address, QStringLiteral("secretary@example.org"));
+    EXPECT_EQ(mailReturnFile(store_, *path, secretary.address, MailSettings{}, host_).kind,
               HandOffResult::Kind::Handed);
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{u"--utf8"_s, u"--subject"_s, kSubject, u"--body"_s, kBody + u" "_s,
@@ -89,10 +90,29 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), written);
 }
 
-TEST_F(ReturnFileTest, OnlyAnAddressWithAnAtSignIsOffered) {
-    load(dir_.path(), "Group3.k09", 3, "secretary.example.org");
+TEST_F(ReturnFileTest, OnlyPlainAddressesAreOffered) {
+    struct Case {
+        const char* header;
+        const char* address; // as offered
+        bool usable;
+    };
+    const Case cases[] = {
+        {"secretary.example.org", "", false},
+        {" sec@example.org ; clerk@example.org", "sec@example.org ; clerk@example.org", true},
+        {"@example.org", "@example.org", false},
+        {"mailto:sec@example.org?bcc=spy@example.net", "mailto:sec@example.org?bcc=spy@example.net",
+         false},
+        {"sec@example.org;spy <spy@example.net>", "sec@example.org;spy <spy@example.net>", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        load(dir_.path(), "Group3.k09", 3, c.header);
 
-    EXPECT_TRUE(secretaryMailAddress(store_).isEmpty());
+        const SecretaryAddress secretary = secretaryMailAddress(store_);
+
+        EXPECT_EQ(secretary.address, QString::fromUtf8(c.address));
+        EXPECT_EQ(secretary.usable, c.usable);
+    }
 }
 
 TEST_F(ReturnFileTest, FewerThanTwoPublishersWriteNoFile) {
@@ -149,17 +169,20 @@ TEST_F(ReturnFileTest, NothingHappensWithoutACollectionFile) {
 }
 
 TEST_F(ReturnFileTest, AHostileAddressIsNeverHandedToTheMailProgram) {
-    load(dir_.path(), "Group3.k09", 3, "-x@y.z");
-    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
-    const std::optional<QString> path = writeReturnFile(store_);
-    ASSERT_TRUE(path);
+    for (const char* hostile : {"-x@y.z", "mailto:sec@example.org?bcc=spy@example.net"}) {
+        SCOPED_TRACE(hostile);
+        load(dir_.path(), "Group3.k09", 3, hostile);
+        StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+        const std::optional<QString> path = writeReturnFile(store_);
+        ASSERT_TRUE(path);
 
-    const HandOffResult result =
-        mailReturnFile(store_, *path, secretaryMailAddress(store_), MailSettings{}, host_);
+        const HandOffResult result = mailReturnFile(
+            store_, *path, secretaryMailAddress(store_).address, MailSettings{}, host_);
 
-    EXPECT_EQ(xdgEmail.runCount(), 0);
-    EXPECT_EQ(result.kind, HandOffResult::Kind::Failed);
-    EXPECT_EQ(result.message, TextId::SendMailFailed);
+        EXPECT_EQ(xdgEmail.runCount(), 0);
+        EXPECT_EQ(result.kind, HandOffResult::Kind::Failed);
+        EXPECT_EQ(result.message, TextId::SendMailFailed);
+    }
 }
 
 TEST_F(ReturnFileTest, MailsTheFileThroughSmtpIntact) {
@@ -170,9 +193,12 @@ TEST_F(ReturnFileTest, MailsTheFileThroughSmtpIntact) {
     const std::optional<QString> path = writeReturnFile(store_);
     ASSERT_TRUE(path);
 
-    const HandOffResult result =
-        mailReturnFile(store_, *path, secretaryMailAddress(store_),
-                       {server.url(), u"overseer@example.org"_s, u"overseer"_s}, prompt);
+    const HandOffResult result = mailReturnFile(store_, *path, secretaryMailAddress(store_).address,
+                                                {.smtpUrl = server.url(),
+                                                 .from = u"overseer@example.org"_s,
+                                                 .user = u"overseer"_s,
+                                                 .allowPlainText = true},
+                                                prompt);
 
     EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
     ASSERT_EQ(server.receivedCount(), 1);

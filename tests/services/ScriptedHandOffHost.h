@@ -1,7 +1,11 @@
-// Test stand-in for the front end of a hand-off: answers the password prompt as scripted.
+// Test stand-in for the front end of a hand-off: answers the password prompt as scripted and,
+// when asked to, cancels a transfer a while after it began.
 #pragma once
 
 #include "services/HandOff.h"
+
+#include <QTimer>
+#include <chrono>
 
 namespace kolekt::test {
 
@@ -18,14 +22,37 @@ public:
     }
     void beginRequest() override {}
     void endRequest() override {}
+    void beginTransfer(const QString& server, std::function<void()> cancel) override {
+        ++transfers_;
+        server_ = server;
+        if (cancelAfter_) {
+            // Fires only if the event loop runs while the transfer does.
+            QTimer::singleShot(*cancelAfter_, &timers_, [this, cancel] {
+                if (transferring_) {
+                    cancel();
+                }
+            });
+        }
+        transferring_ = true;
+    }
+    void endTransfer() override { transferring_ = false; }
+
+    void cancelTransferAfter(std::chrono::milliseconds time) { cancelAfter_ = time; }
 
     int asked() const { return asked_; }
     const QString& user() const { return user_; }
+    int transfers() const { return transfers_; }
+    const QString& server() const { return server_; }
 
 private:
     std::optional<QString> password_;
     int asked_ = 0;
     QString user_;
+    std::optional<std::chrono::milliseconds> cancelAfter_;
+    int transfers_ = 0;
+    bool transferring_ = false;
+    QString server_;
+    QObject timers_; // ends pending timers with the host
 };
 
 } // namespace kolekt::test

@@ -41,10 +41,17 @@ ScopedEnvironment::~ScopedEnvironment() {
     }
 }
 
-StandInProgram::StandInProgram(const QString& name, int exitStatus)
+StandInProgram::StandInProgram(const QString& name, int exitStatus, const QByteArray& output)
     : path_("PATH", prependedPath(bin_.path())) {
     const QString record = shellQuoted(record_.path());
+    const QString answer = QDir(record_.path()).filePath(QStringLiteral("answer"));
+    QFile answerFile(answer);
+    if (answerFile.open(QIODevice::WriteOnly)) {
+        answerFile.write(output);
+    }
+    // The script's own tools come from the system, whatever PATH the test gives the program.
     const QString script = QStringLiteral("#!/bin/sh\n"
+                                          "PATH=/usr/bin:/bin\n"
                                           "out=%1\n"
                                           "echo run >> \"$out/runs\"\n"
                                           ": > \"$out/args\"\n"
@@ -58,9 +65,11 @@ StandInProgram::StandInProgram(const QString& name, int exitStatus)
                                           "    fi\n"
                                           "    previous=$a\n"
                                           "done\n"
+                                          "cat %3\n"
                                           "exit %2\n")
                                .arg(record)
-                               .arg(exitStatus);
+                               .arg(exitStatus)
+                               .arg(shellQuoted(answer));
     QFile file(QDir(bin_.path()).filePath(name));
     if (file.open(QIODevice::WriteOnly)) {
         file.write(script.toUtf8());

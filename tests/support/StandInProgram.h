@@ -1,6 +1,7 @@
-// Test stand-ins for the desktop helpers (xdg-email, xdg-open): a small script
-// placed first on PATH that records the arguments it was given, one by one, and
-// copies every file named after --attach.
+// Test stand-ins for the desktop helpers (xdg-email, xdg-open, xdg-mime): a small
+// script placed first on PATH that records the arguments it was given, one by one,
+// copies every file named after --attach, prints a given answer and exits with a
+// given status.
 #pragma once
 
 #include <QByteArray>
@@ -26,7 +27,7 @@ private:
 
 class StandInProgram {
 public:
-    StandInProgram(const QString& name, int exitStatus = 0);
+    StandInProgram(const QString& name, int exitStatus = 0, const QByteArray& output = {});
 
     int runCount() const;
     // The arguments of the last run, exactly as the program received them.

@@ -19,6 +19,7 @@ namespace kolekt::test {
 class MemorySettings : public SessionSettings {
 public:
     LastSession read() const override { return values; }
+    MailSettings mailSettings() const override { return mail; }
     void write(const LastSession& written) override {
         values = written;
         ++writes;
@@ -30,6 +31,7 @@ public:
     LastSession values;
     QStringList announced;
     int writes = 0;
+    MailSettings mail;
 };
 
 class MainWindowTest : public ::testing::Test {

@@ -1,8 +1,15 @@
 // The main window's mail, return-file and dial commands, with stand-ins for the
-// desktop's xdg-email and xdg-open first on PATH.
+// desktop's xdg-email, xdg-mime and xdg-open first on PATH.
 #include "MainWindowFixture.h"
+#include "SmtpTestServer.h"
 #include "StandInProgram.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 
 namespace kolekt::test {
@@ -59,6 +66,11 @@ TEST_F(MainWindowTest, TheReturnFileIsMailedOnlyOnYesAndOnlyToAnAddress) {
                         "       or\nClick No to send the file to the secretary later."),
          MessageButtons::YesNo},
         {"secretary.example.org", MessageAnswer::Ok, QString(), MessageButtons::Ok},
+        {"mailto:secretary@example.org?bcc=spy@example.net", MessageAnswer::Ok,
+         QStringLiteral("\n\nThe secretary's e-mail address in the file cannot be used, so the "
+                        "file cannot be e-mailed from here. Please hand it to the secretary "
+                        "yourself."),
+         MessageButtons::Ok},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.secretary);
@@ -110,7 +122,7 @@ TEST_F(MainWindowTest, WithoutMailOrTelephonyTheReminderAndDialSayWhy) {
 
     click(kSendReminder);
     EXPECT_EQ(messages.texts(),
-              (QStringList{u"anna@example.org"_s, u"Unable to load mail system support."_s}));
+              (QStringList{u"anna@example.org"_s, u"No mail program was found."_s}));
 
     messages.clear();
     click(kDial);
@@ -118,18 +130,93 @@ TEST_F(MainWindowTest, WithoutMailOrTelephonyTheReminderAndDialSayWhy) {
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
-TEST_F(MainWindowTest, AnAddressThatLooksLikeAnOptionGetsNoReminder) {
-    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
-    builder.setEmail(1, "-x@y.z");
-    open(write(builder));
+TEST_F(MainWindowTest, AnAddressThatIsNotPlainGetsNoReminder) {
+    for (const char* address : {"-x@y.z", "mailto:anna@example.org?bcc=spy@example.net"}) {
+        SCOPED_TRACE(address);
+        CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
+        builder.setEmail(1, address);
+        open(write(builder));
 
-    EXPECT_FALSE(shown(kSendReminder));
-    EXPECT_FALSE(shown(kPreviewReminder));
+        EXPECT_FALSE(shown(kSendReminder));
+        EXPECT_FALSE(shown(kPreviewReminder));
+    }
+}
+
+TEST_F(MainWindowTest, MailToASilentServerShowsItsProgressAndEndsWithWhatHappened) {
+    struct Case {
+        bool cancel;
+        QString outcome;
+    };
+    const Case cases[] = {
+        {true, u"Sending was cancelled. The mail was not sent."_s},
+        {false, u"The mail server 127.0.0.1 did not answer in time. The mail was not sent."_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cancel);
+        SmtpTestServer server(SmtpTestServer::Silent{});
+        ASSERT_TRUE(server.isRunning());
+        settings.mail = {.smtpUrl = server.url(),
+                         .from = u"overseer@example.org"_s,
+                         .serverTimeout = std::chrono::seconds(c.cancel ? 30 : 1)};
+        CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
+        builder.setEmail(1, "anna@example.org");
+        open(write(builder));
+        messages.clear();
+
+        // While the mail goes out: the progress window is the one that takes input, every
+        // control in it has a name, and the main window still repaints.
+        int paints = 0;
+        QPointer<QDialog> progress;
+        bool seen = false;
+        QStringList names;
+        QTimer watcher;
+        watcher.setInterval(50);
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!seen && modal != nullptr && modal != dlg.get()) {
+                seen = true;
+                progress = modal;
+                for (QWidget* child : modal->findChildren<QWidget*>()) {
+                    if (child->isVisible() && child->focusPolicy() != Qt::NoFocus)
+                        names << QAccessible::queryAccessibleInterface(child)->text(
+                            QAccessible::Name);
+                }
+                names << QAccessible::queryAccessibleInterface(modal->findChild<QProgressBar*>())
+                             ->text(QAccessible::Name);
+                dlg->update();
+                QTimer::singleShot(300, modal, [modal, &c] {
+                    if (c.cancel)
+                        QTest::keyClick(modal, Qt::Key_Escape);
+                });
+            }
+        });
+        struct PaintCounter : QObject {
+            int& count;
+            explicit PaintCounter(int& n) : count(n) {}
+            bool eventFilter(QObject*, QEvent* event) override {
+                count += event->type() == QEvent::Paint ? 1 : 0;
+                return false;
+            }
+        } counter(paints);
+        dlg->installEventFilter(&counter);
+        watcher.start();
+
+        click(kSendReminder);
+
+        watcher.stop();
+        dlg->removeEventFilter(&counter);
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(names, (QStringList{u"Cancel"_s, u"Sending the mail through 127.0.0.1..."_s}));
+        EXPECT_GT(paints, 0);
+        EXPECT_EQ(messages.texts(), (QStringList{u"anna@example.org"_s, c.outcome}));
+        EXPECT_TRUE(progress.isNull()); // gone with the transfer
+    }
 }
 
 TEST_F(MainWindowTest, DialDialsTheShownNumber) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
     builder.setPhone(1, 0, "12345").setPhone(1, 1, "0171 555 0101").setPhone(1, 2, "0171 555 0202");
+    const StandInProgram xdgMime(u"xdg-mime"_s, 0, "org.example.Phone.desktop\n");
     StandInProgram xdgOpen(QStringLiteral("xdg-open"));
     open(write(builder));
     click(kNextPhone);

@@ -3,8 +3,11 @@
 
 Prints its port once it accepts connections and runs until its standard input
 closes. Every message received is saved in OUTDIR as N.json (envelope,
-headers, body text, attachment names) and N.attachK (the attachments' bytes,
-decoded). With --password the server requires AUTH with that password.
+headers, body text, attachment names), N.eml (the message as it arrived) and
+N.attachK (the attachments' bytes, decoded). With --password the server
+offers AUTH without TLS and requires it with that password; every AUTH a
+client sends adds a line to OUTDIR/auth.log. With --silent the server accepts
+connections and never says a word.
 """
 import argparse
 import logging
@@ -15,6 +18,7 @@ import json
 import os
 import socket
 import sys
+import threading
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult, LoginPassword
@@ -27,8 +31,11 @@ class SavingHandler:
 
     async def handle_DATA(self, server, session, envelope):
         message = email.message_from_bytes(envelope.content, policy=email.policy.default)
+        raw_headers = email.message_from_bytes(envelope.content, policy=email.policy.compat32)
         stem = os.path.join(self.outdir, str(self.count))
         self.count += 1
+        with open(stem + ".eml", "wb") as out:
+            out.write(envelope.content)
         body = ""
         attachments = []
         for part in message.walk():
@@ -45,6 +52,9 @@ class SavingHandler:
             "mailFrom": envelope.mail_from,
             "rcptTos": envelope.rcpt_tos,
             "subject": str(message["Subject"]),
+            "rawSubject": str(raw_headers["Subject"]),
+            "date": str(message["Date"]),
+            "messageId": str(message["Message-ID"]),
             "from": str(message["From"]),
             "to": str(message["To"]),
             "body": body,
@@ -62,17 +72,38 @@ def free_port():
         return probe.getsockname()[1]
 
 
+def run_silent():
+    listener = socket.socket()
+    listener.bind(("127.0.0.1", 0))
+    listener.listen()
+    connections = []
+
+    def accept():
+        while True:
+            connections.append(listener.accept()[0])
+
+    threading.Thread(target=accept, daemon=True).start()
+    print(listener.getsockname()[1], flush=True)
+    sys.stdin.read()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("outdir")
     parser.add_argument("--password")
+    parser.add_argument("--silent", action="store_true")
     args = parser.parse_args()
     warnings.simplefilter("ignore")
     logging.disable(logging.WARNING)
+    if args.silent:
+        run_silent()
+        return
 
     options = {}
     if args.password is not None:
         def authenticate(server, session, envelope, mechanism, data):
+            with open(os.path.join(args.outdir, "auth.log"), "a") as log:
+                log.write(mechanism + "\n")
             ok = isinstance(data, LoginPassword) and data.password == args.password.encode()
             return AuthResult(success=ok, handled=False)
 

@@ -11,13 +11,27 @@ namespace {
 constexpr int kStartTimeoutMs = 15000;
 constexpr int kStopTimeoutMs = 5000;
 
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
 } // namespace
 
 SmtpTestServer::SmtpTestServer(const QString& password) {
-    QStringList arguments{QStringLiteral(KOLEKT_SMTP_TEST_SERVER), inbox_.path()};
-    if (!password.isNull()) {
-        arguments << QStringLiteral("--password") << password;
-    }
+    start(password.isNull() ? QStringList() : QStringList{QStringLiteral("--password"), password});
+}
+
+SmtpTestServer::SmtpTestServer(Silent) {
+    start({QStringLiteral("--silent")});
+}
+
+void SmtpTestServer::start(const QStringList& options) {
+    const QStringList arguments =
+        QStringList{QStringLiteral(KOLEKT_SMTP_TEST_SERVER), inbox_.path()} + options;
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(KOLEKT_TEST_PYTHON), arguments);
     if (!process_.waitForStarted(kStartTimeoutMs)) {
@@ -46,19 +60,23 @@ int SmtpTestServer::receivedCount() const {
 }
 
 QJsonObject SmtpTestServer::received(int index) const {
-    QFile file(QDir(inbox_.path()).filePath(QStringLiteral("%1.json").arg(index)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(
+               readFile(QDir(inbox_.path()).filePath(QStringLiteral("%1.json").arg(index))))
+        .object();
+}
+
+QByteArray SmtpTestServer::raw(int index) const {
+    return readFile(QDir(inbox_.path()).filePath(QStringLiteral("%1.eml").arg(index)));
 }
 
 QByteArray SmtpTestServer::attachment(int message, int index) const {
-    QFile file(QDir(inbox_.path()).filePath(QStringLiteral("%1.attach%2").arg(message).arg(index)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
+    return readFile(
+        QDir(inbox_.path()).filePath(QStringLiteral("%1.attach%2").arg(message).arg(index)));
+}
+
+int SmtpTestServer::logOnAttempts() const {
+    return static_cast<int>(
+        readFile(QDir(inbox_.path()).filePath(QStringLiteral("auth.log"))).count('\n'));
 }
 
 } // namespace kolekt::test
