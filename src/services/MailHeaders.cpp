@@ -47,7 +47,8 @@ QByteArray headerText(const QString& text) {
     if (!word.isEmpty()) {
         words << encodedWord(word);
     }
-    return words.join(' ');
+    // Folded: each word on a line of its own, so no line grows past what mail servers take.
+    return words.join("\r\n ");
 }
 
 QByteArray displayName(const QString& name) {

@@ -8,7 +8,7 @@
 namespace kolekt {
 
 // Printable ASCII as it is; any other text as encoded-words of at most 75 characters each,
-// every word holding whole characters.
+// every word holding whole characters, on folded lines.
 QByteArray headerText(const QString& text);
 
 // A display name before an address: plain words as they are, ASCII with characters that
