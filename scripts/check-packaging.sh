@@ -37,6 +37,11 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 test -s "$usr/share/icons/hicolor/scalable/apps/org.kolekt.Kolekt.svg" ||
     fail "the package lacks the scalable icon"
+grep -q '^License: GPL-3+$' "$usr/share/doc/kolekt/copyright" ||
+    fail "the package lacks its copyright file naming the GPL 3 or later"
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+grep -q 'kolekt@example.org' <<<"$maintainer" ||
+    fail "the package's maintainer is not the contact address: $maintainer"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

@@ -9,7 +9,7 @@ using enum ControlKind;
 constexpr ControlTemplate kControls[] = {
     {kNoId, Icon, "", 11, 11, 20, 20, true, false, kStyleNone},
     {kNoId, Static, "Kolekt Version 5a", 40, 11, 84, 8, true, false, kStyleNoPrefix},
-    {kNoId, Static, "Free software", 40, 24, 70, 8, true, false, kStyleNone},
+    {kNoId, Static, "GNU GPL 3 or later", 40, 24, 70, 8, true, false, kStyleNone},
     {1, DefPushButton, "OK", 130, 14, 44, 14, true, true, kStyleNone},
     {kNoId, Static, "Questions and fixes: kolekt@example.org", 10, 64, 167, 8, true, false,
      kStyleNone},
