@@ -57,7 +57,7 @@ TerminationSignals::~TerminationSignals() {
 void TerminationSignals::readPipe() {
     unsigned char byte = 0;
     if (::read(pipeFds[0], &byte, 1) == 1)
-        emit received(byte);
+        Q_EMIT received(byte);
 }
 
 } // namespace kolekt

@@ -20,7 +20,7 @@ public:
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-signals:
+Q_SIGNALS:
     void received(int signalNumber);
 
 private:

@@ -84,7 +84,8 @@ std::string toUtf8(std::string_view bytes, std::string_view languageCode) {
     result.reserve(bytes.size());
     Converter converter("UTF-8", codePageFor(languageCode));
     if (!converter.valid()) {
-        for (unsigned char c : bytes) {
+        for (const char byte : bytes) {
+            const auto c = static_cast<unsigned char>(byte);
             result += c < 0x80 ? std::string(1, static_cast<char>(c))
                                : std::string(kReplacementCharacter);
         }
@@ -115,7 +116,8 @@ std::string fromUtf8(std::string_view utf8, std::string_view languageCode, std::
             utf8.remove_prefix(skip);
         }
     } else {
-        for (unsigned char c : utf8) {
+        for (const char byte : utf8) {
+            const auto c = static_cast<unsigned char>(byte);
             if (c < 0x80) {
                 result += static_cast<char>(c);
             } else if (c >= 0xC0) {

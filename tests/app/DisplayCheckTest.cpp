@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Sets the display variables for one test and restores them afterwards.
@@ -44,18 +47,18 @@ TEST_F(DisplayEnvironment, AnyOfTheVariablesMeansADisplay) {
 
 TEST(NoDisplay, TheProgramSaysSoAndHowToRunItUnderXvfb) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
         environment.remove(name);
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(KOLEKT_EXECUTABLE, {"Group3.k09"});
+    program.start(QString::fromUtf8(KOLEKT_EXECUTABLE), {u"Group3.k09"_s});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 1);
     const QString message = QString::fromLocal8Bit(program.readAllStandardError());
-    EXPECT_TRUE(message.contains("no display")) << message.toStdString();
-    EXPECT_TRUE(
-        message.contains(QStringLiteral("xvfb-run -a %1 Group3.k09").arg(KOLEKT_EXECUTABLE)))
+    EXPECT_TRUE(message.contains(u"no display"_s)) << message.toStdString();
+    EXPECT_TRUE(message.contains(
+        QStringLiteral("xvfb-run -a %1 Group3.k09").arg(QString::fromUtf8(KOLEKT_EXECUTABLE))))
         << message.toStdString();
 }
 

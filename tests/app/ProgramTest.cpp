@@ -65,7 +65,7 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // A copy of the program keeps its settings beside itself, inside the test's folder.
-        ASSERT_TRUE(QFile::copy(KOLEKT_EXECUTABLE, program));
+        ASSERT_TRUE(QFile::copy(QString::fromUtf8(KOLEKT_EXECUTABLE), program));
         CollectionBuilder builder;
         builder.setGroup(3).setMonth(1);
         builder.addPublisher("Anna", "Berg");

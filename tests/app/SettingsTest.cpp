@@ -7,32 +7,36 @@
 #include <gtest/gtest.h>
 
 namespace kolekt {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(SettingsPath, ReplacesExeInAnyCaseOrAppendsIni) {
-    EXPECT_EQ(settingsPathBeside("/reports/Kolekt.EXE"), "/reports/Kolekt.ini");
-    EXPECT_EQ(settingsPathBeside("/reports/Other.exe"), "/reports/Other.ini");
-    EXPECT_EQ(settingsPathBeside("/opt/kolekt/kolekt"), "/opt/kolekt/kolekt.ini");
-    EXPECT_EQ(settingsPathBeside("/opt/kolekt/kolekt.bin"), "/opt/kolekt/kolekt.bin.ini");
+    EXPECT_EQ(settingsPathBeside(u"/reports/Kolekt.EXE"_s), u"/reports/Kolekt.ini"_s);
+    EXPECT_EQ(settingsPathBeside(u"/reports/Other.exe"_s), u"/reports/Other.ini"_s);
+    EXPECT_EQ(settingsPathBeside(u"/opt/kolekt/kolekt"_s), u"/opt/kolekt/kolekt.ini"_s);
+    EXPECT_EQ(settingsPathBeside(u"/opt/kolekt/kolekt.bin"_s), u"/opt/kolekt/kolekt.bin.ini"_s);
 }
 
 TEST(SettingsPath, StaysBesideTheProgramWhenItsFolderIsWritable) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    EXPECT_EQ(settingsFilePath(folder.filePath("kolekt"), "/home/u/.config"),
-              folder.filePath("kolekt.ini"));
+    EXPECT_EQ(settingsFilePath(folder.filePath(u"kolekt"_s), u"/home/u/.config"_s),
+              folder.filePath(u"kolekt.ini"_s));
 }
 
 TEST(SettingsPath, FallsBackToTheConfigFolderWhenTheProgramsFolderCannotBeWritten) {
-    EXPECT_EQ(settingsFilePath("/no/such/folder/kolekt", "/home/u/.config"),
-              "/home/u/.config/kolekt.ini");
+    EXPECT_EQ(settingsFilePath(u"/no/such/folder/kolekt"_s, u"/home/u/.config"_s),
+              u"/home/u/.config/kolekt.ini"_s);
 }
 
 // Also when root runs it: the package's files must not gain a settings file.
 TEST(SettingsPath, AnInstalledCopyKeepsItsSettingsInTheConfigFolder) {
-    EXPECT_EQ(settingsFilePath("/usr/bin/kolekt", "/root/.config"), "/root/.config/kolekt.ini");
-    EXPECT_EQ(settingsFilePath("/usr/local/bin/kolekt", "/home/u/.config"),
-              "/home/u/.config/kolekt.ini");
+    EXPECT_EQ(settingsFilePath(u"/usr/bin/kolekt"_s, u"/root/.config"_s),
+              u"/root/.config/kolekt.ini"_s);
+    EXPECT_EQ(settingsFilePath(u"/usr/local/bin/kolekt"_s, u"/home/u/.config"_s),
+              u"/home/u/.config/kolekt.ini"_s);
 }
 
 class IniSettingsTest : public ::testing::Test {
@@ -41,11 +45,11 @@ protected:
 };
 
 TEST_F(IniSettingsTest, WrittenValuesReadBackInSectionLast) {
-    const QString path = folder_.filePath("kolekt.ini");
-    IniSettings(path).write({"/data/Group 3.k09", QString::fromUtf8("Zoë Müller")});
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    IniSettings(path).write({u"/data/Group 3.k09"_s, QString::fromUtf8("Zoë Müller")});
 
     const LastSession read = IniSettings(path).read();
-    EXPECT_EQ(read.loadPath, "/data/Group 3.k09");
+    EXPECT_EQ(read.loadPath, u"/data/Group 3.k09"_s);
     EXPECT_EQ(read.post, QString::fromUtf8("Zoë Müller"));
 
     QFile file(path);
@@ -57,21 +61,21 @@ TEST_F(IniSettingsTest, WrittenValuesReadBackInSectionLast) {
 }
 
 TEST_F(IniSettingsTest, MissingFileReadsAsEmptyValues) {
-    const LastSession read = IniSettings(folder_.filePath("none.ini")).read();
+    const LastSession read = IniSettings(folder_.filePath(u"none.ini"_s)).read();
     EXPECT_TRUE(read.loadPath.isEmpty());
     EXPECT_TRUE(read.post.isEmpty());
 }
 
 TEST_F(IniSettingsTest, CreatesAMissingConfigFolder) {
-    const QString path = folder_.filePath("config/kolekt.ini");
-    IniSettings(path).write({"/data/a.k09", ""});
+    const QString path = folder_.filePath(u"config/kolekt.ini"_s);
+    IniSettings(path).write({u"/data/a.k09"_s, QString()});
     EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(IniSettings(path).read().loadPath, "/data/a.k09");
+    EXPECT_EQ(IniSettings(path).read().loadPath, u"/data/a.k09"_s);
 }
 
 TEST_F(IniSettingsTest, ValuesComeBackWithAtMost4095Characters) {
-    const QString path = folder_.filePath("kolekt.ini");
-    IniSettings(path).write({QString(5000, 'a'), "Ann"});
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    IniSettings(path).write({QString(5000, u'a'), u"Ann"_s});
     EXPECT_EQ(IniSettings(path).read().loadPath.size(), 4095);
 }
 

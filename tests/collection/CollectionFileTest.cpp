@@ -38,7 +38,7 @@ void fillField(std::mt19937& random, std::uint8_t* field, std::size_t size, std:
     const std::size_t length = std::uniform_int_distribution<std::size_t>(0, maxLength)(random);
     for (std::size_t i = 0; i < size; ++i) {
         field[i] = static_cast<std::uint8_t>(
-            i < length ? std::uniform_int_distribution<int>(0x20, 0x7E)(random) : random());
+            i < length ? std::uniform_int_distribution<unsigned>(0x20, 0x7E)(random) : random());
     }
     field[length] = 0;
 }
@@ -47,7 +47,8 @@ void fillField(std::mt19937& random, std::uint8_t* field, std::size_t size, std:
 // does not interpret set at random.
 Bytes randomCollection(std::uint32_t seed, int publishers, int remarks) {
     std::mt19937 random(seed);
-    Bytes file(kRecordSize * (publishers + 1) + kRemarkRecordSize * remarks);
+    Bytes file(kRecordSize * (static_cast<std::size_t>(publishers) + 1) +
+               kRemarkRecordSize * static_cast<std::size_t>(remarks));
     for (auto& byte : file) {
         byte = static_cast<std::uint8_t>(random());
     }
@@ -55,7 +56,7 @@ Bytes randomCollection(std::uint32_t seed, int publishers, int remarks) {
     writeWord(file.data(), kHeaderRemarkCount, static_cast<std::uint16_t>(remarks));
     file[kHeaderMonth] = static_cast<std::uint8_t>(seed % 12);
     for (int n = 1; n <= publishers; ++n) {
-        std::uint8_t* r = file.data() + kRecordSize * n;
+        std::uint8_t* r = file.data() + kRecordSize * static_cast<std::size_t>(n);
         fillField(random, r + kFirstName, kNameSize, 20);
         fillField(random, r + kLastName, kNameSize, 20);
         fillField(random, r + kEmail, kEmailSize, 62);

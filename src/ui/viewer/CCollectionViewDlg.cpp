@@ -27,8 +27,8 @@ QWidget* createPane(const ControlTemplate& control, QWidget* parent) {
     return control.id == kPane ? new CPreviewPane(parent) : nullptr;
 }
 
-const char* const kForward = "> > >";
-const char* const kBack = "< < <";
+constexpr QLatin1StringView kForward("> > >");
+constexpr QLatin1StringView kBack("< < <");
 
 } // namespace
 

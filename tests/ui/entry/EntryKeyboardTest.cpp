@@ -5,6 +5,9 @@
 #include <QLineEdit>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace entry_id;
@@ -25,8 +28,8 @@ protected:
 
 TEST_F(EntryKeyboard, PublisherSpaceEnterStudiesEnter) {
     open(anna);
-    EXPECT_EQ(dialog->windowTitle(), "Anna Berg");
-    EXPECT_EQ(text(kName), "Anna Berg");
+    EXPECT_EQ(dialog->windowTitle(), u"Anna Berg"_s);
+    EXPECT_EQ(text(kName), u"Anna Berg"_s);
     EXPECT_EQ(focusedId(), kShared);
     EXPECT_FALSE(shown(kHours));
     EXPECT_FALSE(shown(kStudies));
@@ -36,7 +39,7 @@ TEST_F(EntryKeyboard, PublisherSpaceEnterStudiesEnter) {
     EXPECT_FALSE(shown(kHours));
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kStudies);
-    type("2");
+    type(u"2"_s);
     key(Qt::Key_Return);
 
     EXPECT_FALSE(isOpen());
@@ -56,10 +59,10 @@ TEST_F(EntryKeyboard, AuxiliaryPioneerGetsTheHoursField) {
     key(Qt::Key_Space);
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kHours);
-    type("12");
+    type(u"12"_s);
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kStudies);
-    type("1");
+    type(u"1"_s);
     key(Qt::Key_Return);
 
     EXPECT_FALSE(isOpen());
@@ -70,16 +73,16 @@ TEST_F(EntryKeyboard, AuxiliaryPioneerGetsTheHoursField) {
 
 TEST_F(EntryKeyboard, RegularPioneerWalk) {
     open(carl);
-    EXPECT_EQ(text(kPioneerStatus), "Regular Pioneer");
+    EXPECT_EQ(text(kPioneerStatus), u"Regular Pioneer"_s);
     EXPECT_TRUE(shown(kPioneerStatus));
     EXPECT_FALSE(shown(kAuxiliaryPioneer));
     EXPECT_TRUE(shown(kAddedHours));
     key(Qt::Key_Space);
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kHours);
-    type("52");
+    type(u"52"_s);
     key(Qt::Key_Return);
-    type("4");
+    type(u"4"_s);
     key(Qt::Key_Return);
 
     EXPECT_FALSE(isOpen());
@@ -106,7 +109,7 @@ TEST_F(EntryKeyboard, CorrectingAStoredValueReplacesIt) {
     EXPECT_TRUE(dialog->checkBox(kShared)->isChecked());
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kHours);
-    type("40");
+    type(u"40"_s);
     key(Qt::Key_Return);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
@@ -114,15 +117,15 @@ TEST_F(EntryKeyboard, CorrectingAStoredValueReplacesIt) {
 }
 
 struct Refusal {
-    const char* studies;
-    const char* message;
+    QString studies;
+    QString message;
 };
 
 TEST_F(EntryKeyboard, StudiesRefusals) {
     const Refusal refusals[] = {
-        {"64", "Please enter an integer between 0 and 63."},
-        {"2.5", "Please enter an integer."},
-        {"", "Please enter an integer."},
+        {u"64"_s, u"Please enter an integer between 0 and 63."_s},
+        {u"2.5"_s, u"Please enter an integer."_s},
+        {QString(), u"Please enter an integer."_s},
     };
     for (const Refusal& refusal : refusals) {
         messages.clear();
@@ -132,7 +135,7 @@ TEST_F(EntryKeyboard, StudiesRefusals) {
         key(Qt::Key_Backspace);
         type(refusal.studies);
         key(Qt::Key_Return);
-        EXPECT_TRUE(isOpen()) << refusal.studies;
+        EXPECT_TRUE(isOpen()) << refusal.studies.toStdString();
         EXPECT_EQ(messages.texts(), QStringList{refusal.message});
         EXPECT_EQ(focusedId(), kStudies);
         EXPECT_FALSE(sharedFlag(anna, kMarch));
@@ -144,14 +147,14 @@ TEST_F(EntryKeyboard, HoursAreCutAtTheDotAndLimitedToAWord) {
     open(ben);
     key(Qt::Key_Space);
     key(Qt::Key_Return);
-    type("70000");
+    type(u"70000"_s);
     key(Qt::Key_Return);
     key(Qt::Key_Return);
     EXPECT_TRUE(isOpen());
-    EXPECT_EQ(messages.texts(), QStringList{"Please enter an integer between 0 and 65535."});
+    EXPECT_EQ(messages.texts(), QStringList{u"Please enter an integer between 0 and 65535."_s});
     EXPECT_EQ(focusedId(), kHours);
 
-    type("7.5");
+    type(u"7.5"_s);
     key(Qt::Key_Return);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
@@ -177,8 +180,8 @@ TEST_F(EntryKeyboard, ClearingSharedZeroesBothFields) {
     load();
     open(ben);
     key(Qt::Key_Space);
-    EXPECT_EQ(text(kHours), "0");
-    EXPECT_EQ(text(kStudies), "0");
+    EXPECT_EQ(text(kHours), u"0"_s);
+    EXPECT_EQ(text(kStudies), u"0"_s);
     EXPECT_FALSE(shown(kStudies));
     key(Qt::Key_Return);
     key(Qt::Key_Return);
@@ -206,13 +209,13 @@ TEST_F(EntryKeyboard, EntryFieldTakesDigitsDotAndSpaceOnly) {
     key(Qt::Key_Space);
     key(Qt::Key_Return);
     auto* hours = dialog->edit(kHours);
-    type("1a-2.x5");
-    EXPECT_EQ(hours->text(), "12.5");
+    type(u"1a-2.x5"_s);
+    EXPECT_EQ(hours->text(), u"12.5"_s);
     key(Qt::Key_Space);
-    EXPECT_EQ(hours->text(), "0");
-    EXPECT_EQ(hours->selectedText(), "0");
-    type("3");
-    EXPECT_EQ(hours->text(), "3");
+    EXPECT_EQ(hours->text(), u"0"_s);
+    EXPECT_EQ(hours->selectedText(), u"0"_s);
+    type(u"3"_s);
+    EXPECT_EQ(hours->text(), u"3"_s);
 }
 
 TEST_F(EntryKeyboard, ArrowsMoveBetweenFields) {
@@ -252,17 +255,17 @@ TEST_F(EntryKeyboard, StatusLinesAndToolTip) {
     builder.setPublisherGroup(carl, 7);
     load();
     open(carl);
-    EXPECT_EQ(text(kPrivilege), "Elder");
-    EXPECT_EQ(text(kGroup), "Group 7");
-    EXPECT_EQ(text(kMonthName), "March");
-    EXPECT_EQ(text(kHoursCaption), "Hours");
-    EXPECT_EQ(text(kStudiesCaption), "Studies");
-    EXPECT_EQ(text(kChangeMonth), "Change &Month ( late report )");
+    EXPECT_EQ(text(kPrivilege), u"Elder"_s);
+    EXPECT_EQ(text(kGroup), u"Group 7"_s);
+    EXPECT_EQ(text(kMonthName), u"March"_s);
+    EXPECT_EQ(text(kHoursCaption), u"Hours"_s);
+    EXPECT_EQ(text(kStudiesCaption), u"Studies"_s);
+    EXPECT_EQ(text(kChangeMonth), u"Change &Month ( late report )"_s);
     EXPECT_FALSE(shown(kUnderOneHour));
     EXPECT_FALSE(shown(kRemarkField));
     EXPECT_FALSE(shown(kMonthList));
     EXPECT_EQ(dialog->control(kShared)->toolTip(),
-              "Shared in any form of the ministry during the month");
+              u"Shared in any form of the ministry during the month"_s);
     EXPECT_TRUE(dialog->control(kOk)->toolTip().isEmpty());
 }
 

@@ -4,6 +4,9 @@
 #include <QListWidget>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace entry_id;
@@ -12,11 +15,12 @@ using layout::ValueKind;
 constexpr int kJanuary = 0;
 
 const QString kPostedJanuary =
-    "- WARNING -   You have already posted the January report for Anna Berg.";
+    u"- WARNING -   You have already posted the January report for Anna Berg."_s;
 const QString kNotIncluded =
-    "Changes WILL NOT BE INCLUDED in the March report to the branch office.";
-const QString kIncluded = "Any changes WILL BE INCLUDED in the March report to the branch office.";
-const QString kSpecial = "Special Pioneers are NOT INCLUDED in Report to Branch";
+    u"Changes WILL NOT BE INCLUDED in the March report to the branch office."_s;
+const QString kIncluded =
+    u"Any changes WILL BE INCLUDED in the March report to the branch office."_s;
+const QString kSpecial = u"Special Pioneers are NOT INCLUDED in Report to Branch"_s;
 
 class EntryLateReport : public EntryDialogTest {
 protected:
@@ -48,11 +52,11 @@ TEST_F(EntryLateReport, MonthListOpensAndCloses) {
     }
     QListWidget* list = dialog->listBox(kMonthList);
     ASSERT_EQ(list->count(), 12);
-    EXPECT_EQ(list->item(0)->text(), "January");
+    EXPECT_EQ(list->item(0)->text(), u"January"_s);
     EXPECT_EQ(list->currentRow(), kMarch);
 
     key(Qt::Key_Up);
-    EXPECT_EQ(text(kMonthName), "February");
+    EXPECT_EQ(text(kMonthName), u"February"_s);
     key(Qt::Key_Return);
     EXPECT_EQ(focusedId(), kShared);
     EXPECT_FALSE(shown(kMonthList));
@@ -60,14 +64,14 @@ TEST_F(EntryLateReport, MonthListOpensAndCloses) {
     for (const int id : {kRemarks, kOk, kCancel, kChangeMonth, kGroup}) {
         EXPECT_TRUE(shown(id)) << id;
     }
-    EXPECT_EQ(text(kWarnings), "\n" + kIncluded);
+    EXPECT_EQ(text(kWarnings), u"\n"_s + kIncluded);
 
     key(Qt::Key_M, Qt::AltModifier);
     key(Qt::Key_Down);
     key(Qt::Key_O, Qt::AltModifier);
     EXPECT_FALSE(shown(kMonthList));
-    EXPECT_EQ(text(kMonthName), "March");
-    EXPECT_EQ(text(kWarnings), "");
+    EXPECT_EQ(text(kMonthName), u"March"_s);
+    EXPECT_EQ(text(kWarnings), QString());
 }
 
 TEST_F(EntryLateReport, PostedJanuaryWithoutLateFlagIsNotIncluded) {
@@ -75,7 +79,7 @@ TEST_F(EntryLateReport, PostedJanuaryWithoutLateFlagIsNotIncluded) {
     load();
     open(anna);
     chooseJanuary();
-    EXPECT_EQ(text(kWarnings), kPostedJanuary + "\n" + kNotIncluded);
+    EXPECT_EQ(text(kWarnings), kPostedJanuary + u"\n"_s + kNotIncluded);
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
@@ -88,7 +92,7 @@ TEST_F(EntryLateReport, PostedJanuaryWithLateFlagIsIncluded) {
     load();
     open(anna);
     chooseJanuary();
-    EXPECT_EQ(text(kWarnings), kPostedJanuary + "\n" + kIncluded);
+    EXPECT_EQ(text(kWarnings), kPostedJanuary + u"\n"_s + kIncluded);
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
     EXPECT_TRUE(lateFlag());
@@ -98,10 +102,10 @@ TEST_F(EntryLateReport, UnpostedJanuaryIsIncludedAndGetsTheLateFlag) {
     load();
     open(anna);
     chooseJanuary();
-    EXPECT_EQ(text(kWarnings), "\n" + kIncluded);
+    EXPECT_EQ(text(kWarnings), u"\n"_s + kIncluded);
     key(Qt::Key_Space);
     key(Qt::Key_Return);
-    type("1");
+    type(u"1"_s);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
     EXPECT_TRUE(lateFlag());
@@ -127,7 +131,7 @@ TEST_F(EntryLateReport, SpecialPioneersNeverGetALateFlag) {
         load();
         open(anna);
         chooseJanuary();
-        EXPECT_EQ(text(kWarnings), "\n" + kSpecial);
+        EXPECT_EQ(text(kWarnings), u"\n"_s + kSpecial);
         dialog->focusControl(kOk);
         key(Qt::Key_Return);
         EXPECT_FALSE(isOpen());
@@ -140,7 +144,7 @@ TEST_F(EntryLateReport, PostedCollectionMonthWarns) {
     load();
     open(anna);
     EXPECT_EQ(text(kWarnings),
-              "- WARNING -   You have already posted the March report for Anna Berg.\n" +
+              u"- WARNING -   You have already posted the March report for Anna Berg.\n"_s +
                   kIncluded);
 }
 
@@ -150,9 +154,9 @@ TEST_F(EntryLateReport, ValuesTypedAreDroppedWhenTheMonthChanges) {
     open(anna);
     key(Qt::Key_Space);
     key(Qt::Key_Return);
-    type("9");
+    type(u"9"_s);
     chooseJanuary();
-    EXPECT_EQ(text(kStudies), "4");
+    EXPECT_EQ(text(kStudies), u"4"_s);
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
     EXPECT_EQ(value(anna, kJanuary, ValueKind::Studies), layout::kSharedFlag | 4);

@@ -4,6 +4,9 @@
 #include <QLineEdit>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace entry_id;
@@ -32,7 +35,7 @@ protected:
 TEST_F(EntryRemark, EnterEndsTheRemarkAndTheNextEnterMovesOn) {
     load();
     open(anna);
-    openRemark("Was ill");
+    openRemark(u"Was ill"_s);
     EXPECT_FALSE(shown(kChangeMonth));
     key(Qt::Key_Return);
     EXPECT_TRUE(isOpen());
@@ -54,7 +57,7 @@ TEST_F(EntryRemark, TabOrClickEndsTheRemarkAndSwallowsOneEnter) {
     for (const bool byClick : {false, true}) {
         load();
         open(carl);
-        openRemark("Note");
+        openRemark(u"Note"_s);
         if (byClick) {
             clickOn(kStudies);
         } else {
@@ -94,9 +97,9 @@ TEST_F(EntryRemark, LeadingBlankIsNotStoredAndReservesNothing) {
     load();
     open(anna);
     key(Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(dialog->edit(kRemarkField)->text(), "old text");
+    EXPECT_EQ(dialog->edit(kRemarkField)->text(), u"old text"_s);
     dialog->edit(kRemarkField)->clear();
-    type(" indented");
+    type(u" indented"_s);
     key(Qt::Key_Return);
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
@@ -110,7 +113,7 @@ TEST_F(EntryRemark, EditingAnExistingRemarkKeepsItsNumber) {
     load();
     open(anna);
     key(Qt::Key_R, Qt::AltModifier);
-    type("new text");
+    type(u"new text"_s);
     key(Qt::Key_Return);
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
@@ -123,7 +126,7 @@ TEST_F(EntryRemark, CancelKeepsWhatTheRemarkEntryStored) {
     load();
     open(anna);
     key(Qt::Key_Space);
-    openRemark("Away");
+    openRemark(u"Away"_s);
     key(Qt::Key_Return);
     key(Qt::Key_Escape);
     EXPECT_FALSE(isOpen());
@@ -137,7 +140,7 @@ TEST_F(EntryRemark, CancelKeepsWhatTheRemarkEntryStored) {
 TEST_F(EntryRemark, EscapeInTheOpenFieldStoresNothing) {
     load();
     open(anna);
-    openRemark("Away");
+    openRemark(u"Away"_s);
     key(Qt::Key_Escape);
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(store().remarkCount(), 1);
@@ -175,9 +178,9 @@ TEST_F(EntryRemark, OutOfSpaceIsShownWhenARemarkIsTyped) {
     load();
     open(anna);
     EXPECT_TRUE(messages.texts().isEmpty());
-    openRemark("Was ill");
+    openRemark(u"Was ill"_s);
     key(Qt::Key_Return);
-    EXPECT_EQ(messages.texts(), QStringList{"Out of Space for Remarks"});
+    EXPECT_EQ(messages.texts(), QStringList{u"Out of Space for Remarks"_s});
     EXPECT_EQ(storedRemark(anna), "");
     EXPECT_EQ(store().remarkCount(), layout::kMaxRemarks);
 }
@@ -188,54 +191,54 @@ TEST_F(EntryRemark, TheLastFreeNumberIsNotAQuietDeadEnd) {
     }
     load();
     open(anna);
-    openRemark("Was ill");
+    openRemark(u"Was ill"_s);
     key(Qt::Key_Return);
     EXPECT_EQ(store().remarkCount(), layout::kMaxRemarks);
     EXPECT_EQ(storedRemark(anna), "");
-    EXPECT_EQ(messages.texts(), QStringList{"Out of Space for Remarks"});
+    EXPECT_EQ(messages.texts(), QStringList{u"Out of Space for Remarks"_s});
 }
 
 TEST_F(EntryRemark, AddedHoursFromTheRemark) {
     struct Case {
-        const char* remark;
-        const char* caption;
+        QString remark;
+        QString caption;
         int added;
     };
     const Case cases[] = {
-        {"10 LDC", "( + 5 Hours )", 5},
-        {"10* LDC", "( + 10 Hours )", 10},
-        {"10! LDC", "( + 10 Hours )", 10},
-        {"300! LDC", "( + 255 Hours )", 255},
+        {u"10 LDC"_s, u"( + 5 Hours )"_s, 5},
+        {u"10* LDC"_s, u"( + 10 Hours )"_s, 10},
+        {u"10! LDC"_s, u"( + 10 Hours )"_s, 10},
+        {u"300! LDC"_s, u"( + 255 Hours )"_s, 255},
     };
     for (const Case& c : cases) {
         load();
         open(carl);
-        EXPECT_EQ(text(kAddedHours), "");
+        EXPECT_EQ(text(kAddedHours), QString());
         openRemark(c.remark);
         key(Qt::Key_Return);
-        EXPECT_EQ(text(kAddedHours), c.caption) << c.remark;
+        EXPECT_EQ(text(kAddedHours), c.caption) << c.remark.toStdString();
         EXPECT_EQ(addedHours(carl, kMarch), 0) << "reaches the store only when stored";
         dialog->focusControl(kOk);
         key(Qt::Key_Return);
-        EXPECT_EQ(addedHours(carl, kMarch), c.added) << c.remark;
+        EXPECT_EQ(addedHours(carl, kMarch), c.added) << c.remark.toStdString();
     }
 }
 
 TEST_F(EntryRemark, AddedHoursFollowTheHoursField) {
     load();
     open(carl);
-    openRemark("8 extra");
+    openRemark(u"8 extra"_s);
     key(Qt::Key_Return);
-    EXPECT_EQ(text(kAddedHours), "( + 5 Hours )");
+    EXPECT_EQ(text(kAddedHours), u"( + 5 Hours )"_s);
     key(Qt::Key_Return);
     ASSERT_EQ(focusedId(), kHours);
-    type("60");
+    type(u"60"_s);
     key(Qt::Key_Return);
-    EXPECT_EQ(text(kAddedHours), "");
+    EXPECT_EQ(text(kAddedHours), QString());
     dialog->focusControl(kHours);
-    type("40");
+    type(u"40"_s);
     key(Qt::Key_Tab);
-    EXPECT_EQ(text(kAddedHours), "( + 8 Hours )");
+    EXPECT_EQ(text(kAddedHours), u"( + 8 Hours )"_s);
 }
 
 TEST_F(EntryRemark, StoredAddedHoursFillAnEmptyRemark) {
@@ -244,9 +247,9 @@ TEST_F(EntryRemark, StoredAddedHoursFillAnEmptyRemark) {
         {.status = layout::RegularPioneer, .shared = true, .hours = 40, .addedHours = 6});
     load();
     open(carl);
-    EXPECT_EQ(text(kAddedHours), "( + 6 Hours )");
+    EXPECT_EQ(text(kAddedHours), u"( + 6 Hours )"_s);
     key(Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(dialog->edit(kRemarkField)->text(), "6 +Hours");
+    EXPECT_EQ(dialog->edit(kRemarkField)->text(), u"6 +Hours"_s);
     key(Qt::Key_Return);
     EXPECT_EQ(storedRemark(carl), "6 +Hours");
 
@@ -259,11 +262,11 @@ TEST_F(EntryRemark, ClearingTheRemarkClearsTheAddedHours) {
     builder.addRemark(carl, kMarch, kYearSlot, "4 hours LDC");
     load();
     open(carl);
-    EXPECT_EQ(text(kAddedHours), "( + 4 Hours )");
+    EXPECT_EQ(text(kAddedHours), u"( + 4 Hours )"_s);
     key(Qt::Key_R, Qt::AltModifier);
     dialog->edit(kRemarkField)->clear();
     key(Qt::Key_Return);
-    EXPECT_EQ(text(kAddedHours), "");
+    EXPECT_EQ(text(kAddedHours), QString());
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
     EXPECT_EQ(addedHours(carl, kMarch), 0);

@@ -19,6 +19,9 @@
 #include <memory>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using layout::ValueKind;
@@ -76,10 +79,10 @@ protected:
         EXPECT_TRUE(
             QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
     }
-    static void spaceAndValues(std::initializer_list<const char*> values) {
+    static void spaceAndValues(const QStringList& values) {
         typeKey(Qt::Key_Space);
         typeKey(Qt::Key_Return);
-        for (const char* value : values) {
+        for (const QString& value : values) {
             typeText(value);
             typeKey(Qt::Key_Return);
         }
@@ -110,19 +113,19 @@ TEST_F(PostFlow, KeyboardWalksThroughTheMissingPublishers) {
     builder.setReport(carl, kMarch, kSlot, {.status = layout::RegularPioneer});
     open();
     window->checkBox(main_dialog::kLimitToMissing)->click();
-    ASSERT_EQ(selectedLine(), "Berg, Anna");
+    ASSERT_EQ(selectedLine(), u"Berg, Anna"_s);
 
-    post([] { spaceAndValues({"2"}); });
+    post([] { spaceAndValues({u"2"_s}); });
     EXPECT_EQ(list()->count(), 3);
-    EXPECT_EQ(selectedLine(), "Cole, Ben");
+    EXPECT_EQ(selectedLine(), u"Cole, Ben"_s);
     EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(window->controlText(main_dialog::kLastPosted), "Anna Berg");
+    EXPECT_EQ(window->controlText(main_dialog::kLastPosted), u"Anna Berg"_s);
 
-    post([] { spaceAndValues({"12", "1"}); });
-    EXPECT_EQ(selectedLine(), "Dietz, Carl");
+    post([] { spaceAndValues({u"12"_s, u"1"_s}); });
+    EXPECT_EQ(selectedLine(), u"Dietz, Carl"_s);
 
-    post([] { spaceAndValues({"50", "3"}); });
-    EXPECT_EQ(selectedLine(), "Ernst, Dora");
+    post([] { spaceAndValues({u"50"_s, u"3"_s}); });
+    EXPECT_EQ(selectedLine(), u"Ernst, Dora"_s);
     EXPECT_EQ(QApplication::focusWidget(), list());
     EXPECT_TRUE(messages.texts().isEmpty());
 
@@ -160,7 +163,7 @@ TEST_F(PostFlow, OnePublisherIsStoredButNotSaved) {
     builder.addPublisher("Anna", "Berg");
     open();
     const auto before = readBytes(path);
-    post([] { spaceAndValues({"1"}); });
+    post([] { spaceAndValues({u"1"_s}); });
     EXPECT_FALSE(window->store().isReportMissing(1, kMarch, kSlot));
     EXPECT_EQ(readBytes(path), before);
     EXPECT_TRUE(messages.texts().isEmpty());
@@ -171,9 +174,9 @@ TEST_F(PostFlow, AFailedSaveIsReported) {
     builder.addPublisher("Ben", "Cole");
     open();
     window->store().setFilePath(dir.file("gone/Group3.k09"));
-    post([] { spaceAndValues({"1"}); });
+    post([] { spaceAndValues({u"1"_s}); });
     ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts().front().startsWith("Unable to create new file: "));
+    EXPECT_TRUE(messages.texts().front().startsWith(u"Unable to create new file: "_s));
     EXPECT_FALSE(window->store().isReportMissing(1, kMarch, kSlot));
 }
 

@@ -10,6 +10,9 @@
 #include <QTimer>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace main_dialog;
@@ -36,7 +39,7 @@ TEST_F(ExitTest, EscWritesTheCollectionBackAndStoresTheSettings) {
     EXPECT_TRUE(reportedOnDisk(path, 2));
     EXPECT_EQ(settings.writes, 1);
     EXPECT_EQ(settings.values.loadPath.toStdString(), path);
-    EXPECT_EQ(settings.values.post, "Bob Brown");
+    EXPECT_EQ(settings.values.post, u"Bob Brown"_s);
     EXPECT_FALSE(dlg->store().allocated());
     EXPECT_TRUE(messages.shown().isEmpty());
 }
@@ -71,12 +74,12 @@ TEST_F(ExitTest, WithOnePublisherNothingIsWrittenButTheSettingsAre) {
 }
 
 TEST_F(ExitTest, WithoutAFileTheSettingsAreWrittenEmpty) {
-    settings.values.post = "Anna Berg";
+    settings.values.post = u"Anna Berg"_s;
     open();
     key(Qt::Key_Escape);
     EXPECT_EQ(settings.writes, 1);
-    EXPECT_EQ(settings.values.loadPath, "");
-    EXPECT_EQ(settings.values.post, "Anna Berg");
+    EXPECT_EQ(settings.values.loadPath, QString());
+    EXPECT_EQ(settings.values.post, u"Anna Berg"_s);
 }
 
 TEST_F(ExitTest, RequestExitClosesDialogsOverTheWindowAndRunsTheExitAction) {
@@ -87,7 +90,7 @@ TEST_F(ExitTest, RequestExitClosesDialogsOverTheWindowAndRunsTheExitAction) {
     bool aboutWasOpen = false;
     const auto ran = onNextModal(
         [&](QWidget* modal) {
-            aboutWasOpen = modal->windowTitle() == "About Kolekt";
+            aboutWasOpen = modal->windowTitle() == u"About Kolekt"_s;
             dlg->requestExit();
         },
         dlg.get());
@@ -134,7 +137,7 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
         [&](QWidget* modal) {
             title = modal->windowTitle();
             for (const QLabel* label : modal->findChildren<QLabel*>()) {
-                if (label->text().startsWith("Kolekt Version"))
+                if (label->text().startsWith(u"Kolekt Version"_s))
                     version = label->text();
             }
             QTest::keyClick(modal, Qt::Key_Escape);
@@ -144,13 +147,13 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
         ASSERT_EQ(menu->actions().size(), 1);
-        EXPECT_EQ(menu->actions().first()->text(), "&About Kolekt...");
+        EXPECT_EQ(menu->actions().first()->text(), u"&About Kolekt..."_s);
         QTest::keyClick(menu, Qt::Key_A);
     });
     key(Qt::Key_Menu);
     ASSERT_TRUE(QTest::qWaitFor([&] { return *ran; }));
-    EXPECT_EQ(title, "About Kolekt");
-    EXPECT_EQ(version, "Kolekt Version 5a");
+    EXPECT_EQ(title, u"About Kolekt"_s);
+    EXPECT_EQ(version, u"Kolekt Version 5a"_s);
     EXPECT_TRUE(dlg->isVisible());
 }
 
@@ -167,7 +170,7 @@ TEST_F(MainWindowTest, TheRightMouseButtonOverTheListOffersTheContextMenu) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
                             viewport->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(viewport, &event);
-    EXPECT_EQ(offered, "&About Kolekt...");
+    EXPECT_EQ(offered, u"&About Kolekt..."_s);
 }
 
 class LoadNewListTest : public MainWindowTest {
@@ -179,19 +182,19 @@ protected:
 
 TEST_F(LoadNewListTest, CancelChangesNothingAndTheDialogStartsInTheFilesFolder) {
     const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
-    settings.values.post = "Bob Brown";
+    settings.values.post = u"Bob Brown"_s;
     open(path);
     files.queueChoice({});
     click(kLoadNewList);
 
     ASSERT_EQ(files.requests().size(), 1);
     const OpenFileRequest& request = files.requests().first();
-    EXPECT_EQ(request.title, "Select Collection File from Secretary");
-    EXPECT_EQ(request.filterDescription, "Collection Files from Secretary (.k09)");
-    EXPECT_EQ(request.pattern, "*.k09");
+    EXPECT_EQ(request.title, u"Select Collection File from Secretary"_s);
+    EXPECT_EQ(request.filterDescription, u"Collection Files from Secretary (.k09)"_s);
+    EXPECT_EQ(request.pattern, u"*.k09"_s);
     EXPECT_EQ(request.folder.toStdString(), dir.path());
-    EXPECT_EQ(lines(), QStringList({"Berg, Anna", "Brown, Bob"}));
-    EXPECT_EQ(text(kLastPosted), "Bob Brown");
+    EXPECT_EQ(lines(), QStringList({u"Berg, Anna"_s, u"Brown, Bob"_s}));
+    EXPECT_EQ(text(kLastPosted), u"Bob Brown"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
@@ -210,16 +213,16 @@ TEST_F(LoadNewListTest, LoadsTheChosenFileWhateverTheCaseOfItsEnding) {
     files.queueChoice(QString::fromStdString(other));
     click(kLoadNewList);
 
-    EXPECT_EQ(lines(), QStringList({"Dahl, Dora", "Eck, Emil"}));
+    EXPECT_EQ(lines(), QStringList({u"Dahl, Dora"_s, u"Eck, Emil"_s}));
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 5 ");
-    EXPECT_EQ(text(kTotalCount), "Total Publishers = 2");
-    EXPECT_EQ(text(kLastPosted), "");
+    EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 5 "_s);
+    EXPECT_EQ(text(kTotalCount), u"Total Publishers = 2"_s);
+    EXPECT_EQ(text(kLastPosted), QString());
     EXPECT_EQ(dlg->store().filePath(), other);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
     key(Qt::Key_Escape);
     EXPECT_EQ(settings.values.loadPath.toStdString(), other);
-    EXPECT_EQ(settings.values.post, "");
+    EXPECT_EQ(settings.values.post, QString());
 }
 
 TEST_F(LoadNewListTest, AFileOfAnotherKindIsNotLoaded) {
@@ -228,7 +231,7 @@ TEST_F(LoadNewListTest, AFileOfAnotherKindIsNotLoaded) {
     markReported(1);
     files.queueChoice(QString::fromStdString(write(group({{"X", "Y"}, {"Z", "W"}}), "group3.txt")));
     click(kLoadNewList);
-    EXPECT_EQ(lines(), QStringList({"Berg, Anna", "Brown, Bob"}));
+    EXPECT_EQ(lines(), QStringList({u"Berg, Anna"_s, u"Brown, Bob"_s}));
     EXPECT_EQ(dlg->store().filePath(), path);
     EXPECT_FALSE(reportedOnDisk(path, 1));
 }
@@ -240,9 +243,9 @@ TEST_F(LoadNewListTest, AMissingFileEmptiesTheListButKeepsThePathAndTheTitle) {
     click(kLoadNewList);
 
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 4 ");
-    EXPECT_EQ(text(kTotalCount), "Total Publishers = 0");
-    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 0");
+    EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 4 "_s);
+    EXPECT_EQ(text(kTotalCount), u"Total Publishers = 0"_s);
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);
     EXPECT_FALSE(shown(kViewReportList));
     EXPECT_EQ(dlg->store().filePath(), path);
 }
@@ -258,13 +261,13 @@ TEST_F(LoadNewListTest, TheOpenCollectionIsWrittenBackBeforeTheNewOneIsLoaded) {
     EXPECT_TRUE(reportedOnDisk(first, 2));
     EXPECT_FALSE(reportedOnDisk(second, 2));
     EXPECT_TRUE(messages.shown().isEmpty());
-    EXPECT_EQ(lines(), QStringList({"Cole, Carl", "Dahl, Dora"}));
+    EXPECT_EQ(lines(), QStringList({u"Cole, Carl"_s, u"Dahl, Dora"_s}));
 
     // Choosing the open file again keeps what was posted.
     markReported(1);
     files.queueChoice(QString::fromStdString(second));
     click(kLoadNewList);
-    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 1");
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 1"_s);
 }
 
 TEST_F(LoadNewListTest, KeepsTheFilterOnForTheNewList) {
@@ -278,8 +281,8 @@ TEST_F(LoadNewListTest, KeepsTheFilterOnForTheNewList) {
     next.setReport(2, kMonth, kSlot, {.shared = true});
     files.queueChoice(QString::fromStdString(write(next, "b.k09")));
     click(kLoadNewList);
-    EXPECT_EQ(lines(), QStringList({"Dahl, Dora"}));
-    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 1");
+    EXPECT_EQ(lines(), QStringList({u"Dahl, Dora"_s}));
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 1"_s);
 }
 
 } // namespace

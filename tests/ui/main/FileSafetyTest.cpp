@@ -10,6 +10,9 @@
 #include <filesystem>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -52,7 +55,7 @@ TEST_F(FileSafetyTest, ASecondKolektOnAnOpenFileOpensNothingAndNeverWritesIt) {
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts().first().startsWith(openElsewhere(path)));
     EXPECT_EQ(second->store().filePath(), other);
-    EXPECT_EQ(second->listBox(kPublisherList)->item(0)->text(), "Cole, Carl");
+    EXPECT_EQ(second->listBox(kPublisherList)->item(0)->text(), u"Cole, Carl"_s);
 
     // What the first posts stays on disk whatever the second does.
     markReported(2);

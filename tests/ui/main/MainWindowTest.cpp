@@ -4,43 +4,46 @@
 #include <QPushButton>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace main_dialog;
 
 TEST_F(MainWindowTest, WithNoFileAndNoSettingsShowsTheTemplateAndHidesListCommands) {
     open();
-    EXPECT_EQ(dlg->windowTitle(), "Field Service Reports");
-    EXPECT_EQ(list()->accessibleName(), "Field Service Reports");
+    EXPECT_EQ(dlg->windowTitle(), u"Field Service Reports"_s);
+    EXPECT_EQ(list()->accessibleName(), u"Field Service Reports"_s);
     EXPECT_EQ(list()->count(), 0);
     for (int id : {kCreateReturnFile, kViewReportList, kLimitToMissing, kDial, kNextPhone,
                    kSendReminder, kPreviewReminder})
         EXPECT_FALSE(shown(id)) << id;
     for (int id : {kPost, kExit, kLoadNewList, kHelp})
         EXPECT_TRUE(shown(id)) << id;
-    EXPECT_EQ(text(kMissingCount), "");
-    EXPECT_EQ(text(kTotalCount), "");
+    EXPECT_EQ(text(kMissingCount), QString());
+    EXPECT_EQ(text(kTotalCount), QString());
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
 TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     CollectionBuilder builder = group({{"Anna", "Zeller"}, {"Bob", "Adams"}, {"Carl", "Meyer"}}, 7);
     builder.setReport(2, kMonth, kSlot, {.shared = true, .hours = 3});
-    settings.values.post = "Bob Adams";
+    settings.values.post = u"Bob Adams"_s;
     open(write(builder));
 
-    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 7 ");
-    EXPECT_EQ(list()->accessibleName(), "February Report Collection - Group 7");
-    EXPECT_EQ(lines(), QStringList({"Zeller, Anna", "Adams, Bob", "Meyer, Carl"}));
+    EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 7 "_s);
+    EXPECT_EQ(list()->accessibleName(), u"February Report Collection - Group 7"_s);
+    EXPECT_EQ(lines(), QStringList({u"Zeller, Anna"_s, u"Adams, Bob"_s, u"Meyer, Carl"_s}));
     for (int row = 0; row < 3; ++row)
         EXPECT_EQ(list()->item(row)->data(Qt::UserRole).toInt(), row + 1);
-    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 2");
-    EXPECT_EQ(text(kTotalCount), "Total Publishers = 3");
-    EXPECT_EQ(text(kLastPosted), "Bob Adams");
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 2"_s);
+    EXPECT_EQ(text(kTotalCount), u"Total Publishers = 3"_s);
+    EXPECT_EQ(text(kLastPosted), u"Bob Adams"_s);
     for (int id : {kCreateReturnFile, kViewReportList, kLimitToMissing})
         EXPECT_TRUE(shown(id)) << id;
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(text(kPost), "Post - Anna Zeller");
+    EXPECT_EQ(text(kPost), u"Post - Anna Zeller"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
@@ -48,11 +51,11 @@ TEST_F(MainWindowTest, CommandLineFileWinsOverTheLoadPathSetting) {
     settings.values.loadPath =
         QString::fromStdString(write(group({{"Anna", "Setting"}, {"Bob", "Setting"}}), "a.k09"));
     open();
-    EXPECT_EQ(lines().first(), "Setting, Anna");
+    EXPECT_EQ(lines().first(), u"Setting, Anna"_s);
 
     const std::string named = write(group({{"Carl", "Named"}, {"Dora", "Named"}}), "b.K09");
     open(named);
-    EXPECT_EQ(lines().first(), "Named, Carl");
+    EXPECT_EQ(lines().first(), u"Named, Carl"_s);
     EXPECT_EQ(dlg->store().filePath(), named);
 }
 
@@ -65,8 +68,8 @@ TEST_F(MainWindowTest, APathThatNamesNoFileLeavesTheListEmptyWithCountsZero) {
                                                                            ":\nthe file does "
                                                                            "not exist.")));
     EXPECT_EQ(list()->count(), 0);
-    EXPECT_EQ(dlg->windowTitle(), "February Report Collection - Group 0 ");
-    EXPECT_EQ(text(kTotalCount), "Total Publishers = 0");
+    EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 0 "_s);
+    EXPECT_EQ(text(kTotalCount), u"Total Publishers = 0"_s);
     EXPECT_FALSE(shown(kLimitToMissing));
     EXPECT_FALSE(shown(kViewReportList));
 }
@@ -74,11 +77,11 @@ TEST_F(MainWindowTest, APathThatNamesNoFileLeavesTheListEmptyWithCountsZero) {
 TEST_F(MainWindowTest, TypingTheFirstLettersOfALastNameSelectsTheLine) {
     open(write(
         group({{"Anna", "Zeller"}, {"Bob", "Smith"}, {"Carl", "Sanders"}, {"Dora", "Adams"}})));
-    QTest::keyClicks(list(), "sm");
-    EXPECT_EQ(list()->currentItem()->text(), "Smith, Bob");
-    EXPECT_EQ(text(kPost), "Post - Bob Smith");
+    QTest::keyClicks(list(), u"sm"_s);
+    EXPECT_EQ(list()->currentItem()->text(), u"Smith, Bob"_s);
+    EXPECT_EQ(text(kPost), u"Post - Bob Smith"_s);
     key(Qt::Key_Down);
-    EXPECT_EQ(text(kPost), "Post - Carl Sanders");
+    EXPECT_EQ(text(kPost), u"Post - Carl Sanders"_s);
 }
 
 TEST_F(MainWindowTest, EnterPostsAndLeavesTheFocusOnTheListWithTheSelectionKept) {
@@ -98,23 +101,24 @@ TEST_F(MainWindowTest, WithTheFilterOnAPostedPublisherDropsOutAndTheNextIsSelect
     open(write(builder));
 
     click(kLimitToMissing);
-    EXPECT_EQ(lines(), QStringList({"One, A", "Three, C", "Four, D", "Five, E", "Six, F"}));
+    EXPECT_EQ(lines(),
+              QStringList({u"One, A"_s, u"Three, C"_s, u"Four, D"_s, u"Five, E"_s, u"Six, F"_s}));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 
     key(Qt::Key_Down);
     key(Qt::Key_Down);
-    EXPECT_EQ(list()->currentItem()->text(), "Four, D");
+    EXPECT_EQ(list()->currentItem()->text(), u"Four, D"_s);
     markReported(4);
     EXPECT_EQ(pressEnter(), 1);
-    EXPECT_EQ(lines(), QStringList({"One, A", "Three, C", "Five, E", "Six, F"}));
+    EXPECT_EQ(lines(), QStringList({u"One, A"_s, u"Three, C"_s, u"Five, E"_s, u"Six, F"_s}));
     EXPECT_EQ(list()->currentRow(), 2);
-    EXPECT_EQ(text(kPost), "Post - E Five");
+    EXPECT_EQ(text(kPost), u"Post - E Five"_s);
 
     // The last line posted: the selection goes back to the first.
     key(Qt::Key_End);
     markReported(6);
     EXPECT_EQ(pressEnter(), 1);
-    EXPECT_EQ(lines(), QStringList({"One, A", "Three, C", "Five, E"}));
+    EXPECT_EQ(lines(), QStringList({u"One, A"_s, u"Three, C"_s, u"Five, E"_s}));
     EXPECT_EQ(list()->currentRow(), 0);
 
     click(kLimitToMissing);
@@ -126,7 +130,7 @@ TEST_F(MainWindowTest, PostingTheLastMissingPublisherEmptiesTheFilteredList) {
     builder.setReport(1, kMonth, kSlot, {.shared = true});
     open(write(builder));
     click(kLimitToMissing);
-    ASSERT_EQ(lines(), QStringList({"Two, B"}));
+    ASSERT_EQ(lines(), QStringList({u"Two, B"_s}));
 
     markReported(2);
     EXPECT_EQ(pressEnter(), 1);
@@ -138,7 +142,7 @@ TEST_F(MainWindowTest, PostingTheLastMissingPublisherEmptiesTheFilteredList) {
     EXPECT_FALSE(shown(kCreateReturnFile));
     EXPECT_FALSE(shown(kViewReportList));
     EXPECT_TRUE(shown(kLimitToMissing));
-    EXPECT_EQ(text(kMissingCount), "Missing February Reports = 0");
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);
 }
 
 TEST_F(MainWindowTest, TurningTheFilterOnPastTheEndOfTheShorterListSelectsTheFirstLine) {
@@ -155,9 +159,10 @@ TEST_F(MainWindowTest, TurningTheFilterOnPastTheEndOfTheShorterListSelectsTheFir
     ASSERT_EQ(list()->currentRow(), 9);
 
     click(kLimitToMissing);
-    EXPECT_EQ(lines(), QStringList({"Name10, P", "Name13, P", "Name16, P", "Name19, P"}));
+    EXPECT_EQ(lines(),
+              QStringList({u"Name10, P"_s, u"Name13, P"_s, u"Name16, P"_s, u"Name19, P"_s}));
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(text(kPost), "Post - P Name10");
+    EXPECT_EQ(text(kPost), u"Post - P Name10"_s);
 }
 
 TEST_F(MainWindowTest, NextTelephoneNumberTogglesBetweenTheUsableNumbers) {
@@ -165,15 +170,15 @@ TEST_F(MainWindowTest, NextTelephoneNumberTogglesBetweenTheUsableNumbers) {
     builder.setPhone(1, 0, "12345").setPhone(1, 1, "555 0101").setPhone(1, 2, "555 0102");
     open(write(builder));
 
-    EXPECT_EQ(text(kPhoneNumber), "555 0101");
+    EXPECT_EQ(text(kPhoneNumber), u"555 0101"_s);
     EXPECT_TRUE(shown(kPhoneNumber));
     EXPECT_TRUE(shown(kDial));
     EXPECT_TRUE(shown(kNextPhone));
     click(kNextPhone);
-    EXPECT_EQ(text(kPhoneNumber), "555 0102");
+    EXPECT_EQ(text(kPhoneNumber), u"555 0102"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
     click(kNextPhone);
-    EXPECT_EQ(text(kPhoneNumber), "555 0101");
+    EXPECT_EQ(text(kPhoneNumber), u"555 0101"_s);
 
     key(Qt::Key_Down);
     EXPECT_FALSE(shown(kPhoneNumber));
@@ -185,7 +190,7 @@ TEST_F(MainWindowTest, OneTelephoneNumberShowsDialButNoNextButton) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Bob", "Brown"}});
     builder.setPhone(1, 2, "555 0102");
     open(write(builder));
-    EXPECT_EQ(text(kPhoneNumber), "555 0102");
+    EXPECT_EQ(text(kPhoneNumber), u"555 0102"_s);
     EXPECT_TRUE(shown(kDial));
     EXPECT_FALSE(shown(kNextPhone));
 }
@@ -200,7 +205,7 @@ TEST_F(MainWindowTest, ReminderButtonsOnlyForAMissingReportWithAUsableAddress) {
 
     EXPECT_TRUE(shown(kSendReminder));
     EXPECT_TRUE(shown(kPreviewReminder));
-    EXPECT_EQ(text(kSendReminder), "E-mail - anna@example.org");
+    EXPECT_EQ(text(kSendReminder), u"E-mail - anna@example.org"_s);
     key(Qt::Key_Down);
     EXPECT_FALSE(shown(kSendReminder));
     EXPECT_FALSE(shown(kPreviewReminder));
@@ -208,17 +213,17 @@ TEST_F(MainWindowTest, ReminderButtonsOnlyForAMissingReportWithAUsableAddress) {
     EXPECT_FALSE(shown(kSendReminder));
     // Names and addresses are shown as they are, never as mnemonics.
     key(Qt::Key_Down);
-    EXPECT_EQ(text(kPost), "Post - Dora A&&B");
-    EXPECT_EQ(dlg->button(kPost)->text(), "Post - Dora A&&B");
+    EXPECT_EQ(text(kPost), u"Post - Dora A&&B"_s);
+    EXPECT_EQ(dlg->button(kPost)->text(), u"Post - Dora A&&B"_s);
 }
 
 TEST_F(MainWindowTest, WithOnePublisherSelectingChangesNeitherCaptionNorContacts) {
     CollectionBuilder builder = group({{"Anna", "Alone"}});
     builder.setPhone(1, 0, "555 0101").setEmail(1, "anna@example.org");
     open(write(builder));
-    EXPECT_EQ(lines(), QStringList({"Alone, Anna"}));
-    EXPECT_EQ(text(kPost), "OK");
-    EXPECT_EQ(text(kPhoneNumber), "");
+    EXPECT_EQ(lines(), QStringList({u"Alone, Anna"_s}));
+    EXPECT_EQ(text(kPost), u"OK"_s);
+    EXPECT_EQ(text(kPhoneNumber), QString());
     EXPECT_FALSE(shown(kDial));
     EXPECT_FALSE(shown(kSendReminder));
 }
@@ -230,11 +235,11 @@ TEST_F(MainWindowTest, HelpShowsTheTipsInAnInformationBox) {
     const ShownMessage& box = messages.shown().first();
     EXPECT_EQ(box.icon, MessageIcon::Information);
     EXPECT_EQ(box.buttons, MessageButtons::Ok);
-    EXPECT_TRUE(box.text.startsWith("Tips for using Kolekt   Important!"));
-    EXPECT_TRUE(box.text.contains("you are collecting.  Drop the file"));
-    EXPECT_TRUE(box.text.contains("use the 'Load New List from Secretary' button to open the "
-                                  "file.\n\nYou'll find it easy"));
-    EXPECT_TRUE(box.text.endsWith("deliver it to the secretary on portable media."));
+    EXPECT_TRUE(box.text.startsWith(u"Tips for using Kolekt   Important!"_s));
+    EXPECT_TRUE(box.text.contains(u"you are collecting.  Drop the file"_s));
+    EXPECT_TRUE(box.text.contains(u"use the 'Load New List from Secretary' button to open the "
+                                  u"file.\n\nYou'll find it easy"_s));
+    EXPECT_TRUE(box.text.endsWith(u"deliver it to the secretary on portable media."_s));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 

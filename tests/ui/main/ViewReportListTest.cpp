@@ -5,6 +5,9 @@
 #include "ui/viewer/CCollectionViewDlg.h"
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace main_dialog;
@@ -26,7 +29,7 @@ TEST_F(MainWindowTest, ViewOrPrintOpensTheViewerForTheCollectionMonth) {
     click(kViewReportList);
 
     ASSERT_TRUE(*ran);
-    EXPECT_EQ(caption, "February Report Collection");
+    EXPECT_EQ(caption, u"February Report Collection"_s);
     EXPECT_EQ(total, 2);
     // Giving the activation back is the window manager's job, which the test platform lacks.
     dlg->activateWindow();

@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using namespace viewer_id;
@@ -52,7 +55,7 @@ protected:
 
 TEST_F(CollectionViewDlgTest, CaptionNamesTheMonth) {
     open(3, 0);
-    EXPECT_EQ(dialog->windowTitle(), "January Report Collection");
+    EXPECT_EQ(dialog->windowTitle(), u"January Report Collection"_s);
     EXPECT_EQ(dialog->total(), 3);
 }
 
@@ -114,7 +117,7 @@ TEST_F(CollectionViewDlgTest, PrintWithoutPrinterSaysSoAndStaysOpen) {
     open(5);
     printer.removePrinter();
     press(kPrint);
-    EXPECT_EQ(messages.texts(), QStringList{"No Printer"});
+    EXPECT_EQ(messages.texts(), QStringList{u"No Printer"_s});
     EXPECT_TRUE(dialog->isVisible());
 }
 
@@ -122,7 +125,7 @@ TEST_F(CollectionViewDlgTest, PrinterThatCannotBeOpenedForDrawing) {
     open(5);
     printer.printToFile(QString::fromStdString(dir.file("missing-folder/form.pdf")));
     press(kPrint);
-    EXPECT_EQ(messages.texts(), QStringList{"no hdc"});
+    EXPECT_EQ(messages.texts(), QStringList{u"no hdc"_s});
 }
 
 TEST_F(CollectionViewDlgTest, PrintsEveryPublisherAndLeavesTheViewAlone) {

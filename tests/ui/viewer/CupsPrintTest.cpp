@@ -16,6 +16,9 @@
 #include <unistd.h>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -77,7 +80,7 @@ TEST(CupsPrintTest, PrintGoesToTheSystemDefaultPrinter) {
     const fs::path output = pdfPrinterOutput();
     const auto started = fs::file_time_type::clock::now() - std::chrono::seconds(1);
     dialog.button(viewer_id::kPrint)->click();
-    ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join("; ").toStdString();
+    ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u"; "_s).toStdString();
 
     ASSERT_TRUE(server.waitUntilIdle(90)) << server.errorLog();
     const auto printed = pdfsNewerThan(output, started);

@@ -15,6 +15,9 @@
 #include <gtest/gtest.h>
 
 namespace kolekt::test {
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(PrintSetupTest, PrintToFileChoiceHoldsForLaterPrints) {
@@ -32,17 +35,17 @@ TEST(PrintSetupTest, PrintToFileChoiceHoldsForLaterPrints) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     dialog.button(viewer_id::kPrint)->click();
-    EXPECT_EQ(messages.texts(), QStringList{"No Printer"});
+    EXPECT_EQ(messages.texts(), QStringList{u"No Printer"_s});
 
     const std::string pdf = dir.file("form.pdf");
     bool chosen = false;
     const auto ran = onNextModal(
         [&](QWidget* modal) {
             auto* printDialog = qobject_cast<QPrintDialog*>(modal);
-            auto* printers = modal->findChild<QComboBox*>("printers");
-            auto* fileName = modal->findChild<QLineEdit*>("filename");
+            auto* printers = modal->findChild<QComboBox*>(u"printers"_s);
+            auto* fileName = modal->findChild<QLineEdit*>(u"filename"_s);
             if (printDialog && printers && fileName) {
-                const int pdfEntry = printers->findText("PDF", Qt::MatchContains);
+                const int pdfEntry = printers->findText(u"PDF"_s, Qt::MatchContains);
                 printers->setCurrentIndex(pdfEntry);
                 fileName->setText(QString::fromStdString(pdf));
                 chosen = pdfEntry >= 0;
@@ -58,7 +61,7 @@ TEST(PrintSetupTest, PrintToFileChoiceHoldsForLaterPrints) {
 
     messages.clear();
     dialog.button(viewer_id::kPrint)->click();
-    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join("; ").toStdString();
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u"; "_s).toStdString();
     EXPECT_EQ(pdfPageCount(pdf), 1);
     EXPECT_NE(pdfText(pdf).find("First20 Last20"), std::string::npos);
 
