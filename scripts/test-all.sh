@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installs what is needed, builds everything and runs every test: once in a
-# normal build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is needed, checks the formatting, builds everything and runs every test:
+# once in a normal build (gcc) and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -32,9 +33,9 @@ ctest --test-dir build/ci --output-on-failure -j"$jobs"
 echo "== packaging: desktop entry, metainfo, file type, Debian package, installed kolekt-tool"
 bash scripts/check-packaging.sh build/ci
 
-echo "== sanitizer build"
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKOLEKT_SANITIZE=ON \
-      -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
+echo "== sanitizer build (clang, so both compilers see the tree with warnings as errors)"
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+      -DKOLEKT_SANITIZE=ON -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
 cmake --build build/asan -j"$jobs"
 echo "== tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
