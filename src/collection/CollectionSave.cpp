@@ -38,6 +38,14 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// A file the user may not write, or whose write permission is off for everyone: root may
+// write anything, but a file someone protected is not replaced by a program acting for them.
+bool isWriteProtected(const std::string& path) {
+    struct stat info {};
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ||
+           (::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0);
+}
+
 } // namespace
 
 std::vector<std::uint8_t> CollectionStore::fileImage() const {
@@ -87,8 +95,7 @@ SaveResult CollectionStore::saveBack() {
     if (onDisk && diskIdentity_ && *onDisk != *diskIdentity_) {
         return saveBeside();
     }
-    const std::string target = replacedFile(filePath_);
-    if (onDisk && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    if (onDisk && isWriteProtected(replacedFile(filePath_))) {
         reportFailedWrite(filePath_);
         return SaveResult::Failed;
     }

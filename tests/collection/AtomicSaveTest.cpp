@@ -155,13 +155,21 @@ TEST_F(AtomicSaveTest, ReadOnlyFolder) {
 }
 
 TEST_F(AtomicSaveTest, AWriteProtectedFileInAWritableFolderIsNotReplaced) {
-    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    // Not even by root, who could.
     ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(store.saveBack(), SaveResult::Failed);
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, path}}));
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
+
+    // One that others may write but this user may not.
+    messages.events.clear();
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    ::chmod(path.c_str(), 0464);
     EXPECT_EQ(saveWithoutPrivileges([&] { return store.saveBack() == SaveResult::Saved; },
                                     messages.events),
               0);
     EXPECT_EQ(readBytes(path), original);
-    EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 }
 
 TEST_F(AtomicSaveTest, KeepsThePermissionBitsAndOwnerOfTheReplacedFile) {
