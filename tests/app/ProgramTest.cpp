@@ -48,8 +48,11 @@ public:
         return process_.waitForStarted(30000) &&
                QTest::qWaitFor([&] { return catches(process_.processId(), SIGTERM); }, 30000);
     }
+    // Only while it runs: kill() with pid 0 would signal the test's whole process group.
     void signal(int signalNumber) {
-        ::kill(static_cast<pid_t>(process_.processId()), signalNumber);
+        const auto pid = static_cast<pid_t>(process_.processId());
+        if (pid > 0)
+            ::kill(pid, signalNumber);
     }
     // True when the program ended by itself with status 0 within the time.
     bool endedWell(int milliseconds = 30000) {
