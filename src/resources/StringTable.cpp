@@ -140,6 +140,8 @@ constexpr std::array kEntries{
     Entry{TextId::RecoveredCollectionsFound,
           "Collections that could not be saved to their own files when Kolekt ended are kept "
           "in\n%1\nOpen one with \"Load New List from Secretary\" to go on with it."},
+    Entry{TextId::PostWithoutName, "Post"},
+    Entry{TextId::NextTelephoneNumber, "Next Telephone Number"},
     Entry{TextId::SecretaryAddressUnusable,
           "\n\nThe secretary's e-mail address in the file cannot be used, so the file cannot be "
           "e-mailed from here. Please hand it to the secretary yourself."},

@@ -86,6 +86,8 @@ enum class TextId : int {
     RecoveryFailed = 2110,
     RecoveredCollectionsFound = 2111,
 
+    PostWithoutName = 2200,
+    NextTelephoneNumber = 2205,
     SecretaryAddressUnusable = 2250,
     MailPasswordPrompt = 2251,
     SendingMail = 2252,

@@ -56,6 +56,8 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
                    QWidget* parent)
     : CBaseDialog(kMainDialogTemplate, parent), settings_(settings),
       commandLinePath_(commandLinePath), clock_(std::move(clock)), store_(&messages_) {
+    // "> > >" read aloud says nothing about what the button does.
+    control(kNextPhone)->setAccessibleName(loadUiText(TextId::NextTelephoneNumber));
     // Linux gives the program no window menu of its own; the about box is on the context menu,
     // which the keyboard reaches as on the classic desktop.
     for (const QKeySequence& keys :
@@ -138,11 +140,11 @@ void CMainDlg::fillList() {
 
 void CMainDlg::showSelection() {
     QListWidget* list = publisherList();
-    if (store_.publisherCount() < 2 || list->count() == 0)
+    const int record = store_.publisherCount() < 2 ? 0 : selectedRecord();
+    if (record == 0) {
+        showNoSelection();
         return;
-    const int record = selectedRecord();
-    if (record == 0)
-        return;
+    }
     currentIndex_ = list->currentRow();
 
     setControlText(kPost, asCaption(loadUiText(TextId::PostButton,
@@ -151,7 +153,7 @@ void CMainDlg::showSelection() {
     contacts_ = store_.contactNumbers(record);
     phoneIndex_ = 0;
     const bool hasPhone = contacts_.count > 0;
-    setControlText(kPhoneNumber, hasPhone ? recordText(contacts_.numbers[0]) : QString());
+    showPhoneNumber();
     showControl(kPhoneNumber, hasPhone);
     showControl(kDial, hasPhone);
     showControl(kNextPhone, contacts_.count >= 2);
@@ -162,6 +164,18 @@ void CMainDlg::showSelection() {
                                                 recordText(contacts_.reminderAddress)));
     showControl(kSendReminder, remind);
     showControl(kPreviewReminder, remind);
+}
+
+// With no publisher to describe (an empty list, a lone publisher, no selection) nothing may
+// still name one from before: a stale number or address would be dialled or mailed.
+void CMainDlg::showNoSelection() {
+    contacts_ = {};
+    phoneIndex_ = 0;
+    setControlText(kPost, loadUiText(TextId::PostWithoutName));
+    showPhoneNumber();
+    setControlText(kSendReminder, QString());
+    for (int id : {kPhoneNumber, kDial, kNextPhone, kSendReminder, kPreviewReminder})
+        showControl(id, false);
 }
 
 void CMainDlg::updateStatus() {
@@ -265,10 +279,15 @@ void CMainDlg::post() {
     // A signal or the end of the session may have run the exit action while a dialog was open.
     if (exited_)
         return;
-    if (limitToMissing_)
+    // However the dialog ended, a remark it handed to the store may have made the report
+    // present: the counts and the selection's contacts are brought up to date either way.
+    updateStatus();
+    if (limitToMissing_) {
         fillList();
-    else
+    } else {
+        showSelection();
         focusList();
+    }
 }
 
 void CMainDlg::saveNow() {
@@ -348,9 +367,18 @@ void CMainDlg::nextPhoneNumber() {
     if (contacts_.count == 0)
         return;
     phoneIndex_ = (phoneIndex_ + 1) % contacts_.count;
-    setControlText(kPhoneNumber,
-                   recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]));
+    showPhoneNumber();
     focusList();
+}
+
+// The number shown is the one Dial dials, so a screen reader hears it with the button.
+void CMainDlg::showPhoneNumber() {
+    const QString number =
+        phoneIndex_ < contacts_.count
+            ? recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)])
+            : QString();
+    setControlText(kPhoneNumber, number);
+    control(kDial)->setAccessibleDescription(number);
 }
 
 void CMainDlg::showHelp() {

@@ -64,6 +64,9 @@ private:
     int selectedRecord() const;
     void focusList();
     QString recordText(const std::string& bytes) const;
+    void showNoSelection();
+    // The selected publisher's address when a reminder applies to them now, else empty.
+    QString reminderAddress() const;
 
     void post();
     void exitAction();
@@ -74,6 +77,7 @@ private:
     void closeModalWindows();
     void limitListToMissing();
     void nextPhoneNumber();
+    void showPhoneNumber();
     void loadNewList();
     void showHelp();
     void showAbout();

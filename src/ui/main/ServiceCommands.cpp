@@ -50,9 +50,17 @@ void CMainDlg::dial() {
     focusList();
 }
 
+// Asked afresh at the moment of the command, so that a reminder never goes to a publisher who
+// has reported since the buttons were shown, nor to an address that is not usable.
+QString CMainDlg::reminderAddress() const {
+    const int record = selectedRecord();
+    if (record == 0 || store_.publisherCount() < 2)
+        return {};
+    return recordText(store_.contactNumbers(record).reminderAddress);
+}
+
 void CMainDlg::sendReminder() {
-    if (!contacts_.reminderAddress.empty()) {
-        const QString address = recordText(contacts_.reminderAddress);
+    if (const QString address = reminderAddress(); !address.isEmpty()) {
         messageBox(address, MessageButtons::Ok, MessageIcon::None, this);
         showResult(
             kolekt::sendReminder(address, store_.month(), settings_.mailSettings(), handOff_));
@@ -61,7 +69,8 @@ void CMainDlg::sendReminder() {
 }
 
 void CMainDlg::previewReminder() {
-    messageBox(reminderText(store_.month()), MessageButtons::Ok, MessageIcon::None, this);
+    if (!reminderAddress().isEmpty())
+        messageBox(reminderText(store_.month()), MessageButtons::Ok, MessageIcon::None, this);
     focusList();
 }
 

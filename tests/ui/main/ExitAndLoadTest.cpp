@@ -237,12 +237,20 @@ TEST_F(LoadNewListTest, AFileOfAnotherKindIsNotLoaded) {
 }
 
 TEST_F(LoadNewListTest, AMissingFileEmptiesTheListButKeepsThePathAndTheTitle) {
-    const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}, 4));
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Bob", "Brown"}}, 4);
+    builder.setPhone(1, 0, "555 0101").setPhone(1, 1, "555 0102").setEmail(1, "anna@example.org");
+    const std::string path = write(builder);
     open(path);
+    ASSERT_TRUE(shown(kSendReminder));
     files.queueChoice(QString::fromStdString(dir.file("typed.k09")));
     click(kLoadNewList);
 
     EXPECT_EQ(list()->count(), 0);
+    // Nothing names a publisher of the old list.
+    EXPECT_EQ(text(kPost), u"Post"_s);
+    EXPECT_EQ(text(kPhoneNumber), QString());
+    for (int id : {kPhoneNumber, kDial, kNextPhone, kSendReminder, kPreviewReminder})
+        EXPECT_FALSE(shown(id)) << id;
     EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 4 "_s);
     EXPECT_EQ(text(kTotalCount), u"Total Publishers = 0"_s);
     EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);

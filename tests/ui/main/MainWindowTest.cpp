@@ -85,13 +85,21 @@ TEST_F(MainWindowTest, TypingTheFirstLettersOfALastNameSelectsTheLine) {
 }
 
 TEST_F(MainWindowTest, EnterPostsAndLeavesTheFocusOnTheListWithTheSelectionKept) {
-    open(write(group({{"Anna", "Zeller"}, {"Bob", "Smith"}, {"Carl", "Sanders"}})));
+    CollectionBuilder builder = group({{"Anna", "Zeller"}, {"Bob", "Smith"}, {"Carl", "Sanders"}});
+    builder.setEmail(2, "bob@example.org");
+    open(write(builder));
     key(Qt::Key_Down);
+    ASSERT_TRUE(shown(kSendReminder));
+    // The dialog ends with Cancel, but a remark it stored has made Bob's report present.
+    markReported(2);
     EXPECT_EQ(pressEnter(), 1);
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
     EXPECT_EQ(list()->currentRow(), 1);
     EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_FALSE(shown(kSendReminder));
+    EXPECT_FALSE(shown(kPreviewReminder));
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 2"_s);
 }
 
 TEST_F(MainWindowTest, WithTheFilterOnAPostedPublisherDropsOutAndTheNextIsSelected) {
@@ -128,21 +136,27 @@ TEST_F(MainWindowTest, WithTheFilterOnAPostedPublisherDropsOutAndTheNextIsSelect
 TEST_F(MainWindowTest, PostingTheLastMissingPublisherEmptiesTheFilteredList) {
     CollectionBuilder builder = group({{"A", "One"}, {"B", "Two"}});
     builder.setReport(1, kMonth, kSlot, {.shared = true});
+    builder.setPhone(2, 0, "555 0102").setEmail(2, "b@example.org");
     open(write(builder));
     click(kLimitToMissing);
     ASSERT_EQ(lines(), QStringList({u"Two, B"_s}));
+    ASSERT_TRUE(shown(kSendReminder));
 
     markReported(2);
     EXPECT_EQ(pressEnter(), 1);
     EXPECT_EQ(list()->count(), 0);
-    // Counts and commands follow only when the entry dialog refreshes the status.
+    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);
+    // Nothing names the publisher who has left the list.
+    EXPECT_EQ(text(kPost), u"Post"_s);
+    for (int id : {kPhoneNumber, kDial, kSendReminder, kPreviewReminder})
+        EXPECT_FALSE(shown(id)) << id;
+    // The commands follow the list only when the status is next brought up to date.
     EXPECT_TRUE(shown(kCreateReturnFile));
     EXPECT_TRUE(shown(kViewReportList));
     dlg->updateStatus();
     EXPECT_FALSE(shown(kCreateReturnFile));
     EXPECT_FALSE(shown(kViewReportList));
     EXPECT_TRUE(shown(kLimitToMissing));
-    EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);
 }
 
 TEST_F(MainWindowTest, TurningTheFilterOnPastTheEndOfTheShorterListSelectsTheFirstLine) {
@@ -177,6 +191,9 @@ TEST_F(MainWindowTest, NextTelephoneNumberTogglesBetweenTheUsableNumbers) {
     click(kNextPhone);
     EXPECT_EQ(text(kPhoneNumber), u"555 0102"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+    // A screen reader hears what the arrows mean and which number Dial dials.
+    EXPECT_EQ(dlg->control(kNextPhone)->accessibleName(), u"Next Telephone Number"_s);
+    EXPECT_EQ(dlg->control(kDial)->accessibleDescription(), u"555 0102"_s);
     click(kNextPhone);
     EXPECT_EQ(text(kPhoneNumber), u"555 0101"_s);
 
@@ -222,7 +239,7 @@ TEST_F(MainWindowTest, WithOnePublisherSelectingChangesNeitherCaptionNorContacts
     builder.setPhone(1, 0, "555 0101").setEmail(1, "anna@example.org");
     open(write(builder));
     EXPECT_EQ(lines(), QStringList({u"Alone, Anna"_s}));
-    EXPECT_EQ(text(kPost), u"OK"_s);
+    EXPECT_EQ(text(kPost), u"Post"_s);
     EXPECT_EQ(text(kPhoneNumber), QString());
     EXPECT_FALSE(shown(kDial));
     EXPECT_FALSE(shown(kSendReminder));
