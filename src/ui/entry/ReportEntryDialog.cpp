@@ -6,6 +6,7 @@
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
+#include "ui/common/StandardControls.h"
 #include "ui/common/StoreOwner.h"
 #include "ui/common/UiText.h"
 #include "ui/entry/EntryEdit.h"
@@ -55,7 +56,13 @@ QString fromText(const std::string& utf8) {
 
 ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
     : CBaseDialog(kEntryDialogTemplate, ownerWindow, createEntryControl), owner_(owner),
-      store_(owner.store()) {}
+      store_(owner.store()) {
+    // A click on Cancel must not first take the focus from an open remark field: losing the
+    // focus ends the remark and stores it, and Cancel is to store nothing. Tab still reaches it.
+    button(kCancel)->setFocusPolicy(Qt::TabFocus);
+    // The remark field has no caption of its own; the button that opens it names it.
+    control(kRemarkField)->setAccessibleName(withoutMnemonic(controlText(kRemarks)));
+}
 
 QString ReportEntryDialog::monthName(int month, bool inSentence) const {
     return fromText(kolekt::monthName(month, inSentence, store_.languageCode()));
@@ -104,11 +111,6 @@ bool ReportEntryDialog::initDialog() {
     workingRecord_.fill(0);
     std::copy_n(store_.record(recordIndex_), layout::kRecordSize, workingRecord_.begin());
 
-    const entry::SlotFields fields = entry::readSlot(workingRecord_.data(), slot());
-    hoursOffered_ = fields.status;
-    shared_ = fields.shared;
-    applyFieldLayout();
-
     const QFont variablePitch = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     control(kChangeMonth)->setFont(variablePitch);
     setControlText(kChangeMonth, loadUiText(TextId::ChangeMonthButton));
@@ -147,6 +149,8 @@ void ReportEntryDialog::loadMonth() {
     studies_ = fields.studies;
     shared_ = fields.shared;
     addedHours_ = fields.addedHours;
+    // A pioneer status offers the hours field; hours already stored are shown whatever the status.
+    hoursOffered_ = fields.status != 0 || fields.hours != 0 ? 1 : 0;
 
     // Only an existing remark is read here; a number is reserved when a remark is actually typed.
     const RemarkLookup lookup = store_.remarkFor(recordIndex_, editMonth_, yearSlot_);
@@ -161,10 +165,13 @@ void ReportEntryDialog::loadMonth() {
     setInt(kStudies, studies_);
     checkBox(kShared)->setChecked(shared_);
     setControlText(kHours, QString::number(hours_));
-    if (hoursFieldReadsNonzero()) {
+    // Hours or studies are stored as shared in any case; the box says so and the fields show
+    // them, whichever month is shown.
+    if (hoursFieldReadsNonzero() || studies_ != 0) {
         checkBox(kShared)->setChecked(true);
         shared_ = true;
     }
+    applyFieldLayout();
 
     showStatusLines();
     showWarnings();
@@ -287,9 +294,6 @@ void ReportEntryDialog::onListSelectionChanged(int id) {
         return;
     }
     editMonth_ = row;
-    if (editMonth_ == store_.month()) {
-        applyFieldLayout();
-    }
     loadMonth();
 }
 

@@ -166,11 +166,86 @@ TEST_F(EntryKeyboard, HoursWithoutSharedFlagAreStoredAsShared) {
     load();
     open(ben);
     EXPECT_TRUE(dialog->checkBox(kShared)->isChecked());
+    EXPECT_TRUE(shown(kHours));
+    EXPECT_TRUE(shown(kStudies));
     dialog->focusControl(kOk);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
     EXPECT_TRUE(sharedFlag(ben, kMarch));
     EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 9);
+}
+
+// Whatever the collection month holds, the month chosen in the list shows its own fields with
+// its stored values, and storing it without a touch keeps them.
+TEST_F(EntryKeyboard, AnotherMonthShowsItsOwnFieldsAndValues) {
+    constexpr int kJanuary = 0;
+    struct Case {
+        const char* what;
+        int publisher;
+        SlotReport january;
+        bool shared, hoursShown;
+    };
+    const Case cases[] = {
+        {"studies of a publisher", anna, {.shared = true, .studies = 3}, true, false},
+        {"a pioneer month",
+         anna,
+         {.status = layout::RegularPioneer, .shared = true, .hours = 30, .studies = 1},
+         true,
+         true},
+        {"hours without the shared flag", anna, {.hours = 7}, true, true},
+        {"studies without the shared flag", anna, {.studies = 2}, true, false},
+        {"nothing, after a pioneer month", carl, {}, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        builder.setReport(c.publisher, kJanuary, kYearSlot, c.january);
+        load();
+        open(c.publisher);
+        key(Qt::Key_M, Qt::AltModifier);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        ASSERT_EQ(text(kMonthName), u"January"_s);
+        for (const bool listOpen : {true, false}) {
+            EXPECT_EQ(dialog->checkBox(kShared)->isChecked(), c.shared) << listOpen;
+            EXPECT_EQ(shown(kHours), c.hoursShown) << listOpen;
+            EXPECT_EQ(shown(kStudies), c.shared) << listOpen;
+            EXPECT_EQ(text(kHours), QString::number(c.january.hours));
+            EXPECT_EQ(text(kStudies), QString::number(c.january.studies));
+            if (listOpen)
+                key(Qt::Key_Return);
+        }
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        ASSERT_FALSE(isOpen());
+        EXPECT_EQ(value(c.publisher, kJanuary, ValueKind::Hours), c.january.hours);
+        EXPECT_EQ(value(c.publisher, kJanuary, ValueKind::Studies),
+                  (c.shared ? layout::kSharedFlag : 0) | c.january.studies);
+        builder.setReport(c.publisher, kJanuary, kYearSlot, {});
+    }
+}
+
+// Cancel stores nothing still being typed in the open remark field, however it is given.
+TEST_F(EntryKeyboard, CancelWithTheRemarkFieldOpenStoresNothing) {
+    enum class Way { Escape, CancelButton, CloseBox };
+    for (const Way way : {Way::Escape, Way::CancelButton, Way::CloseBox}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        load();
+        open(anna);
+        key(Qt::Key_R, Qt::AltModifier);
+        ASSERT_EQ(focusedId(), kRemarkField);
+        type(u"Away"_s);
+        if (way == Way::Escape)
+            key(Qt::Key_Escape);
+        else if (way == Way::CancelButton)
+            clickOn(kCancel);
+        else
+            dialog->close();
+        EXPECT_FALSE(isOpen());
+        EXPECT_EQ(store().remarkCount(), 0);
+        EXPECT_EQ(store().remarkFor(anna, kMarch, kYearSlot).text, "");
+        EXPECT_TRUE(store().isReportMissing(anna, kMarch, kYearSlot));
+        EXPECT_EQ(owner.statusUpdates, 0);
+    }
 }
 
 TEST_F(EntryKeyboard, ClearingSharedZeroesBothFields) {
@@ -263,6 +338,7 @@ TEST_F(EntryKeyboard, StatusLinesAndToolTip) {
     EXPECT_EQ(text(kChangeMonth), u"Change &Month ( late report )"_s);
     EXPECT_FALSE(shown(kUnderOneHour));
     EXPECT_FALSE(shown(kRemarkField));
+    EXPECT_EQ(dialog->control(kRemarkField)->accessibleName(), u"Remarks"_s);
     EXPECT_FALSE(shown(kMonthList));
     EXPECT_EQ(dialog->control(kShared)->toolTip(),
               u"Shared in any form of the ministry during the month"_s);

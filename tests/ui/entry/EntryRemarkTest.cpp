@@ -137,16 +137,6 @@ TEST_F(EntryRemark, CancelKeepsWhatTheRemarkEntryStored) {
     EXPECT_EQ(store().lastPosted(), "");
 }
 
-TEST_F(EntryRemark, EscapeInTheOpenFieldStoresNothing) {
-    load();
-    open(anna);
-    openRemark(u"Away"_s);
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(isOpen());
-    EXPECT_EQ(store().remarkCount(), 1);
-    EXPECT_EQ(storedRemark(anna), "");
-}
-
 TEST_F(EntryRemark, BrowsingAndPostingWithoutARemarkReservesNoNumber) {
     load();
     for (const int n : {anna, carl}) {
