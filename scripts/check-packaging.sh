@@ -48,7 +48,7 @@ echo "Depends: $depends"
 needed=(libstdc++6 qt6-qpa-plugins)
 programs=("$usr/bin/kolekt-tool")
 if [ -x "$build/src/app/kolekt" ]; then
-    needed+=(libqt6widgets6 libqt6printsupport6)
+    needed+=(libqt6widgets6 libqt6printsupport6 libcups2)
     programs+=("$usr/bin/kolekt")
 fi
 for package in "${needed[@]}"; do

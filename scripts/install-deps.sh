@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev libgl-dev libcurl4-openssl-dev
+    qt6-base-dev libgl-dev libcurl4-openssl-dev libcups2-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool poppler-utils fonts-dejavu-core python3

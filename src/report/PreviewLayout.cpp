@@ -21,7 +21,8 @@ constexpr int kPreviewCheckBoxDivisor = 9;
 void paintPreview(Surface& surface, const CollectionStore& store, const PreviewView& view, int x,
                   int y, int w, int h) {
     namespace L = layout;
-    const int rowH = h / kPreviewRows;
+    // The heading band is a row of its own, so the pane holds it and 18 whole rows below.
+    const int rowH = h / (kPreviewRows + 1);
     const int colW = w / 11;
     const int nameW = w / 4;
     const std::string& language = store.languageCode();

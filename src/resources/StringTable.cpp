@@ -141,7 +141,13 @@ constexpr std::array kEntries{
           "Collections that could not be saved to their own files when Kolekt ended are kept "
           "in\n%1\nOpen one with \"Load New List from Secretary\" to go on with it."},
     Entry{TextId::PostWithoutName, "Post"},
+    Entry{TextId::PrintSetupTitle, "Print Setup"},
+    Entry{TextId::PrintSetupConfirm, "OK"},
+    Entry{TextId::PdfNotWritten, "The PDF file could not be written:\n%1\n\n%2"},
+    Entry{TextId::PrinterRefusedJob, "The printer %1 did not take the job:\n%2"},
     Entry{TextId::NextTelephoneNumber, "Next Telephone Number"},
+    Entry{TextId::NextPage, "Next Page"},
+    Entry{TextId::PreviousPage, "Previous Page"},
     Entry{TextId::SecretaryAddressUnusable,
           "\n\nThe secretary's e-mail address in the file cannot be used, so the file cannot be "
           "e-mailed from here. Please hand it to the secretary yourself."},
@@ -165,7 +171,7 @@ constexpr std::array kEntries{
     Entry{TextId::MailRefused, "The mail server %1 refused the mail. The mail was not sent."},
     Entry{TextId::LowMemory, "Low Memory"},
     Entry{TextId::NoPrinter, "No Printer"},
-    Entry{TextId::CannotStartPrinting, "no hdc"},
+    Entry{TextId::CannotStartPrinting, "Printing on %1 could not be started."},
     Entry{TextId::TelephoneUnavailable, "Telephone service not available"},
     Entry{TextId::EmailButtonPrefix, "E-mail - "},
     Entry{TextId::ReminderSubject, "Report"},

@@ -87,7 +87,13 @@ enum class TextId : int {
     RecoveredCollectionsFound = 2111,
 
     PostWithoutName = 2200,
+    PrintSetupTitle = 2201,
+    PrintSetupConfirm = 2202,
+    PdfNotWritten = 2203,
+    PrinterRefusedJob = 2204,
     NextTelephoneNumber = 2205,
+    NextPage = 2206,
+    PreviousPage = 2207,
     SecretaryAddressUnusable = 2250,
     MailPasswordPrompt = 2251,
     SendingMail = 2252,

@@ -1,19 +1,17 @@
 #include "ui/viewer/CCollectionViewDlg.h"
 
 #include "collection/CollectionStore.h"
-#include "report/CollectionForm.h"
-#include "report/FormDocument.h"
 #include "report/PreviewLayout.h"
 #include "resources/ViewerDialogTemplate.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StoreOwner.h"
 #include "ui/common/UiText.h"
 #include "ui/viewer/CPreviewPane.h"
+#include "ui/viewer/FormPrinting.h"
 #include "ui/viewer/PrinterAccess.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QPrinter>
+#include <QPushButton>
 #include <algorithm>
 
 namespace kolekt {
@@ -35,6 +33,7 @@ constexpr QLatin1StringView kBack("< < <");
 CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
     : CBaseDialog(kViewerDialogTemplate, ownerWindow, createPane), owner_(owner) {
     pane_ = controlAs<CPreviewPane>(kPane);
+    button(kNextPage)->setAccessibleName(loadUiText(TextId::NextPage));
     pane_->setPaintHandler([this](report::Surface& surface, int x, int y, int w, int h) {
         paintPreview(x, y, w, h, surface);
     });
@@ -43,6 +42,7 @@ CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
 bool CCollectionViewDlg::initDialog() {
     pane_->clearSizeKnown();
     setWindowTitle(loadUiText(TextId::ReportCollectionCaption, monthTextId(month_)));
+    pane_->setAccessibleName(windowTitle());
     total_ = owner_.store().publisherCount();
     first_ = 0;
     end_ = std::min(total_, kPreviewRows);
@@ -77,6 +77,9 @@ void CCollectionViewDlg::updatePageButtons() {
         return;
     }
     setControlText(kPrevPage, first_ == 0 ? kForward : kBack);
+    // Read aloud, the arrows say nothing; the names say where the button leads.
+    button(kPrevPage)->setAccessibleName(
+        loadUiText(first_ == 0 ? TextId::NextPage : TextId::PreviousPage));
     showControl(kNextPage, first_ > 0 && end_ < total_);
 }
 
@@ -110,18 +113,11 @@ void CCollectionViewDlg::onPrint() {
         messageBox(loadUiText(TextId::NoPrinter), MessageButtons::Ok, MessageIcon::None, this);
         return;
     }
-    printer->setDocName(QString::fromStdString(report::formTitle(month_)));
-    printer->setPrintRange(QPrinter::AllPages);
-    QPainter painter;
-    if (!painter.begin(printer)) {
-        messageBox(loadUiText(TextId::CannotStartPrinting), MessageButtons::Ok, MessageIcon::None,
-                   this);
-        return;
-    }
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    report::renderForm(painter, *printer, owner_.store(), month_);
-    painter.end();
+    const QString failure = printForm(*printer, owner_.store(), month_);
     QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty())
+        messageBox(failure, MessageButtons::Ok, MessageIcon::Warning, this);
 }
 
 void CCollectionViewDlg::onPrintSetup() {

@@ -1,9 +1,13 @@
 #include "ui/viewer/PrinterAccess.h"
 
+#include "ui/common/UiText.h"
+
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <memory>
 
 namespace kolekt {
@@ -33,11 +37,16 @@ public:
         }
         QPrinter& printer = chosen_ ? *chosen_ : *candidate;
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QPrintDialog::tr("Print Setup"));
+        dialog.setWindowTitle(loadUiText(TextId::PrintSetupTitle));
         // Every job prints all pages, so only the printer, its settings and printing to a PDF
         // file are offered.
         dialog.setOptions(QAbstractPrintDialog::PrintToFile |
                           QAbstractPrintDialog::PrintShowPageSize);
+        // Setting up prints nothing, so the button that confirms the choice does not say Print.
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+            if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
+                confirm->setText(loadUiText(TextId::PrintSetupConfirm));
+        }
         if (dialog.exec() == QDialog::Accepted && candidate)
             chosen_ = std::move(candidate);
     }

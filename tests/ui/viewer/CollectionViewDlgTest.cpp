@@ -70,9 +70,11 @@ TEST_F(CollectionViewDlgTest, NineteenPublishersPageForwardAndBackWithOneButton)
     EXPECT_EQ(view(), "1-18");
     EXPECT_EQ(buttons(), "> > >|");
 
+    EXPECT_EQ(dialog->button(kPrevPage)->accessibleName(), u"Next Page"_s);
     press(kPrevPage); // labelled "> > >" on the first view, so it leads forward
     EXPECT_EQ(view(), "2-19");
     EXPECT_EQ(buttons(), "< < <|");
+    EXPECT_EQ(dialog->button(kPrevPage)->accessibleName(), u"Previous Page"_s);
 
     press(kPrevPage);
     EXPECT_EQ(view(), "1-18");
@@ -121,11 +123,16 @@ TEST_F(CollectionViewDlgTest, PrintWithoutPrinterSaysSoAndStaysOpen) {
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(CollectionViewDlgTest, PrinterThatCannotBeOpenedForDrawing) {
+TEST_F(CollectionViewDlgTest, APdfFileThatCannotBeWrittenIsReported) {
     open(5);
-    printer.printToFile(QString::fromStdString(dir.file("missing-folder/form.pdf")));
+    const QString pdf = QString::fromStdString(dir.file("missing-folder/form.pdf"));
+    printer.printToFile(pdf);
     press(kPrint);
-    EXPECT_EQ(messages.texts(), QStringList{u"no hdc"_s});
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(
+        messages.texts()[0].startsWith(u"The PDF file could not be written:\n"_s + pdf + u"\n\n"_s))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 TEST_F(CollectionViewDlgTest, PrintsEveryPublisherAndLeavesTheViewAlone) {
@@ -164,8 +171,8 @@ TEST_F(CollectionViewDlgTest, PaneShowsTheHeadingBand) {
     EXPECT_EQ(image.pixelColor(x, image.height() - 3), QColor(Qt::white));
 }
 
-// The preview's table, recorded at a pane of 600 x 288 pixels: rows 16 high, columns 54 wide,
-// the name column 150.
+// The preview's table, recorded at a pane of 600 x 288 pixels: the heading band and 18 rows,
+// each 15 high; columns 54 wide, the name column 150.
 class PreviewLayoutTest : public ::testing::Test {
 protected:
     void load() { loadStore(store, builder, dir); }
@@ -223,8 +230,11 @@ TEST_F(PreviewLayoutTest, RowsShowTheViewWithRemarksWholeAndClipped) {
     EXPECT_EQ(find(s, "First22 Last22"), nullptr);
     const auto* firstRow = find(s, "First23 Last23");
     ASSERT_NE(firstRow, nullptr);
-    EXPECT_EQ(std::pair(firstRow->x, firstRow->y), std::pair(2, 16 + 1));
-    EXPECT_NE(find(s, "First40 Last40"), nullptr);
+    EXPECT_EQ(std::pair(firstRow->x, firstRow->y), std::pair(2, 15 + 1));
+    // The view's last row lies whole inside the pane, its 15 pixels ending at 285 of 288.
+    const auto* lastRow = find(s, "First40 Last40");
+    ASSERT_NE(lastRow, nullptr);
+    EXPECT_EQ(lastRow->y, 18 * 15 + 1);
 
     const auto* one = find(s, "X");
     ASSERT_NE(one, nullptr);
@@ -232,7 +242,7 @@ TEST_F(PreviewLayoutTest, RowsShowTheViewWithRemarksWholeAndClipped) {
     const auto* whole = find(s, "Moved out ourselves and back in May!");
     ASSERT_NE(whole, nullptr);
     EXPECT_TRUE(whole->clipped);
-    EXPECT_EQ(whole->clip, (report::Rect{360 + 2, 2 * 16 + 1, 600, 3 * 16 + 1}));
+    EXPECT_EQ(whole->clip, (report::Rect{360 + 2, 2 * 15 + 1, 600, 3 * 15 + 1}));
 
     const auto* studies = find(s, "2");
     ASSERT_NE(studies, nullptr);

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kolekt::test {
@@ -51,7 +52,7 @@ std::vector<fs::path> pdfsNewerThan(const fs::path& folder, fs::file_time_type s
     return result;
 }
 
-TEST(CupsPrintTest, PrintGoesToTheSystemDefaultPrinter) {
+TEST(CupsPrintTest, PrintGoesToTheSystemDefaultPrinterAndARefusalIsReported) {
     if (geteuid() != 0)
         GTEST_SKIP() << "the PDF printer backend only runs under a cupsd started as root";
     TempDir dir;
@@ -83,7 +84,12 @@ TEST(CupsPrintTest, PrintGoesToTheSystemDefaultPrinter) {
     ASSERT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u"; "_s).toStdString();
 
     ASSERT_TRUE(server.waitUntilIdle(90)) << server.errorLog();
-    const auto printed = pdfsNewerThan(output, started);
+    // The backend's own child may still be writing the file when the job counts as completed.
+    auto printed = pdfsNewerThan(output, started);
+    for (int i = 0; i < 100 && printed.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        printed = pdfsNewerThan(output, started);
+    }
     ASSERT_EQ(printed.size(), 1u) << "in " << output << "\n" << server.errorLog();
     const std::string text = pdfText(printed.front());
     fs::remove(printed.front());
@@ -92,6 +98,14 @@ TEST(CupsPrintTest, PrintGoesToTheSystemDefaultPrinter) {
     EXPECT_NE(text.find("Group #5"), std::string::npos) << text;
     for (const char* name : {"Anna Berg", "Ben Cole", "Clara Dunn"})
         EXPECT_NE(text.find(name), std::string::npos) << name << " in\n" << text;
+
+    // A queue that turns the job away is not taken for a printed form.
+    ASSERT_TRUE(server.rejectJobs("KolektPDF")) << server.problem();
+    dialog.button(viewer_id::kPrint)->click();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith(u"The printer KolektPDF did not take the job:\n"_s))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 } // namespace

@@ -123,6 +123,15 @@ bool CupsServer::addDefaultPdfQueue(const std::string& name) {
     return true;
 }
 
+bool CupsServer::rejectJobs(const std::string& name) {
+    std::string output;
+    if (!client("cupsreject " + name, &output)) {
+        problem_ = "cupsreject failed: " + output;
+        return false;
+    }
+    return true;
+}
+
 bool CupsServer::waitUntilIdle(int timeoutSeconds) {
     return waitFor(timeoutSeconds, [&] {
         std::string jobs;

@@ -18,6 +18,8 @@ public:
     bool start(int timeoutSeconds);
     // Adds a queue that turns every job into a PDF file and makes it the default destination.
     bool addDefaultPdfQueue(const std::string& name);
+    // Makes the queue turn every new job away, as a printer taken out of service does.
+    bool rejectJobs(const std::string& name);
     // Waits until no job is pending or printing.
     bool waitUntilIdle(int timeoutSeconds);
 

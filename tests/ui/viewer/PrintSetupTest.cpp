@@ -7,6 +7,7 @@
 #include "ui/viewer/CCollectionViewDlg.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -39,11 +40,16 @@ TEST(PrintSetupTest, PrintToFileChoiceHoldsForLaterPrints) {
 
     const std::string pdf = dir.file("form.pdf");
     bool chosen = false;
+    QString confirm;
     const auto ran = onNextModal(
         [&](QWidget* modal) {
             auto* printDialog = qobject_cast<QPrintDialog*>(modal);
             auto* printers = modal->findChild<QComboBox*>(u"printers"_s);
             auto* fileName = modal->findChild<QLineEdit*>(u"filename"_s);
+            if (auto* buttons =
+                    modal->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+                confirm = buttons->button(QDialogButtonBox::Ok)->text();
+            }
             if (printDialog && printers && fileName) {
                 const int pdfEntry = printers->findText(u"PDF"_s, Qt::MatchContains);
                 printers->setCurrentIndex(pdfEntry);
@@ -58,6 +64,9 @@ TEST(PrintSetupTest, PrintToFileChoiceHoldsForLaterPrints) {
     dialog.button(viewer_id::kPrintSetup)->click();
     ASSERT_TRUE(*ran);
     ASSERT_TRUE(chosen);
+    // Setting up prints nothing, so its button does not say Print.
+    EXPECT_EQ(confirm, u"OK"_s);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 
     messages.clear();
     dialog.button(viewer_id::kPrint)->click();
