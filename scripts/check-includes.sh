@@ -10,7 +10,8 @@ cd "${1:-$(dirname "$0")/..}"
 # The modules each module may include besides itself.
 allowed() {
     case $1 in
-    collection | resources) echo "" ;;
+    collection) echo "" ;;
+    resources) echo "collection" ;;
     report | ui/common | services) echo "collection resources" ;;
     ui/entry) echo "ui/common collection resources" ;;
     ui/viewer) echo "ui/common report collection resources" ;;
