@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <cctype>
 #include <iostream>
+#include <sys/stat.h>
 
 namespace kolekt::tool {
 
@@ -25,7 +26,8 @@ const char* const kUsage =
     "                      in US units, A4 elsewhere)\n"
     "\n"
     "OUT.pdf is written as a new file, or not at all: it may not be FILE itself (under any\n"
-    "name or link), nor a collection or return file (.k09, .k19).\n"
+    "name or link), nor a collection or return file (.k09, .k19), nor a folder, device or\n"
+    "pipe. A link at OUT is replaced by the PDF, not followed.\n"
     "\n"
     "Needs no display: without QT_QPA_PLATFORM it draws off screen.\n"
     "\n"
@@ -38,6 +40,13 @@ bool namesCollectionFile(const std::string& path) {
     for (char& c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ending == ".k09" || ending == ".k19";
+}
+
+// A folder, a device, a pipe or a socket at OUT: the PDF would take the place of something that
+// is not a document (as root, even of a device node). A link is replaced, never followed.
+bool namesSpecialFile(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode);
 }
 
 int run(const std::vector<std::string>& args) {
@@ -80,6 +89,11 @@ int run(const std::vector<std::string>& args) {
     if (sameFile || namesCollectionFile(paths[1])) {
         std::cerr << "kolekt-tool pdf: will not write over " << paths[1]
                   << (sameFile ? ", which is FILE itself\n" : ", which is a collection file\n");
+        return kExitFailure;
+    }
+    if (namesSpecialFile(paths[1])) {
+        std::cerr << "kolekt-tool pdf: will not write over " << paths[1]
+                  << ", which is not a regular file\n";
         return kExitFailure;
     }
     CollectionStore store;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kolekt::test {
@@ -75,12 +76,15 @@ TEST_F(PdfCommandTest, NeverWritesOverACollectionAndLeavesNothingWhenItCannotWri
     const std::vector<std::uint8_t> bytes = readBytes(file);
     const std::string link = dir.file("form.pdf");
     std::filesystem::create_symlink(file, link);
-    for (const std::string& out : {file, link, dir.file("Group7.K19"), dir.file("new.k09")}) {
+    const std::string fifo = dir.file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& out : {file, link, dir.file("Group7.K19"), dir.file("new.k09"), fifo}) {
         SCOPED_TRACE(out);
         EXPECT_EQ(tool("pdf " + file + " " + out), 1);
     }
     EXPECT_EQ(readBytes(file), bytes);
     EXPECT_FALSE(std::filesystem::exists(dir.file("new.k09")));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 
     // A disk that fills up while the PDF is written: a small file system of its own.
     const std::string full = dir.file("full");
