@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>À &amp;propos de Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Changer de &amp;mois (retard)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Saisir - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Rapports manquants (%1)</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Choisir le fichier de collecte du secrétaire</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Fichiers de collecte du secrétaire (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>heures</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Remarques</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>P. aux.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Assistant ministériel</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Ancien</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Frère baptisé</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pionnier auxiliaire</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pionnier permanent</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Pionnier spécial</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- ATTENTION -   Vous avez déjà saisi le rapport %1 pour %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Les modifications NE FIGURERONT PAS dans le rapport %1 à la filiale.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Toute modification FIGURERA dans le rapport %1 à la filiale.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Plus de place pour les remarques</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Vos modifications ont été enregistrées dans le fichier
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Cliquez sur Oui pour envoyer le fichier .k19 par e-mail à </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Cliquez sur Non pour envoyer le fichier au secrétaire plus tard.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       ou
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Fichier de collecte</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>: fichier .k19 du</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Conseils d'utilisation de Kolekt   Important !  Votre secrétaire doit utiliser Scriba version 10 ou ultérieure.
+
+Demandez à votre secrétaire un fichier Group.k09 pour le mois dont vous recueillez les rapports.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
+
+</source>
+        <translation>Déposez le fichier sur l'icône de Kolekt, ou lancez Kolekt et ouvrez le fichier avec le bouton « Charger une nouvelle liste du secrétaire ».
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You'll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>La saisie des rapports se fait facilement au clavier seul.  Tapez les deux ou trois premières lettres du nom de famille.  Sélectionnez le nom avec les flèches haut/bas et appuyez sur Entrée.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Saisissez le rapport en validant chaque donnée avec la touche Entrée.  Après le dernier champ, Entrée vous ramène à la liste de sélection.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Pour saisir une remarque, tapez Alt+R ou cliquez sur le bouton « Remarques ».  Terminez avec la touche Entrée.
+
+Pour saisir un rapport en retard, tapez Alt+M ou cliquez sur le bouton « Changer de mois ».
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Si vous disposez d'un programme de messagerie, vous pouvez envoyer aux proclamateurs un rappel pour leur rapport.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Si vous disposez d'un programme de messagerie, vous pouvez aussi envoyer les résultats au secrétaire par e-mail directement depuis le programme.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Sinon, vous devrez joindre vous-même le fichier .k19 à un e-mail ou le remettre au secrétaire sur un support amovible, par exemple une clé USB.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Total des proclamateurs</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Collecte des rapports : %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Les pionniers spéciaux NE SONT PAS INCLUS dans le rapport à la filiale</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>french</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Impossible de créer le nouveau fichier : %1.
+Retirez l'attribut lecture seule du dossier ou du fichier, ou obtenez l'autorisation de créer des fichiers dans ce dossier.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Le groupe compte moins de 3 proclamateurs</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 n'est pas un fichier de collecte du secrétaire.
+Il n'a pas été ouvert, et Kolekt n'y écrira pas.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Relevé des rapports de prédication</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Publ.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>N.V.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Cours</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Pourriez-vous remettre votre rapport de prédication (%1) ? 
+Merci.</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>A participé au ministère, sous une forme ou une autre, pendant le mois</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Participé</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Rapports de prédication</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Limiter aux rapports manquants</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Dernière saisie </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Charger une nouvelle liste du secrétaire</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Créer le fichier pour le secrétaire</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Appeler</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Afficher ou imprimer le relevé des rapports</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Aperçu de l'e-mail</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>A participé</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Remarques</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pionnier auxiliaire</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>Im&amp;primante</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>À propos de Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt version 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Nécessite des fichiers Groupx.k09 de Scriba version 10a ou ultérieure</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Rapports de prédication</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Saisir les rapports de prédication mensuels d'un groupe et les renvoyer au secrétaire</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Recueillir les rapports de prédication mensuels d'un groupe</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Fichier de collecte des rapports de prédication</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Veuillez entrer un nombre entier.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez entrer un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Aucun programme de messagerie n'a été trouvé.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>Les paramètres de messagerie ne sont pas utilisables.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>L'envoi du message a échoué.</translation>
+    </message>
+</context>
+</TS>

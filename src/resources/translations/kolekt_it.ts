@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;Informazioni su Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>gennaio</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>febbraio</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>aprile</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>maggio</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>giugno</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>luglio</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>settembre</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>ottobre</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>dicembre</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Cambia &amp;mese (in ritardo)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Registra - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Rapporti mancanti (%1)</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Seleziona il file dei rapporti del segretario</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>File dei rapporti del segretario (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>ore</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Note</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>P. aus.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Servitore di ministero</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Anziano</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Fratello battezzato</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioniere ausiliario</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pioniere regolare</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Pioniere speciale</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- ATTENZIONE -   Hai già registrato il rapporto di %1 di %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Le modifiche NON SARANNO INCLUSE nel rapporto di %1 alla filiale.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Eventuali modifiche SARANNO INCLUSE nel rapporto di %1 alla filiale.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Spazio per le note esaurito</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Le modifiche sono state salvate nel file
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Fai clic su Sì per inviare il file .k19 via e-mail a </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Fai clic su No per inviare il file al segretario più tardi.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       oppure
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>File dei rapporti</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>– file .k19 del</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Suggerimenti per usare Kolekt   Importante!  Il segretario deve usare Scriba versione 10 o successiva.
+
+Chiedi al segretario un file Group.k09 per il mese di cui stai raccogliendo i rapporti.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
+
+</source>
+        <translation>Trascina il file sull'icona di Kolekt, oppure avvia Kolekt e apri il file con il pulsante “Carica nuovo elenco dal segretario”.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You'll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Vedrai che è facile inserire i rapporti usando solo la tastiera.  Digita le prime due o tre lettere del cognome.  Seleziona il nome con le frecce su e giù e premi Invio.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Inserisci il rapporto confermando ogni dato con il tasto Invio.  Premi Invio dopo l'ultimo campo per tornare all'elenco.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Per inserire una nota, premi Alt+N o fai clic sul pulsante “Note”.  Concludi con il tasto Invio.
+
+Per inserire un rapporto in ritardo, premi Alt+M o fai clic sul pulsante “Cambia mese”.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Se hai un programma di posta elettronica, puoi inviare ai proclamatori un promemoria per il rapporto.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Se hai un programma di posta elettronica, puoi anche inviare i risultati al segretario direttamente dal programma.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Altrimenti dovrai allegare tu stesso il file .k19 a un'e-mail oppure consegnarlo al segretario su una chiavetta USB o su un altro supporto.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Totale proclamatori</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Rapporti di %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>I pionieri speciali NON SONO INCLUSI nel rapporto alla filiale</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>italian</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Impossibile creare il nuovo file: %1.
+Togli l'attributo di sola lettura dalla cartella o dal file, oppure ottieni il permesso di creare file in questa cartella.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Il gruppo ha meno di 3 proclamatori</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 non è un file dei rapporti del segretario.
+Non è stato aperto e Kolekt non vi scriverà.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Modulo di raccolta dei rapporti</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Pubbl.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Ore</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>V.U.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Studi</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Per favore, invia il tuo rapporto di %1. 
+Grazie!</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Ha partecipato a qualche forma di ministero durante il mese</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Partec.</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Rapporti di servizio</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Mostra solo i rapporti mancanti</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Ultimo rapporto registrato </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Carica nuovo elenco dal segretario</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Crea file per il segretario</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Chiama</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Mostra o stampa l'elenco dei rapporti</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Anteprima e-mail</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Ha preso parte</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioniere ausiliario</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Stampa</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>&amp;Imposta stampa</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>Informazioni su Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt versione 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Richiede file Groupx.k09 di Scriba versione 10a o successiva</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Rapporti di servizio</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Registra i rapporti di servizio mensili di un gruppo e restituiscili al segretario</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Raccogli i rapporti di servizio mensili di un gruppo</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>File dei rapporti di servizio</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Inserisci un numero intero.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Inserisci un numero intero tra %1 e %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Nessun programma di posta elettronica trovato.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>Le impostazioni di posta non sono utilizzabili.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Impossibile inviare il messaggio.</translation>
+    </message>
+</context>
+</TS>

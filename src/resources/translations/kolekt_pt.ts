@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;Sobre o Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>janeiro</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>fevereiro</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>março</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>maio</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>junho</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>julho</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>setembro</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>outubro</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>novembro</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>dezembro</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Mudar &amp;mês (atrasado)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Registrar - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Relatórios pendentes (%1)</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Selecione o arquivo de relatórios do secretário</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Arquivos de relatórios do secretário (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>horas</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Observações</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>P. aux.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Servo ministerial</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Ancião</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Irmão batizado</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioneiro auxiliar</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pioneiro regular</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Pioneiro especial</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- ATENÇÃO -   Você já registrou o relatório de %1 de %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>As alterações NÃO SERÃO INCLUÍDAS no relatório de %1 enviado à filial.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Qualquer alteração SERÁ INCLUÍDA no relatório de %1 enviado à filial.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Sem espaço para observações</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Suas alterações foram salvas no arquivo
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Clique em Sim para enviar o arquivo .k19 por e-mail para </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Clique em Não para enviar o arquivo ao secretário mais tarde.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       ou
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Arquivo de relatórios</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>– arquivo .k19 do</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Dicas para usar o Kolekt   Importante!  O secretário precisa usar o Scriba versão 10 ou posterior.
+
+Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está recolhendo.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
+
+</source>
+        <translation>Arraste o arquivo até o ícone do Kolekt, ou abra o Kolekt e use o botão “Carregar nova lista do secretário” para abrir o arquivo.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You'll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Você vai ver que é fácil registrar os relatórios usando só o teclado.  Digite as duas ou três primeiras letras do sobrenome.  Use as setas para cima e para baixo para selecionar o nome e pressione Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Registre o relatório terminando cada dado com a tecla Enter.  Pressione Enter depois do último campo para voltar à lista.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Para escrever observações, pressione Alt+R ou clique no botão “Observações”.  Termine com a tecla Enter.
+
+Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mudar mês”.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Se você tiver um programa de e-mail, poderá enviar aos publicadores um lembrete para entregarem o relatório.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Se você tiver um programa de e-mail, também poderá enviar os resultados ao secretário diretamente pelo programa.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Caso contrário, você precisará anexar o arquivo .k19 a um e-mail ou entregá-lo ao secretário em um pen drive ou outra mídia portátil.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Total de publicadores</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Relatórios de %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Pioneiros especiais NÃO SÃO INCLUÍDOS no relatório enviado à filial</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>portuguese</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Não é possível criar o novo arquivo: %1.
+Remova o atributo somente leitura da pasta ou do arquivo, ou obtenha permissão para criar arquivos nesta pasta.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>O grupo tem menos de 3 publicadores</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 não é um arquivo de relatórios do secretário.
+Ele não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Formulário de coleta de relatórios</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Publ.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>Revis.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Estudos</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Por favor, envie seu relatório de %1. 
+Obrigado!</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Participou de alguma forma do ministério durante o mês</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Particip.</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Relatórios de serviço de campo</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Mostrar apenas relatórios pendentes</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Último relatório registrado </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Carregar nova lista do secretário</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Criar arquivo para o secretário</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Ligar</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Ver ou imprimir a lista de relatórios</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Visualizar e-mail</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Participou</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>Obse&amp;rvações</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioneiro auxiliar</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>Im&amp;pressora</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>Sobre o Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt versão 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Requer arquivos Groupx.k09 do Scriba versão 10a ou posterior</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Relatórios de serviço de campo</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Registrar os relatórios mensais de serviço de campo de um grupo e devolvê-los ao secretário</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Recolher os relatórios mensais de serviço de campo de um grupo</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Arquivo de relatórios de serviço de campo</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Nenhum programa de e-mail foi encontrado.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>As configurações de e-mail não podem ser usadas.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Não foi possível enviar a mensagem.</translation>
+    </message>
+</context>
+</TS>
