@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="et_EE" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;Teave programmi Kolekt kohta...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>jaanuar</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>veebruar</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>märts</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>aprill</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>juuni</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>juuli</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>august</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>oktoober</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>detsember</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Muuda &amp;kuud (hiline aruanne)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Sisesta - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Puuduvad aruanded (%1)</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Vali sekretärilt saadud kogumisfail</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Sekretärilt saadud kogumisfailid (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>tundi</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Märkused</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>Abipion.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Teenistusabiline</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Kogudusevanem</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Ristitud vend</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Abipioneer</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Üldpioneer</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Eripioneer</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- HOIATUS -   Aruanne on juba sisestatud: %2, %1.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Muudatusi EI LISATA harubüroole saadetavasse aruandesse (%1).</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Muudatused LISATAKSE harubüroole saadetavasse aruandesse (%1).</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Märkuste jaoks pole enam ruumi</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Muudatused on salvestatud faili
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Klõpsake Jah, et saata .k19-fail e-postiga aadressile </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Klõpsake Ei, et saata fail sekretärile hiljem.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       või
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Kogumisfail</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>- .k19-fail -</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Rühm</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Näpunäited programmi Kolekt kasutamiseks   Tähtis!  Teie sekretär peab kasutama programmi Scriba versiooni 10 või uuemat.
+
+Hankige sekretärilt Group.k09-fail selle kuu kohta, mille aruandeid kogute.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the &apos;Load New List from Secretary&apos; button to open the file.
+
+</source>
+        <translation>Lohistage fail programmi Kolekt ikoonile või käivitage Kolekt ja avage fail nupuga „Laadi sekretärilt uus nimekiri“.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You&apos;ll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Aruandeid on lihtne sisestada ainult klaviatuuriga.  Tippige perekonnanime esimesed kaks või kolm tähte.  Valige nimi üles- ja allanoolega ning vajutage Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Lõpetage aruande iga väärtus Enter-klahviga.  Kui vajutate viimasel väljal Enter, jõuate tagasi valikuloendisse.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Märkuse sisestamiseks vajutage Alt-M või klõpsake nuppu Märkused.  Lõpetage Enter-klahviga.
+
+Hilinenud aruande sisestamiseks vajutage Alt-K või klõpsake nuppu Muuda kuud.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Kui teil on e-postiprogramm, saate kuulutajatele aruande meeldetuletusi saata.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Kui teil on e-postiprogramm, saate tulemused ka otse programmist sekretärile e-postiga saata.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Vastasel juhul tuleb .k19-fail käsitsi e-kirjale lisada või viia see sekretärile mälupulgal või muul andmekandjal.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Kuulutajaid kokku</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Aruannete kogumine: %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Eripioneere EI ARVESTATA harubüroole saadetavas aruandes</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>estonian</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Uut faili ei saa luua: %1.
+Eemaldage kaustalt / failist kirjutuskaitse või hankige õigus selles kaustas faile luua.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Rühmas on vähem kui 3 kuulutajat</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 ei ole sekretärilt saadud kogumisfail.
+Seda ei avatud ja Kolekt ei kirjuta sellesse.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Aruannete kogumise vorm</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Trük.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Tunnid</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>Kordus</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Uurim.</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Palun esitage oma teenistusaruanne (%1). 
+Aitäh!</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Osales kuu jooksul mingil kujul teenistuses</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Osales</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Teenistusaruanded</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Sulge programm</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Näita ainult puuduvaid aruandeid</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Viimati sisestatud </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Laadi sekretärilt uus nimekiri</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Loo fail sekretärile</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Helista</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Abi</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Vaata või prindi aruannete nimekirja</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>E-kirja eelvaade</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Osales</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Loobu</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Märkused</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Abipioneer</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Sulge</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Prindi</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>Printeri &amp;häälestus</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>Teave programmi Kolekt kohta</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt, versioon 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Vajab programmi Scriba versiooni 10a või uuema Groupx.k09-faile</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Teenistusaruanded</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Sisestage rühma igakuised teenistusaruanded ja saatke need sekretärile</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Rühma igakuiste teenistusaruannete kogumine</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Teenistusaruannete kogumisfail</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Sisestage täisarv.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Sisestage täisarv vahemikus %1 kuni %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>E-postiprogrammi ei leitud.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>E-posti seaded ei ole kasutatavad.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>E-kirja saatmine ebaõnnestus.</translation>
+    </message>
+</context>
+</TS>

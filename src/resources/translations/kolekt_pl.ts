@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;O programie Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>styczeń</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>luty</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>marzec</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>kwiecień</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>maj</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>czerwiec</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>lipiec</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>sierpień</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>wrzesień</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>październik</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>listopad</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>grudzień</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Zmień &amp;miesiąc (spóźnione)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Wpisz - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Brakujące sprawozdania za %1</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Wybierz plik do zbierania sprawozdań od sekretarza</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Pliki do zbierania sprawozdań od sekretarza (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>godz.</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>Pion.p.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Sługa pomocniczy</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Starszy</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Ochrzczony brat</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pionier pomocniczy</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pionier stały</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Pionier specjalny</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- UWAGA -   %2: sprawozdanie za %1 zostało już wpisane.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Zmiany NIE ZOSTANĄ UWZGLĘDNIONE w sprawozdaniu za %1 dla Biura Oddziału.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Ewentualne zmiany ZOSTANĄ UWZGLĘDNIONE w sprawozdaniu za %1 dla Biura Oddziału.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Brak miejsca na uwagi</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Zmiany zostały zapisane w pliku
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Kliknij Tak, aby wysłać plik .k19 e-mailem na adres </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Kliknij Nie, aby wysłać plik sekretarzowi później.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       lub
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Plik ze sprawozdaniami</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>- plik .k19 -</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Grupa</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Wskazówki do programu Kolekt   Ważne!  Sekretarz musi używać programu Scriba w wersji 10 lub nowszej.
+
+Poproś sekretarza o plik Group.k09 za miesiąc, za który zbierasz sprawozdania.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the &apos;Load New List from Secretary&apos; button to open the file.
+
+</source>
+        <translation>Przeciągnij plik na ikonę programu Kolekt albo uruchom Kolekt i otwórz plik przyciskiem „Wczytaj nową listę od sekretarza”.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You&apos;ll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Sprawozdania łatwo wpiszesz samą klawiaturą.  Wpisz pierwsze dwie lub trzy litery nazwiska.  Strzałkami w górę i w dół wybierz osobę i naciśnij Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Każdą pozycję sprawozdania zatwierdzaj klawiszem Enter.  Enter w ostatnim polu przenosi z powrotem do listy.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Aby wpisać uwagi, naciśnij Alt-U lub kliknij przycisk Uwagi.  Zakończ klawiszem Enter.
+
+Aby wpisać spóźnione sprawozdanie, naciśnij Alt-M lub kliknij przycisk Zmień miesiąc.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Jeśli masz program pocztowy, możesz wysyłać głosicielom przypomnienia o sprawozdaniu.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Jeśli masz program pocztowy, możesz też wysłać wyniki sekretarzowi e-mailem bezpośrednio z programu.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>W przeciwnym razie musisz ręcznie dołączyć plik .k19 do e-maila albo przekazać go sekretarzowi na nośniku przenośnym.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Głosicieli ogółem</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Zbieranie sprawozdań za %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Pionierzy specjalni NIE SĄ UWZGLĘDNIANI w sprawozdaniu dla Biura Oddziału</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>Polish</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Nie można utworzyć nowego pliku: %1.
+Usuń atrybut „tylko do odczytu” z katalogu / pliku albo uzyskaj uprawnienia do tworzenia plików w tym katalogu.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Grupa ma mniej niż 3 głosicieli</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 nie jest plikiem do zbierania sprawozdań od sekretarza.
+Nie został otwarty i Kolekt nie będzie w nim niczego zapisywać.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Formularz zbierania sprawozdań</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Publ.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Filmy</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Godziny</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>Odw.p.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Studia</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Proszę o przekazanie sprawozdania ze służby za %1. 
+Dziękuję.</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>W ciągu miesiąca uczestniczył(a) w jakiejś formie służby</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Głosił(a)</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Sprawozdania ze służby</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Zakończ program</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Pokaż tylko brakujące sprawozdania</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Ostatni wpis </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Wczytaj nową listę od sekretarza</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Utwórz plik dla sekretarza</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Zadzwoń</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Podgląd lub wydruk listy sprawozdań</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Podgląd e-maila</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Głosił(a)</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Uwagi</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pionier pomocniczy</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>&amp;Ustawienia druku</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>O programie Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt wersja 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Wymaga plików Groupx.k09 z programu Scriba w wersji 10a lub nowszej</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Sprawozdania ze służby</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Wpisuj miesięczne sprawozdania ze służby grupy i przekazuj je sekretarzowi</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Zbieranie miesięcznych sprawozdań ze służby grupy</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Plik do zbierania sprawozdań ze służby</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Nie znaleziono programu pocztowego.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>Ustawień poczty nie da się użyć.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Nie udało się wysłać wiadomości.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk_SK" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;O programe Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>január</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>február</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>marec</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>apríl</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>máj</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>jún</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>júl</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>august</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>september</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>október</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>november</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>december</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Zmeniť &amp;mesiac (oneskorená)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Zapísať - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Chýbajúce správy za %1</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Vyberte súbor na zber správ od tajomníka</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Súbory na zber správ od tajomníka (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>hod.</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>Pom.pr.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Služobný pomocník</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Starší</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Pokrstený brat</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pomocný priekopník</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pravidelný priekopník</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Špeciálny priekopník</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- UPOZORNENIE -   %2: správa za %1 už bola zapísaná.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Zmeny NEBUDÚ ZAHRNUTÉ do správy za %1 pre odbočku.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Prípadné zmeny BUDÚ ZAHRNUTÉ do správy za %1 pre odbočku.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Na poznámky už nie je miesto</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Vaše zmeny boli uložené do súboru
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Kliknite na Áno, ak chcete súbor .k19 poslať e-mailom na adresu </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Kliknite na Nie, ak chcete súbor poslať tajomníkovi neskôr.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       alebo
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Súbor so správami</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>- súbor .k19 -</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Skupina</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Tipy na prácu s programom Kolekt   Dôležité!  Váš tajomník musí používať program Scriba verzie 10 alebo novšej.
+
+Od tajomníka si vyžiadajte súbor Group.k09 za mesiac, za ktorý zbierate správy.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the &apos;Load New List from Secretary&apos; button to open the file.
+
+</source>
+        <translation>Presuňte súbor na ikonu programu Kolekt alebo spustite Kolekt a súbor otvorte tlačidlom „Načítať nový zoznam od tajomníka“.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You&apos;ll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Správy ľahko zapíšete iba pomocou klávesnice.  Napíšte prvé dve alebo tri písmená priezviska.  Šípkami nahor a nadol vyberte meno a stlačte Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Každý údaj správy ukončite klávesom Enter.  Po poslednom poli sa klávesom Enter vrátite do zoznamu.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Poznámku zapíšete po stlačení Alt-P alebo kliknutím na tlačidlo Poznámky.  Ukončite ju klávesom Enter.
+
+Oneskorenú správu zapíšete po stlačení Alt-M alebo kliknutím na tlačidlo Zmeniť mesiac.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Ak máte e-mailový program, môžete zvestovateľom e-mailom pripomínať odovzdanie správy.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Ak máte e-mailový program, môžete výsledky poslať tajomníkovi e-mailom priamo z programu.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Inak musíte súbor .k19 ručne priložiť k e-mailu alebo ho tajomníkovi odovzdať na prenosnom médiu.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Zvestovateľov spolu</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Meno</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefón</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Zber správ za %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Špeciálni priekopníci NIE SÚ ZAHRNUTÍ v správe pre odbočku</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>sk</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Nový súbor sa nedá vytvoriť: %1.
+Odstráňte z priečinka / súboru atribút „iba na čítanie“ alebo si zabezpečte povolenie vytvárať v tomto priečinku súbory.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Skupina má menej ako 3 zvestovateľov</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 nie je súbor na zber správ od tajomníka.
+Nebol otvorený a Kolekt doň nebude zapisovať.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Formulár na zber správ</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Publ.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Videá</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Hodiny</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>Op.náv.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Štúdiá</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Prosím o odovzdanie správy o službe za %1. 
+Ďakujem.</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Počas mesiaca sa zapojil(a) do niektorej formy služby</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Služba</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Správy o službe</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Ukončiť program</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Zobraziť iba chýbajúce správy</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Posledný zápis </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Načítať nový zoznam od tajomníka</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Vytvoriť súbor pre tajomníka</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Volať</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Pomocník</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Zobraziť alebo vytlačiť zoznam správ</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Ukážka e-mailu</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Bol(a) v službe</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Zrušiť</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Poznámky</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pomocný priekopník</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Zavrieť</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Tlačiť</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>&amp;Nastavenie tlače</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>O programe Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt verzia 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Vyžaduje súbory Groupx.k09 z programu Scriba verzie 10a alebo novšej</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Správy o službe</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Zapisujte mesačné správy o službe skupiny a odovzdávajte ich tajomníkovi</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Zber mesačných správ o službe skupiny</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Súbor na zber správ o službe</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Zadajte celé číslo.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Zadajte celé číslo od %1 do %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Nenašiel sa žiadny e-mailový program.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>Nastavenia pošty sa nedajú použiť.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>E-mail sa nepodarilo odoslať.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>Kolekt &amp;Hakkında...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>Ocak</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>Şubat</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>Mart</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>Nisan</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>Mayıs</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>Haziran</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>Temmuz</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>Ağustos</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>Eylül</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>Ekim</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>Kasım</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>Aralık</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>&amp;Ay değiştir (geç rapor)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Kaydet - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Eksik %1 raporları</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Sekreterden gelen rapor toplama dosyasını seçin</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Sekreterden gelen rapor toplama dosyaları (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>saat</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Notlar</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>Yrd.Ön.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Hizmet görevlisi</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>İhtiyar</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Vaftiz edilmiş birader</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Yardımcı öncü</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Daimi öncü</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Özel öncü</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- UYARI -   %2 için %1 raporunu zaten girdiniz.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Değişiklikler büroya gönderilecek %1 raporuna DAHİL EDİLMEYECEK.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Yapılacak değişiklikler büroya gönderilecek %1 raporuna DAHİL EDİLECEK.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Notlar için yer kalmadı</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Güncellemeleriniz şu dosyaya kaydedildi:
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Evet: .k19 dosyası e-postayla şu adrese gönderilir: </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Hayır: dosyayı sekretere daha sonra gönderirsiniz.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       veya
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Rapor toplama dosyası</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>ayı .k19 dosyası -</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Kolekt kullanım ipuçları   Önemli!  Sekreteriniz Scriba&apos;nın 10 veya daha yeni bir sürümünü kullanmalıdır.
+
+Sekreterinizden, raporlarını topladığınız ayın Group.k09 dosyasını alın.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the &apos;Load New List from Secretary&apos; button to open the file.
+
+</source>
+        <translation>Dosyayı Kolekt simgesinin üzerine bırakın ya da Kolekt&apos;i başlatıp dosyayı “Sekreterden yeni liste yükle” düğmesiyle açın.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You&apos;ll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Raporları yalnızca klavyeyle kolayca girebilirsiniz.  Soyadının ilk iki veya üç harfini yazın.  Yukarı/aşağı ok tuşlarıyla ismi seçip Enter&apos;a basın.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Rapordaki her değeri Enter tuşuyla bitirin.  Son alandan sonra Enter&apos;a basınca seçim listesine dönersiniz.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Not girmek için Alt-N&apos;ye basın veya Notlar düğmesini tıklatın.  Enter tuşuyla bitirin.
+
+Geç bir rapor girmek için Alt-A&apos;ya basın veya Ay değiştir düğmesini tıklatın.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Bir e-posta programınız varsa müjdecilere rapor hatırlatmaları gönderebilirsiniz.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Bir e-posta programınız varsa sonuçları doğrudan programdan sekretere e-postayla da gönderebilirsiniz.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Aksi halde .k19 dosyasını bir e-postaya kendiniz eklemeli ya da sekretere taşınabilir bir bellekle teslim etmelisiniz.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Toplam müjdeci</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Ad Soyad</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>%1 ayı rapor toplama</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Özel öncüler büroya gönderilen rapora DAHİL EDİLMEZ</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>Turkish</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Yeni dosya oluşturulamadı: %1.
+Klasörün / dosyanın salt okunur özniteliğini kaldırın veya bu klasörde dosya oluşturma izni alın.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>Grupta 3&apos;ten az müjdeci var</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 sekreterden gelen bir rapor toplama dosyası değil.
+Dosya açılmadı ve Kolekt bu dosyaya yazmayacak.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Rapor Toplama Formu</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Yayın</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Saat</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>T.Ziy.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Tetkik</translation>
+    </message>
+    <message id="1422">
+        <source>Please submit your report for %1. 
+Thank you.</source>
+        <translation>Lütfen %1 ayı hizmet raporunuzu gönderin. 
+Teşekkürler.</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Bu ay hizmetin herhangi bir şekline katıldı</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Katıldı</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Tarla Hizmeti Raporları</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Programdan çık</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Yalnızca eksik raporları listele</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Son kaydedilen kişi </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Sekreterden yeni liste yükle</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Sekreter için dosya oluştur</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Ara</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Rapor listesini göster veya yazdır</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>E-posta önizleme</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Hizmete katıldı</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;Tamam</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Vazgeç</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>&amp;Notlar</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Yardımcı öncü</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1 sa</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Kapat</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Yazdır</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>Yazıcı &amp;ayarları</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>Kolekt Hakkında</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt Sürüm 5a</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Scriba 10a veya daha yeni bir sürümden Groupx.k09 dosyaları gerektirir</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Tarla Hizmeti Raporları</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Bir grubun aylık tarla hizmeti raporlarını girin ve sekretere iletin</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Bir grubun aylık tarla hizmeti raporlarını toplayın</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Tarla hizmeti raporu toplama dosyası</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Lütfen bir tam sayı girin.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Lütfen %1 ile %2 arasında bir tam sayı girin.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>E-posta programı bulunamadı.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>E-posta ayarları kullanılamıyor.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>E-posta gönderilemedi.</translation>
+    </message>
+</context>
+</TS>
