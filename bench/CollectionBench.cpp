@@ -38,7 +38,7 @@ void loadCollection(benchmark::State& state) {
     const test::TempDir dir;
     const std::string path = writeFullCollection(dir);
     CollectionStore store;
-    store.initialise(kToday, "eng");
+    store.initialise(kToday, "eng", "CP1252");
     for (auto _ : state) {
         benchmark::DoNotOptimize(store.loadCollection(path, kToday));
     }
@@ -52,7 +52,7 @@ void saveCollection(benchmark::State& state) {
     const test::TempDir dir;
     const std::string path = writeFullCollection(dir);
     CollectionStore store;
-    store.initialise(kToday, "eng");
+    store.initialise(kToday, "eng", "CP1252");
     store.loadCollection(path, kToday);
     for (auto _ : state) {
         if (!store.saveCollection(path)) {

@@ -22,7 +22,7 @@ constexpr int kMonth = 10;
 void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
     const std::string path = dir.file("Group3.k09");
     test::writeCollection(bench::largeCollection(kMonth, 0), path);
-    store.initialise(kToday, "eng");
+    store.initialise(kToday, "eng", "CP1252");
     store.loadCollection(path, kToday);
 }
 

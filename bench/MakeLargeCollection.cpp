@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     }
     // The store decides the collection month and year cell, as when the program starts today.
     kolekt::CollectionStore calendar;
-    calendar.initialise(kolekt::LocalDate::today(), "eng");
+    calendar.initialise(kolekt::LocalDate::today(), "eng", "CP1252");
     const auto bytes =
         kolekt::bench::largeCollection(calendar.month(), calendar.yearSlot()).fileBytes();
     if (!kolekt::writeFileAtomically(kolekt::FileSystemOps::real(), argv[1], bytes)) {

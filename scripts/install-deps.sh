@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build g++ ccache pkg-config
     qt6-base-dev libgl-dev libcurl4-openssl-dev libcups2-dev
+    # lrelease compiles the catalogues; Qt's own dialogs in the user's language
+    qt6-l10n-tools qt6-translations-l10n
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool poppler-utils fonts-dejavu-core python3

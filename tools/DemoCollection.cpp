@@ -28,20 +28,20 @@ SlotReport earlierReport(const DemoPublisher& p) {
 
 } // namespace
 
-CollectionBuilder demoCollection(const LocalDate& today, const DemoGroup& group) {
-    const char* language = group.languageCode;
+CollectionBuilder demoCollection(const LocalDate& today, const std::string& codePage,
+                                 const DemoGroup& group) {
     CollectionStore calendar;
-    calendar.initialise(today, language);
+    calendar.initialise(today, group.languageCode, codePage);
     const int month = calendar.month();
     const int yearSlot = calendar.yearSlot();
 
     CollectionBuilder builder;
     builder.setGroup(kDemoGroupNumber)
         .setMonth(month)
-        .setSecretary(fromUtf8(group.secretary, language));
+        .setSecretary(fromUtf8(group.secretary, codePage));
     for (const DemoPublisher& p : group.publishers) {
-        const int n = builder.addPublisher(fromUtf8(p.first, language), fromUtf8(p.last, language));
-        builder.setEmail(n, fromUtf8(p.email, language))
+        const int n = builder.addPublisher(fromUtf8(p.first, codePage), fromUtf8(p.last, codePage));
+        builder.setEmail(n, fromUtf8(p.email, codePage))
             .setPrivilege(n, p.privilege)
             .setPublisherGroup(n, kDemoGroupNumber);
         for (int i = 0; i < 3; ++i) {
@@ -52,7 +52,7 @@ CollectionBuilder demoCollection(const LocalDate& today, const DemoGroup& group)
         }
         builder.setReport(n, month, yearSlot, p.report);
         if (p.remark != nullptr) {
-            builder.addRemark(n, month, yearSlot, fromUtf8(p.remark, language));
+            builder.addRemark(n, month, yearSlot, fromUtf8(p.remark, codePage));
         }
         if (p.lateForPreviousMonth && month > 0) {
             builder.setLateFlag(n, month - 1);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 
 namespace kolekt::tool {
 
@@ -33,7 +34,8 @@ struct DemoGroup {
 // The group with English remarks.
 const DemoGroup& englishDemoGroup();
 
-CollectionBuilder demoCollection(const LocalDate& today,
+// The group's texts are written in codePage.
+CollectionBuilder demoCollection(const LocalDate& today, const std::string& codePage,
                                  const DemoGroup& group = englishDemoGroup());
 
 } // namespace kolekt::tool

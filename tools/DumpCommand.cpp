@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "DumpOutput.h"
+#include "LanguageOption.h"
 #include "LoadCollection.h"
 #include "TodayOption.h"
 #include "collection/AbsolutePath.h"
@@ -11,29 +12,38 @@ namespace kolekt::tool {
 
 namespace {
 
-const char* const kUsage =
-    "Usage: kolekt-tool dump FILE [--today YYYY-MM-DD] [--json]\n"
-    "\n"
-    "Loads the collection file FILE as Kolekt does and prints what it holds for its\n"
-    "collection month: the header and every publisher's report.\n"
-    "\n"
-    "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
-    "                      year slot, as when the program is started that day\n"
-    "  --json              print one JSON object instead of a table; it is always\n"
-    "                      valid UTF-8: each byte of a text (such as the file's name)\n"
-    "                      that is not UTF-8 is printed as U+FFFD\n"
-    "\n"
-    "Exit status: 0 done, 1 the file cannot be read or is not a collection file,\n"
-    "2 wrong arguments.\n";
+std::string usage() {
+    return "Usage: kolekt-tool dump FILE [--today YYYY-MM-DD] [--json] [--language CODE]\n"
+           "                        [--code-page CP]\n"
+           "\n"
+           "Loads the collection file FILE as Kolekt does and prints what it holds for its\n"
+           "collection month: the header and every publisher's report.\n"
+           "\n"
+           "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
+           "                      year slot, as when the program is started that day\n"
+           "  --json              print one JSON object instead of a table; it is always\n"
+           "                      valid UTF-8: each byte of a text (such as the file's name)\n"
+           "                      that is not UTF-8 is printed as U+FFFD\n" +
+           languageOptionsUsage() +
+           "\n"
+           "Exit status: 0 done, 1 the file cannot be read or is not a collection file,\n"
+           "2 wrong arguments.\n";
+}
 
 int run(const std::vector<std::string>& args) {
     const Command self = dumpCommand();
     std::string path;
     LocalDate today = LocalDate::today();
     bool json = false;
+    LanguageOptions language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--json") {
+        std::optional<std::string> problem;
+        if (takeLanguageOption(args, i, language, problem)) {
+            if (problem) {
+                return usageError(self, *problem);
+            }
+        } else if (arg == "--json") {
             json = true;
         } else if (arg == "--today") {
             if (const auto problem = takeToday(args, i, today)) {
@@ -50,8 +60,12 @@ int run(const std::vector<std::string>& args) {
     if (path.empty()) {
         return usageError(self, "FILE is missing");
     }
+    const std::optional<std::string> codePage = applyLanguageOptions("dump", language);
+    if (!codePage) {
+        return kExitUsage;
+    }
     CollectionStore store;
-    if (!loadForCommand("dump", path, today, store)) {
+    if (!loadForCommand("dump", path, today, *codePage, store)) {
         return kExitFailure;
     }
     const CollectionView view = snapshot(store, absolutePath(path));
@@ -66,7 +80,7 @@ int run(const std::vector<std::string>& args) {
 } // namespace
 
 Command dumpCommand() {
-    return {"dump", "print what a collection file holds (as a table or JSON)", kUsage, run};
+    return {"dump", "print what a collection file holds (as a table or JSON)", usage(), run};
 }
 
 } // namespace kolekt::tool

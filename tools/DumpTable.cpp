@@ -18,6 +18,17 @@ std::size_t displayWidth(std::string_view utf8) {
     return width;
 }
 
+// The first count characters, never part of one.
+std::string firstCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t seen = 0; end < utf8.size(); ++end) {
+        if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80 && seen++ == count) {
+            break;
+        }
+    }
+    return std::string(utf8.substr(0, end));
+}
+
 std::string cell(std::string_view text, std::size_t width) {
     std::string padded(text);
     const std::size_t used = displayWidth(text);
@@ -40,7 +51,7 @@ std::string lateMonths(const std::vector<int>& months) {
         if (!text.empty()) {
             text += ',';
         }
-        text += monthName(m).substr(0, 3);
+        text += firstCharacters(monthName(m), 3);
     }
     return text.empty() ? "-" : text;
 }

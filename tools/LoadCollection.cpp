@@ -27,10 +27,10 @@ public:
 } // namespace
 
 bool loadForCommand(const std::string& command, const std::string& path, const LocalDate& today,
-                    CollectionStore& store) {
+                    const std::string& codePage, CollectionStore& store) {
     CollectedMessages messages;
     store.setMessages(&messages);
-    store.initialise(today, loadText(TextId::LanguageCode));
+    store.initialise(today, loadText(TextId::LanguageCode), codePage);
     const bool loaded = store.loadCollection(path, today);
     store.setMessages(nullptr);
     for (const std::string& text : messages.texts) {

@@ -1,4 +1,5 @@
 #include "Command.h"
+#include "LanguageOption.h"
 #include "LoadCollection.h"
 #include "TodayOption.h"
 #include "collection/CollectionStore.h"
@@ -14,25 +15,28 @@ namespace kolekt::tool {
 
 namespace {
 
-const char* const kUsage =
-    "Usage: kolekt-tool pdf FILE OUT.pdf [--today YYYY-MM-DD] [--paper a4|letter]\n"
-    "\n"
-    "Writes the Report Collection Form of the collection file FILE for its collection\n"
-    "month as a PDF at 600 dots per inch, laid out exactly as Kolekt prints it.\n"
-    "\n"
-    "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
-    "                      year slot, as when the program is started that day\n"
-    "  --paper a4|letter   the paper size (default: Letter where the locale measures\n"
-    "                      in US units, A4 elsewhere)\n"
-    "\n"
-    "OUT.pdf is written as a new file, or not at all: it may not be FILE itself (under any\n"
-    "name or link), nor a collection or return file (.k09, .k19), nor a folder, device or\n"
-    "pipe. A link at OUT is replaced by the PDF, not followed.\n"
-    "\n"
-    "Needs no display: without QT_QPA_PLATFORM it draws off screen.\n"
-    "\n"
-    "Exit status: 0 done, 1 the file cannot be read or the PDF cannot be written,\n"
-    "2 wrong arguments.\n";
+std::string usage() {
+    return "Usage: kolekt-tool pdf FILE OUT.pdf [--today YYYY-MM-DD] [--paper a4|letter]\n"
+           "                       [--language CODE] [--code-page CP]\n"
+           "\n"
+           "Writes the Report Collection Form of the collection file FILE for its collection\n"
+           "month as a PDF at 600 dots per inch, laid out exactly as Kolekt prints it.\n"
+           "\n"
+           "  --today YYYY-MM-DD  the date Kolekt starts on (default: today); it decides the\n"
+           "                      year slot, as when the program is started that day\n"
+           "  --paper a4|letter   the paper size (default: Letter where the locale measures\n"
+           "                      in US units, A4 elsewhere)\n" +
+           languageOptionsUsage() +
+           "\n"
+           "OUT.pdf is written as a new file, or not at all: it may not be FILE itself (under any\n"
+           "name or link), nor a collection or return file (.k09, .k19), nor a folder, device or\n"
+           "pipe. A link at OUT is replaced by the PDF, not followed.\n"
+           "\n"
+           "Needs no display: without QT_QPA_PLATFORM it draws off screen.\n"
+           "\n"
+           "Exit status: 0 done, 1 the file cannot be read or the PDF cannot be written,\n"
+           "2 wrong arguments.\n";
+}
 
 // A collection or return file by its ending, in any letter case.
 bool namesCollectionFile(const std::string& path) {
@@ -55,9 +59,14 @@ int run(const std::vector<std::string>& args) {
     LocalDate today = LocalDate::today();
     report::Paper paper = report::Paper::A4;
     bool paperGiven = false;
+    LanguageOptions language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--today" || arg == "--paper") {
+        std::optional<std::string> problem;
+        if (takeLanguageOption(args, i, language, problem)) {
+            if (problem)
+                return usageError(self, *problem);
+        } else if (arg == "--today" || arg == "--paper") {
             if (i + 1 == args.size())
                 return usageError(self, arg + " needs a value");
             const std::string& value = args[++i];
@@ -96,8 +105,11 @@ int run(const std::vector<std::string>& args) {
                   << ", which is not a regular file\n";
         return kExitFailure;
     }
+    const std::optional<std::string> codePage = applyLanguageOptions("pdf", language);
+    if (!codePage)
+        return kExitUsage;
     CollectionStore store;
-    if (!loadForCommand("pdf", paths[0], today, store))
+    if (!loadForCommand("pdf", paths[0], today, *codePage, store))
         return kExitFailure;
 
     // Fonts need a GUI application object, but not a screen.
@@ -122,7 +134,7 @@ int run(const std::vector<std::string>& args) {
 } // namespace
 
 Command pdfCommand() {
-    return {"pdf", "write the Report Collection Form of a collection file as a PDF", kUsage, run};
+    return {"pdf", "write the Report Collection Form of a collection file as a PDF", usage(), run};
 }
 
 } // namespace kolekt::tool

@@ -1,5 +1,6 @@
 #include "Command.h"
 #include "DemoCollection.h"
+#include "LanguageOption.h"
 #include "TodayOption.h"
 #include "collection/AtomicFile.h"
 #include "collection/FileSystemOps.h"
@@ -10,21 +11,32 @@ namespace kolekt::tool {
 
 namespace {
 
-const char* const kUsage =
-    "Usage: kolekt-tool sample OUT.k09 [--today YYYY-MM-DD]\n"
-    "\n"
-    "Writes the demo collection: group 3 with about twenty publishers, collected for the\n"
-    "month before --today (default: today), scrambled as the secretary's program writes it.\n"
-    "\n"
-    "Exit status: 0 written, 1 the file cannot be written, 2 wrong arguments.\n";
+std::string usage() {
+    return "Usage: kolekt-tool sample OUT.k09 [--today YYYY-MM-DD] [--language CODE]\n"
+           "                          [--code-page CP]\n"
+           "\n"
+           "Writes the demo collection: group 3 with about twenty publishers, collected for the\n"
+           "month before --today (default: today), scrambled as the secretary's program writes\n"
+           "it, its texts in the code page of the language.\n"
+           "\n" +
+           languageOptionsUsage() +
+           "\n"
+           "Exit status: 0 written, 1 the file cannot be written, 2 wrong arguments.\n";
+}
 
 int run(const std::vector<std::string>& args) {
     const Command self = sampleCommand();
     std::string path;
     LocalDate today = LocalDate::today();
+    LanguageOptions language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--today") {
+        std::optional<std::string> problem;
+        if (takeLanguageOption(args, i, language, problem)) {
+            if (problem) {
+                return usageError(self, *problem);
+            }
+        } else if (arg == "--today") {
             if (const auto problem = takeToday(args, i, today)) {
                 return usageError(self, *problem);
             }
@@ -39,7 +51,12 @@ int run(const std::vector<std::string>& args) {
     if (path.empty()) {
         return usageError(self, "OUT.k09 is missing");
     }
-    if (!writeFileAtomically(FileSystemOps::real(), path, demoCollection(today).fileBytes())) {
+    const std::optional<std::string> codePage = applyLanguageOptions("sample", language);
+    if (!codePage) {
+        return kExitUsage;
+    }
+    if (!writeFileAtomically(FileSystemOps::real(), path,
+                             demoCollection(today, *codePage).fileBytes())) {
         std::cerr << "kolekt-tool sample: cannot write " << path << "\n";
         return kExitFailure;
     }
@@ -49,7 +66,7 @@ int run(const std::vector<std::string>& args) {
 } // namespace
 
 Command sampleCommand() {
-    return {"sample", "write the demo collection of group 3", kUsage, run};
+    return {"sample", "write the demo collection of group 3", usage(), run};
 }
 
 } // namespace kolekt::tool

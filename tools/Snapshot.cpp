@@ -11,7 +11,7 @@ using namespace layout;
 namespace {
 
 PublisherView publisherView(const CollectionStore& store, int n) {
-    const std::string& language = store.languageCode();
+    const std::string& codePage = store.codePage();
     const int month = store.month();
     const int yearSlot = store.yearSlot();
     const int slot = slotIndex(month, yearSlot);
@@ -19,15 +19,15 @@ PublisherView publisherView(const CollectionStore& store, int n) {
 
     PublisherView view;
     view.record = n;
-    view.first = toUtf8(fieldText(record, kFirstName, kNameSize), language);
-    view.last = toUtf8(fieldText(record, kLastName, kNameSize), language);
-    view.name = toUtf8(store.formatName(n, true), language);
-    view.email = toUtf8(fieldText(record, kEmail, kEmailSize), language);
+    view.first = toUtf8(fieldText(record, kFirstName, kNameSize), codePage);
+    view.last = toUtf8(fieldText(record, kLastName, kNameSize), codePage);
+    view.name = toUtf8(store.formatName(n, true), codePage);
+    view.email = toUtf8(fieldText(record, kEmail, kEmailSize), codePage);
     const ContactNumbers contact = store.contactNumbers(n);
     for (int i = 0; i < contact.count; ++i) {
-        view.phones.push_back(toUtf8(contact.numbers[static_cast<std::size_t>(i)], language));
+        view.phones.push_back(toUtf8(contact.numbers[static_cast<std::size_t>(i)], codePage));
     }
-    view.reminder = toUtf8(contact.reminderAddress, language);
+    view.reminder = toUtf8(contact.reminderAddress, codePage);
     view.group = static_cast<std::int8_t>(record[kPublisherGroup]);
     view.status = record[monthStatusOffset(slot)] & kStatusMask;
     view.privilege = record[kPrivilege] & kPrivilegeMask;
@@ -40,7 +40,7 @@ PublisherView publisherView(const CollectionStore& store, int n) {
     view.addedHours = readWord(record, addedHoursOffset(slot));
     view.remarkNumber = readWord(record, remarkNumberOffset(slot));
     // With must-exist set the lookup never reserves a number.
-    view.remark = toUtf8(store.remarkFor(n, month, yearSlot).text, language);
+    view.remark = toUtf8(store.remarkFor(n, month, yearSlot).text, codePage);
     for (int m = 0; m < 12; ++m) {
         if (store.hasLateFlag(n, m)) {
             view.lateMonths.push_back(m);
@@ -58,7 +58,7 @@ CollectionView snapshot(const CollectionStore& store, const std::string& file) {
     view.group = store.groupNumber();
     view.month = store.month();
     view.yearSlot = store.yearSlot();
-    view.secretary = toUtf8(store.secretaryAddress(), store.languageCode());
+    view.secretary = toUtf8(store.secretaryAddress(), store.codePage());
     view.publisherCount = store.publisherCount();
     view.remarkCount = store.remarkCount();
     for (int n = 1; n <= store.publisherCount(); ++n) {

@@ -1,5 +1,6 @@
 // kolekt-tool: looks inside collection files and writes the demo collection.
 #include "Command.h"
+#include "resources/Languages.h"
 
 #include <iostream>
 
@@ -11,6 +12,13 @@ std::string overallUsage() {
     std::string text = "Usage: kolekt-tool COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const Command& command : commands()) {
         text += "  " + command.name + std::string(10 - command.name.size(), ' ') + command.summary +
+                "\n";
+    }
+    text += "\nLanguages (--language CODE; also a locale name such as cs or cs_CZ):\n";
+    for (const kolekt::Language& language : kolekt::languages()) {
+        const std::string code(language.code);
+        text += "  " + code + std::string(12 - code.size(), ' ') +
+                std::string(language.nativeName) + ", code page " + std::string(language.codePage) +
                 "\n";
     }
     text += "\nRun 'kolekt-tool COMMAND --help' for the arguments of one command.\n";

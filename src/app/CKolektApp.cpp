@@ -4,7 +4,10 @@
 #include "app/IniSettings.h"
 #include "app/SettingsPath.h"
 #include "app/TerminationSignals.h"
+#include "resources/LanguageChoice.h"
 #include "resources/icons/AppIcon.h"
+#include "ui/common/InterfaceLanguage.h"
+#include "ui/common/MessageBox.h"
 #include "ui/main/CMainDlg.h"
 
 #include <QFileInfo>
@@ -23,7 +26,21 @@ CKolektApp::CKolektApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int CKolektApp::run() {
     IniSettings settings(settingsFilePath());
-    CMainDlg mainDlg(settings, collectionFromCommandLine(arguments().mid(1)));
+    QStringList words = arguments().mid(1);
+    const LanguageOptions options = takeLanguageOptions(words);
+    const LanguageSettings stored = settings.languageSettings();
+    const LanguageChoice choice =
+        chooseLanguage({{options.language.toStdString(), stored.language.toStdString()},
+                        {options.codePage.toStdString(), stored.codePage.toStdString()},
+                        desktopLocales()});
+    applyInterfaceLanguage(*choice.language);
+    // Told before the window opens, in the language chosen, so that the cause is fixed at once.
+    for (const std::string& text : refusalTexts(choice))
+        messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning);
+
+    CMainDlg mainDlg(settings, collectionFromCommandLine(words));
+    if (choice.codePageAsked)
+        mainDlg.keepCodePage(choice.codePage);
 
     TerminationSignals terminationSignals;
     connect(&terminationSignals, &TerminationSignals::received, &mainDlg,

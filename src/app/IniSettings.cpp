@@ -11,6 +11,8 @@ namespace {
 const QString kSection = QStringLiteral("Last");
 const QString kLoadPath = QStringLiteral("LoadPath");
 const QString kPost = QStringLiteral("Post");
+const QString kLanguage = QStringLiteral("Options/Language");
+const QString kCodePage = QStringLiteral("Options/CodePage");
 const QString kAnnouncedRecoveries = QStringLiteral("Recovered/Announced");
 // Values were always read into a buffer of 4096 characters; longer ones never came back whole.
 constexpr qsizetype kMaxValueLength = 4095;
@@ -39,6 +41,19 @@ void IniSettings::setAnnouncedRecoveries(const QStringList& names) {
 
 MailSettings IniSettings::mailSettings() const {
     return readMailSettings(path_);
+}
+
+LanguageSettings IniSettings::languageSettings() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    return {settings.value(kLanguage).toString().trimmed(),
+            settings.value(kCodePage).toString().trimmed()};
+}
+
+void IniSettings::storeLanguage(const QString& code) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSettings settings(path_, QSettings::IniFormat);
+    settings.setValue(kLanguage, code);
+    settings.sync();
 }
 
 void IniSettings::write(const LastSession& values) {

@@ -7,6 +7,12 @@
 
 namespace kolekt {
 
+// Section "Options": the language and the code page asked for; empty when not set.
+struct LanguageSettings {
+    QString language;
+    QString codePage;
+};
+
 class IniSettings : public SessionSettings {
 public:
     explicit IniSettings(QString path) : path_(std::move(path)) {}
@@ -17,6 +23,8 @@ public:
     QStringList announcedRecoveries() const override;
     void setAnnouncedRecoveries(const QStringList& names) override;
     MailSettings mailSettings() const override;
+    LanguageSettings languageSettings() const;
+    void storeLanguage(const QString& code) override;
 
 private:
     QString path_;

@@ -63,26 +63,10 @@ std::size_t sequenceLength(unsigned char lead) {
 
 } // namespace
 
-std::string codePageFor(std::string_view languageCode) {
-    if (languageCode == "cz" || languageCode == "sk" || languageCode == "Polish") {
-        return "CP1250";
-    }
-    if (languageCode == "Turkish") {
-        return "CP1254";
-    }
-    if (languageCode == "estonian") {
-        return "CP1257";
-    }
-    if (languageCode == "greek") {
-        return "CP1253";
-    }
-    return "CP1252";
-}
-
-std::string toUtf8(std::string_view bytes, std::string_view languageCode) {
+std::string toUtf8(std::string_view bytes, std::string_view codePage) {
     std::string result;
     result.reserve(bytes.size());
-    Converter converter("UTF-8", codePageFor(languageCode));
+    Converter converter("UTF-8", std::string(codePage));
     if (!converter.valid()) {
         for (const char byte : bytes) {
             const auto c = static_cast<unsigned char>(byte);
@@ -99,10 +83,10 @@ std::string toUtf8(std::string_view bytes, std::string_view languageCode) {
     return result;
 }
 
-std::string fromUtf8(std::string_view utf8, std::string_view languageCode, std::size_t maxBytes) {
+std::string fromUtf8(std::string_view utf8, std::string_view codePage, std::size_t maxBytes) {
     std::string result;
     result.reserve(utf8.size());
-    Converter converter(codePageFor(languageCode), "UTF-8");
+    Converter converter(std::string(codePage), "UTF-8");
     if (converter.valid()) {
         while (!converter.convert(utf8, result)) {
             // Unmappable or malformed: one '?' for the whole character.

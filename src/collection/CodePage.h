@@ -7,14 +7,11 @@
 
 namespace kolekt {
 
-// The iconv name of the code page that a language code selects ("CP1252" for "eng").
-std::string codePageFor(std::string_view languageCode);
-
+// codePage is an iconv name such as "CP1250"; the languages' table lists those Kolekt uses.
 // Never fails: bytes the code page leaves undefined still come out visibly.
-std::string toUtf8(std::string_view bytes, std::string_view languageCode);
+std::string toUtf8(std::string_view bytes, std::string_view codePage);
 
 // Characters the code page cannot hold become '?'. maxBytes cuts the result (0 = no limit).
-std::string fromUtf8(std::string_view utf8, std::string_view languageCode,
-                     std::size_t maxBytes = 0);
+std::string fromUtf8(std::string_view utf8, std::string_view codePage, std::size_t maxBytes = 0);
 
 } // namespace kolekt

@@ -25,15 +25,21 @@ FileSystemOps& CollectionStore::fileSystem() const {
     return fs_ != nullptr ? *fs_ : FileSystemOps::real();
 }
 
-void CollectionStore::initialise(const LocalDate& today, const std::string& languageCode) {
+void CollectionStore::initialise(const LocalDate& today, const std::string& languageCode,
+                                 const std::string& codePage) {
     defaultMonth_ = today.month == 0 ? 11 : today.month - 1;
     month_ = defaultMonth_;
     reportYear_ = today.year - (defaultMonth_ == 11 ? 2001 : 2000);
     yearSlot_ = ((reportYear_ % 2) + 2) % 2;
-    languageCode_ = languageCode;
+    setLanguage(languageCode, codePage);
     releaseStore();
     publisherCount_ = 0;
     remarkCount_ = 0;
+}
+
+void CollectionStore::setLanguage(const std::string& languageCode, const std::string& codePage) {
+    languageCode_ = languageCode;
+    codePage_ = codePage;
 }
 
 bool CollectionStore::allocateStore() {

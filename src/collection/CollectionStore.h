@@ -49,8 +49,10 @@ public:
     void setFileSystem(FileSystemOps* fs);
 
     // Start-up initialisation from the current local date. languageCode is the code of the
-    // language the program speaks; it chooses the record texts' code page and name order.
-    void initialise(const LocalDate& today, const std::string& languageCode);
+    // language the program speaks, which chooses the name order; codePage is the one the record
+    // texts are written in ("CP1250"), which the edges convert them from and to.
+    void initialise(const LocalDate& today, const std::string& languageCode,
+                    const std::string& codePage);
 
     // Reads path. When it holds publishers, path becomes filePath and lock (taken with
     // lockForOpening) becomes the store's; otherwise the store keeps no lock.
@@ -116,7 +118,9 @@ public:
     const std::string& filePath() const { return filePath_; }
     void setFilePath(const std::string& path) { filePath_ = path; }
     const std::string& languageCode() const { return languageCode_; }
-    void setLanguageCode(const std::string& code) { languageCode_ = code; }
+    const std::string& codePage() const { return codePage_; }
+    // The records keep their bytes; only how they are shown and converted changes.
+    void setLanguage(const std::string& languageCode, const std::string& codePage);
     const std::string& lastPosted() const { return lastPosted_; }
     void setLastPosted(const std::string& name) { lastPosted_ = name; }
 
@@ -143,6 +147,7 @@ private:
     int yearSlot_ = 0;
     std::string filePath_;
     std::string languageCode_;
+    std::string codePage_;
     std::string lastPosted_;
     bool allocated_ = false;
     bool incomplete_ = false;

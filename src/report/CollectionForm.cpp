@@ -54,7 +54,7 @@ class FormPrinter {
 public:
     FormPrinter(Surface& surface, PrintPageState& state, const CollectionStore& store, int month)
         : surface_(surface), state_(state), store_(store), month_(month),
-          language_(store.languageCode()) {}
+          language_(store.languageCode()), codePage_(store.codePage()) {}
 
     void run();
 
@@ -65,13 +65,14 @@ private:
     void row(int record);
     void telephoneCell(int record, int y0, int ty);
     void remarkCell(int record, int ty);
-    std::string recordText(const std::string& bytes) const { return toUtf8(bytes, language_); }
+    std::string recordText(const std::string& bytes) const { return toUtf8(bytes, codePage_); }
 
     Surface& surface_;
     PrintPageState& state_;
     const CollectionStore& store_;
     const int month_;
     const std::string language_;
+    const std::string codePage_;
     int headerPitch_ = 0;
     int rowHeight_ = 0;
     Columns columns_{};

@@ -26,6 +26,7 @@ void paintPreview(Surface& surface, const CollectionStore& store, const PreviewV
     const int colW = w / 11;
     const int nameW = w / 4;
     const std::string& language = store.languageCode();
+    const std::string& codePage = store.codePage();
 
     surface.fillBackground(Rect{x, y, x + w + 1, y + h + 5 * cyB});
     surface.selectBrush(StockBrush::LightGray);
@@ -63,7 +64,7 @@ void paintPreview(Surface& surface, const CollectionStore& store, const PreviewV
         const int boxY = y + (i + 1) * rowH + 13 * cyB - cyB / 3;
 
         surface.setTextAlign(TextAlign::Left);
-        surface.textOut(x + 2 * cxB, ty, toUtf8(store.formatName(record, false), language));
+        surface.textOut(x + 2 * cxB, ty, toUtf8(store.formatName(record, false), codePage));
 
         surface.setTextAlign(TextAlign::Right);
         const RowMarks marks = rowMarks(store.record(record), slot);
@@ -81,7 +82,7 @@ void paintPreview(Surface& surface, const CollectionStore& store, const PreviewV
             surface.setTextAlign(TextAlign::Left);
             const Rect clip{x + 6 * (w / 10) + 2 * cxB, ty, x + w, y + (i + 2) * rowH + cyB};
             surface.textOutClipped(x + nameW + 5 * (w / 13) - 5 * cxB, ty, clip,
-                                   toUtf8(remark, language));
+                                   toUtf8(remark, codePage));
             surface.setTextAlign(TextAlign::Right);
         }
     }

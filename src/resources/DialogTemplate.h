@@ -1,6 +1,8 @@
-// Dialog templates as data: the controls of every dialog with their ids, texts
+// Dialog templates as data: the controls of every dialog with their ids, captions
 // and rectangles in dialog units. The dialog layer builds Qt widgets from them.
 #pragma once
+
+#include "resources/TextId.h"
 
 #include <span>
 #include <string_view>
@@ -37,10 +39,20 @@ enum ControlStyle : unsigned {
 
 inline constexpr int kNoId = -1;
 
+// A control's caption: an entry of the string table, so that it follows the language, or a
+// sign that reads the same in every language ("> > >").
+struct TemplateText {
+    constexpr TemplateText(TextId textId) : id(textId) {}
+    constexpr TemplateText(const char* signs) : sign(signs) {}
+
+    TextId id = TextId::None;
+    std::string_view sign;
+};
+
 struct ControlTemplate {
     int id;
     ControlKind kind;
-    std::string_view text;
+    TemplateText text;
     int x, y, width, height; // dialog units
     bool visible;
     bool tabStop;
@@ -58,7 +70,7 @@ struct DialogTemplate {
     int width, height; // dialog units
     std::string_view fontFace;
     int pointSize;
-    std::string_view title;
+    TextId title; // None: set when the dialog opens
     unsigned style;
     std::span<const ControlTemplate> controls; // template order is tab order
 };

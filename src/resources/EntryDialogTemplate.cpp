@@ -11,15 +11,15 @@ constexpr unsigned kValueEdit = kStyleBorder | kStyleAutoHScroll;
 
 // Template order is tab order.
 constexpr ControlTemplate kControls[] = {
-    {kShared, K::AutoCheckBox, "Shared in Ministry", 22, 52, 44, 18, false, true,
+    {kShared, K::AutoCheckBox, TextId::SharedInMinistryBox, 22, 52, 44, 18, false, true,
      kStyleLeftText | kStyleCentered | kStyleWrap},
     {kPlacements, K::Edit, "", 14, 55, 26, 12, true, true, kValueEdit},
     {kVideos, K::Edit, "", 45, 55, 26, 12, true, true, kValueEdit},
     {kHours, K::Edit, "", 76, 55, 26, 12, true, true, kValueEdit},
     {kReturnVisits, K::Edit, "", 106, 55, 26, 12, true, true, kValueEdit},
     {kStudies, K::Edit, "", 137, 55, 26, 12, true, true, kValueEdit},
-    {kOk, K::DefPushButton, "&OK", 212, 81, 54, 14, true, true, kStyleNone},
-    {kCancel, K::PushButton, "&Cancel", 212, 57, 54, 14, true, true, kStyleNone},
+    {kOk, K::DefPushButton, TextId::EntryOkButton, 212, 81, 54, 14, true, true, kStyleNone},
+    {kCancel, K::PushButton, TextId::EntryCancelButton, 212, 57, 54, 14, true, true, kStyleNone},
     {kNoId, K::GroupBox, "", 10, 30, 157, 44, true, false, kStyleNone},
     {kMonthName, K::Static, "", 151, 6, 51, 9, true, false, kStyleCentered},
     {kPlacementsCaption, K::Static, "", 14, 42, 25, 10, true, false, kStyleCentered},
@@ -36,20 +36,21 @@ constexpr ControlTemplate kControls[] = {
     {kChangeMonth, K::PushButton, "", 10, 81, 94, 14, true, true, kStyleNone},
     {kNoId, K::GroupBox, "", 10, 101, 256, 45, true, false, kStyleNone},
     {kWarnings, K::Static, "", 15, 109, 245, 32, true, false, kStyleNone},
-    {kCloseMonthList, K::PushButton, "&OK", 65, 81, 50, 14, true, true, kStyleNone},
-    {kRemarks, K::PushButton, "&Remarks", 212, 34, 54, 14, true, true, kStyleNone},
+    {kCloseMonthList, K::PushButton, TextId::EntryOkButton, 65, 81, 50, 14, true, true, kStyleNone},
+    {kRemarks, K::PushButton, TextId::RemarksButton, 212, 34, 54, 14, true, true, kStyleNone},
     {kRemarkField, K::Edit, "", 22, 82, 116, 13, true, true, kValueEdit},
     {kGroup, K::Static, "", 214, 6, 46, 10, true, false, kStyleCentered},
     {kAddedHours, K::Static, "", 143, 83, 56, 9, true, false, kStyleCentered},
-    {kAuxiliaryPioneer, K::AutoCheckBox, "Auxiliary Pioneer", 124, 22, 84, 10, false, true,
+    {kAuxiliaryPioneer, K::AutoCheckBox, TextId::AuxiliaryPioneerBox, 124, 22, 84, 10, false, true,
      kStyleNone},
-    {kUnderOneHour, K::AutoCheckBox, "<1h", 172, 56, 32, 10, true, true, kStyleNone},
+    {kUnderOneHour, K::AutoCheckBox, TextId::UnderOneHourBox, 172, 56, 32, 10, true, true,
+     kStyleNone},
 };
 
 } // namespace
 
 const DialogTemplate kEntryDialogTemplate{
-    107, 275, 150, "MS Sans Serif", 10, "", kDialogNone, kControls,
+    107, 275, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
 };
 
 } // namespace kolekt

@@ -1,8 +1,12 @@
 #include "resources/StringTable.h"
 
+#include "resources/Catalogue.h"
+
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace kolekt {
 namespace {
@@ -102,6 +106,31 @@ constexpr std::array kEntries{
     Entry{TextId::ReminderBody, "Please submit your report for %1. \nThank you."},
     Entry{TextId::SharedTip, "Shared in any form of the ministry during the month"},
     Entry{TextId::SharedHeading, "Shared"},
+    Entry{TextId::MainTitle, "Field Service Reports"},
+    Entry{TextId::MainOkButton, "OK"},
+    Entry{TextId::ExitProgramButton, "Exit Program"},
+    Entry{TextId::LimitToMissingBox, "Limit List to Missing Reports"},
+    Entry{TextId::LastPersonPostedFrame, " Last Person Posted "},
+    Entry{TextId::LoadNewListButton, "Load New List from Secretary"},
+    Entry{TextId::CreateFileButton, "Create File for Secretary"},
+    Entry{TextId::DialButton, "Dial"},
+    Entry{TextId::HelpButton, "Help"},
+    Entry{TextId::ViewReportListButton, "View or Print Report Collection List"},
+    Entry{TextId::PreviewEmailButton, "Preview E-mail"},
+    Entry{TextId::SharedInMinistryBox, "Shared in Ministry"},
+    Entry{TextId::EntryOkButton, "&OK"},
+    Entry{TextId::EntryCancelButton, "&Cancel"},
+    Entry{TextId::RemarksButton, "&Remarks"},
+    Entry{TextId::AuxiliaryPioneerBox, "Auxiliary Pioneer"},
+    Entry{TextId::UnderOneHourBox, "<1h"},
+    Entry{TextId::CloseButton, "&Close"},
+    Entry{TextId::PrintButton, "&Print"},
+    Entry{TextId::PrintSetupButton, "Print &Setup"},
+    Entry{TextId::AboutTitle, "About Kolekt"},
+    Entry{TextId::AboutVersion, "Kolekt Version 5a"},
+    Entry{TextId::AboutLicence, "GNU GPL 3 or later"},
+    Entry{TextId::AboutContact, "Questions and fixes: kolekt@example.org"},
+    Entry{TextId::AboutRequires, "Requires Groupx.k09 files from Scriba Version 10a or later"},
     Entry{TextId::FileMissing, "Kolekt cannot open %1:\nthe file does not exist. It may have been "
                                "moved, renamed or deleted."},
     Entry{TextId::FileUnreadable, "Kolekt cannot open %1:\nthe file cannot be read. Ask the owner "
@@ -169,6 +198,19 @@ constexpr std::array kEntries{
           "No secure connection to the mail server %1 could be made: its certificate was not "
           "accepted. The mail was not sent."},
     Entry{TextId::MailRefused, "The mail server %1 refused the mail. The mail was not sent."},
+    Entry{TextId::LanguageMenu, "&Language"},
+    Entry{TextId::UnknownLanguage,
+          "The language \"%1\" is not known. Kolekt knows these languages: %2."},
+    Entry{TextId::UnknownCodePage,
+          "The code page \"%1\" is not known. Kolekt reads collection files in these code "
+          "pages: %2."},
+    Entry{TextId::YesButton, "&Yes"},
+    Entry{TextId::NoButton, "&No"},
+    Entry{TextId::DesktopGenericName, "Field Service Reports"},
+    Entry{TextId::DesktopComment,
+          "Post the monthly field service reports of a group and return them to the secretary"},
+    Entry{TextId::MetainfoSummary, "Collect the monthly field service reports of a group"},
+    Entry{TextId::MimeComment, "Field service report collection"},
     Entry{TextId::LowMemory, "Low Memory"},
     Entry{TextId::NoPrinter, "No Printer"},
     Entry{TextId::CannotStartPrinting, "Printing on %1 could not be started."},
@@ -185,17 +227,32 @@ constexpr std::array kEntries{
 static_assert(std::is_sorted(kEntries.begin(), kEntries.end(),
                              [](const Entry& a, const Entry& b) { return a.id < b.id; }));
 
-std::string_view find(TextId id) {
+// The current language's text, English where its catalogue lacks the entry.
+std::string find(TextId id) {
+    if (std::optional<std::string> text = catalogueText(currentLanguage(), id))
+        return std::move(*text);
+    return std::string(englishText(id));
+}
+
+} // namespace
+
+std::string_view englishText(TextId id) {
     const auto it = std::lower_bound(kEntries.begin(), kEntries.end(), id,
                                      [](const Entry& e, TextId wanted) { return e.id < wanted; });
     return it != kEntries.end() && it->id == id ? it->text : std::string_view{};
 }
 
-} // namespace
+std::vector<TextId> textIds() {
+    std::vector<TextId> ids;
+    ids.reserve(kEntries.size());
+    for (const Entry& entry : kEntries)
+        ids.push_back(entry.id);
+    return ids;
+}
 
 std::string loadText(TextId textId, TextId argId) {
     if (argId == TextId::None) {
-        return std::string(find(textId));
+        return find(textId);
     }
     return fillArguments(find(textId), {find(argId)});
 }

@@ -7,12 +7,18 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kolekt {
 
-// Text of entry textId; with an argId every "%1" is replaced by the text of entry argId.
-// Ids without an entry give an empty text.
+// Text of entry textId in the current language (UTF-8); with an argId every "%1" is replaced by
+// the text of entry argId. Ids without an entry give an empty text.
 std::string loadText(TextId textId, TextId argId = TextId::None);
+
+// The English table, which is the source text of every catalogue: the text of one entry, and
+// every id in ascending order.
+std::string_view englishText(TextId id);
+std::vector<TextId> textIds();
 
 // Replaces "%1", "%2", ... in one pass by the given texts, for arguments that are not
 // string-table entries (a path, a name, a bound). Argument texts are never scanned again.

@@ -73,6 +73,33 @@ enum class TextId : int {
     SharedTip = 1495,
     SharedHeading = 1500,
 
+    // Captions of the dialog templates.
+    MainTitle = 2000,
+    MainOkButton = 2001,
+    ExitProgramButton = 2002,
+    LimitToMissingBox = 2003,
+    LastPersonPostedFrame = 2004,
+    LoadNewListButton = 2005,
+    CreateFileButton = 2006,
+    DialButton = 2007,
+    HelpButton = 2008,
+    ViewReportListButton = 2009,
+    PreviewEmailButton = 2010,
+    SharedInMinistryBox = 2020,
+    EntryOkButton = 2021,
+    EntryCancelButton = 2022,
+    RemarksButton = 2023,
+    AuxiliaryPioneerBox = 2024,
+    UnderOneHourBox = 2025,
+    CloseButton = 2040,
+    PrintButton = 2041,
+    PrintSetupButton = 2042,
+    AboutTitle = 2060,
+    AboutVersion = 2061,
+    AboutLicence = 2062,
+    AboutContact = 2063,
+    AboutRequires = 2064,
+
     FileMissing = 2100,
     FileUnreadable = 2101,
     NotARegularFile = 2102,
@@ -105,6 +132,19 @@ enum class TextId : int {
     MailServerWithoutStartTls = 2258,
     MailServerNotTrusted = 2259,
     MailRefused = 2260,
+
+    LanguageMenu = 2300,
+    UnknownLanguage = 2301,
+    UnknownCodePage = 2302,
+    YesButton = 2303,
+    NoButton = 2304,
+
+    // The desktop entry, the AppStream metainfo and the file type take these from every
+    // catalogue when the program is built.
+    DesktopGenericName = 2390,
+    DesktopComment = 2391,
+    MetainfoSummary = 2392,
+    MimeComment = 2393,
 
     LowMemory = 2400,
     NoPrinter = 2401,

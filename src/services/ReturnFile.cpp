@@ -27,7 +27,7 @@ std::optional<QString> writeReturnFile(CollectionStore& store) {
 
 SecretaryAddress secretaryMailAddress(const CollectionStore& store) {
     const QString address =
-        QString::fromStdString(toUtf8(store.secretaryAddress(), store.languageCode())).trimmed();
+        QString::fromStdString(toUtf8(store.secretaryAddress(), store.codePage())).trimmed();
     if (!address.contains(QLatin1Char('@'))) {
         return {};
     }

@@ -37,6 +37,35 @@ TEST(CommandLine, MakesARelativePathAbsolute) {
               QDir::current().filePath(u"Group 3.k09"_s));
 }
 
+TEST(CommandLine, TakesOnlyLeadingLanguageOptionsAndLeavesThePath) {
+    using namespace Qt::StringLiterals;
+    const struct {
+        QStringList words;
+        QString language, codePage;
+        QStringList rest;
+    } cases[] = {
+        {{u"--language"_s, u"cz"_s, u"/d/G.k09"_s}, u"cz"_s, {}, {u"/d/G.k09"_s}},
+        {{u"--code-page=cp1250"_s, u"--language=pl"_s, u"G.k09"_s},
+         u"pl"_s,
+         u"cp1250"_s,
+         {u"G.k09"_s}},
+        // After the path nothing is an option: a file name may hold anything.
+        {{u"/d/My"_s, u"--language"_s, u"x.k09"_s},
+         {},
+         {},
+         {u"/d/My"_s, u"--language"_s, u"x.k09"_s}},
+        {{u"--language"_s}, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        QStringList words = c.words;
+        const LanguageOptions options = takeLanguageOptions(words);
+        const std::string given = c.words.join(u' ').toStdString();
+        EXPECT_EQ(options.language, c.language) << given;
+        EXPECT_EQ(options.codePage, c.codePage) << given;
+        EXPECT_EQ(words, c.rest) << given;
+    }
+}
+
 TEST(CommandLine, TakesTwoDroppedFilesAsOnePath) {
     EXPECT_EQ(collectionFromCommandLine({u"\"/a/One.k09\""_s, u"\"/b/Two.k09\""_s}),
               u"/a/One.k09 /b/Two.k09"_s);

@@ -60,6 +60,20 @@ TEST_F(IniSettingsTest, WrittenValuesReadBackInSectionLast) {
     EXPECT_TRUE(text.contains("Post="));
 }
 
+TEST_F(IniSettingsTest, TheLanguageChosenInTheMenuComesBackBesideTheCodePage) {
+    using namespace Qt::StringLiterals;
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Options]\nLanguage=german\nCodePage= cp1250 \n");
+    file.close();
+
+    IniSettings(path).storeLanguage(u"cz"_s);
+    const LanguageSettings read = IniSettings(path).languageSettings();
+    EXPECT_EQ(read.language, u"cz"_s);
+    EXPECT_EQ(read.codePage, u"cp1250"_s);
+}
+
 TEST_F(IniSettingsTest, MissingFileReadsAsEmptyValues) {
     const LastSession read = IniSettings(folder_.filePath(u"none.ini"_s)).read();
     EXPECT_TRUE(read.loadPath.isEmpty());

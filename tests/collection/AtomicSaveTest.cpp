@@ -63,7 +63,7 @@ protected:
         b.addPublisher("Ben", "Cole");
         b.addRemark(1, 10, 0, "old");
         writeCollection(b, path);
-        store.initialise(kToday, "eng");
+        store.initialise(kToday, "eng", "CP1252");
         ASSERT_TRUE(store.loadCollection(path, kToday));
         original = readBytes(path);
         // A change that a successful save would write.
@@ -223,7 +223,7 @@ TEST_F(AtomicSaveTest, AFileReplacedOnDiskIsKeptAndTheCollectionGoesBesideIt) {
     EXPECT_TRUE(messages.events.empty());
     EXPECT_EQ(readBytes(path), theirs);
     CollectionStore reread;
-    reread.initialise(kToday, "eng");
+    reread.initialise(kToday, "eng", "CP1252");
     ASSERT_TRUE(reread.loadCollection(beside, kToday));
     EXPECT_EQ(reread.remarkFor(1, 10, 0).text, "newer");
 
@@ -273,7 +273,7 @@ TEST_F(AtomicSaveTest, RecoveryFilesNeverReplaceOneAnother) {
     EXPECT_NE(first, second);
     EXPECT_EQ(fs::path(first).filename().string().substr(0, 24), "Group3 November (Kolekt ");
     CollectionStore reread;
-    reread.initialise(kToday, "eng");
+    reread.initialise(kToday, "eng", "CP1252");
     ASSERT_TRUE(reread.loadCollection(first, kToday));
     EXPECT_EQ(reread.remarkFor(1, 10, 0).text, "new");
     EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::Recovered, path, first},

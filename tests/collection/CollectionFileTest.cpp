@@ -24,7 +24,7 @@ constexpr LocalDate kToday{2026, 11, 8};
 
 class CollectionFileTest : public ::testing::Test {
 protected:
-    CollectionFileTest() { store.initialise(kToday, "eng"); }
+    CollectionFileTest() { store.initialise(kToday, "eng", "CP1252"); }
 
     bool load(const std::string& path) { return store.loadCollection(path, kToday); }
 
@@ -247,7 +247,7 @@ TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
 
     // Started in March 2026: February 2026 is collected, cell 0.
     const LocalDate march{2026, 2, 10};
-    store.initialise(march, "eng");
+    store.initialise(march, "eng", "CP1252");
     EXPECT_EQ(store.defaultMonth(), 1);
     EXPECT_EQ(store.reportYear(), 26);
     EXPECT_EQ(store.yearSlot(), 0);
@@ -258,7 +258,7 @@ TEST_F(CollectionFileTest, YearSlotFollowsTheCalendar) {
 
     // Started in January 2027: December 2026 is the default, a January file uses 2027.
     const LocalDate january2027{2027, 0, 5};
-    store.initialise(january2027, "eng");
+    store.initialise(january2027, "eng", "CP1252");
     EXPECT_EQ(store.defaultMonth(), 11);
     EXPECT_EQ(store.reportYear(), 26);
     EXPECT_EQ(store.yearSlot(), 0);

@@ -62,7 +62,7 @@ protected:
         b.addPublisher("Anna", "Berg");
         b.addPublisher("Ben", "Cole");
         test::writeCollection(b, path);
-        store.initialise(kToday, "eng");
+        store.initialise(kToday, "eng", "CP1252");
     }
 
     test::TempDir dir;

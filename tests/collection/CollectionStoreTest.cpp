@@ -20,7 +20,7 @@ protected:
     void load(CollectionBuilder& b) {
         b.setMonth(kMonth);
         test::writeCollection(b, dir.file("g.k09"));
-        store.initialise(kToday, "eng");
+        store.initialise(kToday, "eng", "CP1252");
         ASSERT_TRUE(store.loadCollection(dir.file("g.k09"), kToday));
     }
 
@@ -35,7 +35,7 @@ TEST_F(CollectionStoreTest, FormatNameFollowsTheLanguage) {
     load(b);
     EXPECT_EQ(store.formatName(1, false), "Anna Berg");
     EXPECT_EQ(store.formatName(1, true), "Berg, Anna");
-    store.setLanguageCode("cz");
+    store.setLanguage("cz", "CP1250");
     EXPECT_EQ(store.formatName(1, false), "Berg, Anna");
 }
 

@@ -57,22 +57,22 @@ std::string readFile(const std::string& path) {
 }
 
 // Conversion opens a converter per call; empty texts would only add to that cost.
-std::size_t convertedSize(const std::string& text, const std::string& language) {
+std::size_t convertedSize(const std::string& text, const std::string& codePage) {
     if (text.empty()) {
         return 0;
     }
-    const std::string utf8 = kolekt::toUtf8(text, language);
-    return utf8.size() + kolekt::fromUtf8(utf8, language, text.size()).size();
+    const std::string utf8 = kolekt::toUtf8(text, codePage);
+    return utf8.size() + kolekt::fromUtf8(utf8, codePage, text.size()).size();
 }
 
 // Everything the main list, the entry dialog, the printed form and mail read.
 std::size_t walkReads(const CollectionStore& store) {
     std::size_t sink = 0;
-    const std::string& language = store.languageCode();
-    sink += convertedSize(store.secretaryAddress(), language);
+    const std::string& codePage = store.codePage();
+    sink += convertedSize(store.secretaryAddress(), codePage);
     for (int n = 1; n <= store.publisherCount(); ++n) {
         for (bool lastFirst : {false, true}) {
-            sink += convertedSize(store.formatName(n, lastFirst), language);
+            sink += convertedSize(store.formatName(n, lastFirst), codePage);
         }
         for (int month = 0; month < 12; ++month) {
             sink += store.hasLateFlag(n, month);
@@ -83,7 +83,7 @@ std::size_t walkReads(const CollectionStore& store) {
                 }
                 const kolekt::RemarkLookup remark = store.remarkFor(n, month, yearSlot);
                 sink += static_cast<std::size_t>(remark.number);
-                sink += convertedSize(remark.text, language);
+                sink += convertedSize(remark.text, codePage);
             }
         }
         const kolekt::ContactNumbers contact = store.contactNumbers(n);
@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentMessages messages;
     CollectionStore store(&messages);
     store.setFileSystem(&fileSystem);
-    store.initialise(today, "eng");
+    store.initialise(today, "eng", "CP1252");
     if (!store.loadCollection(input, today)) {
         return 0;
     }
@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CollectionStore reloaded(&messages);
     reloaded.setFileSystem(&fileSystem);
-    reloaded.initialise(today, "eng");
+    reloaded.initialise(today, "eng", "CP1252");
     if (!reloaded.loadCollection(saved, today) ||
         reloaded.publisherCount() != store.publisherCount() ||
         reloaded.remarkCount() != store.remarkCount()) {

@@ -322,9 +322,9 @@ TEST_F(CollectionFormTest, TelephoneCellShowsOneOrTwoNumbers) {
 }
 
 TEST_F(CollectionFormTest, CzechNamesPrintLastNameFirstFromTheirCodePage) {
-    builder.addPublisher(fromUtf8("Antonín", "cz"), fromUtf8("Dvořák", "cz"));
+    builder.addPublisher(fromUtf8("Antonín", "CP1250"), fromUtf8("Dvořák", "CP1250"));
     load();
-    store.setLanguageCode("cz");
+    store.setLanguage("cz", "CP1250");
     form.print(store);
 
     EXPECT_NE(form.text("Dvořák, Antonín"), nullptr);
@@ -339,7 +339,7 @@ TEST_P(CharsetTest, EveryPrintedFontUsesTheLanguageCharacterSet) {
     builder.setPhone(n, 0, "555 0101").setPhone(n, 1, "555 0102");
     builder.addRemark(n, kMonth, kYearSlot, "A remark long enough to split");
     load();
-    store.setLanguageCode(language);
+    store.setLanguage(language, "CP1252");
     form.print(store);
 
     const auto texts = form.surface.texts();

@@ -45,7 +45,7 @@ protected:
         std::filesystem::create_directories(folder);
         collectionPath_ = folder + "/" + name;
         writeCollection(builder, collectionPath_);
-        store_.initialise(kToday, "eng");
+        store_.initialise(kToday, "eng", "CP1252");
         ASSERT_TRUE(store_.loadCollection(collectionPath_, kToday));
     }
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,14 +79,13 @@ int captionFor(const ControlTemplate& field, const DialogTemplate& dialog) {
 
 CBaseDialog::CBaseDialog(const DialogTemplate& dialogTemplate, QWidget* owner,
                          const ControlFactory& factory)
-    : QDialog(owner) {
+    : QDialog(owner), template_(dialogTemplate) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (dialogTemplate.style & kDialogSystemMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     setWindowFlags(flags);
     setModal(true);
-    setWindowTitle(templateText(dialogTemplate.title));
     setFont(dialogFont(dialogTemplate.fontFace, dialogTemplate.pointSize));
     baseUnits_ = dialogBaseUnits(font());
     build(dialogTemplate, factory);
@@ -113,13 +113,7 @@ void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFacto
             widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
             tabOrder_.append(widget);
         }
-        if (auto* box = qobject_cast<QCheckBox*>(widget); box && (c.style & kStyleWrap)) {
-            const int indicator = 24;
-            box->setText(wrapToWidth(box->text(), box->fontMetrics(), widget->width() - indicator));
-        }
-        if (!isField(c.kind)) {
-            widget->setAccessibleName(withoutMnemonic(templateText(c.text)).simplified());
-        }
+        templateWidgets_.append(widget);
         if (c.id != kNoId) {
             controls_.insert(c.id, widget);
             connectControl(c.id, widget);
@@ -132,7 +126,47 @@ void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFacto
     for (qsizetype i = 1; i < tabOrder_.size(); ++i) {
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
     }
+    applyTemplateTexts();
     nameFieldsByTheirCaptions(dialogTemplate);
+}
+
+void CBaseDialog::applyTemplateTexts() {
+    if (template_.title != TextId::None) {
+        setWindowTitle(loadUiText(template_.title));
+    }
+    for (qsizetype i = 0; i < templateWidgets_.size(); ++i) {
+        setTemplateCaption(template_.controls[static_cast<std::size_t>(i)], templateWidgets_[i]);
+    }
+}
+
+void CBaseDialog::setTemplateCaption(const ControlTemplate& c, QWidget* widget) {
+    if (isField(c.kind)) {
+        return;
+    }
+    const QString text = captionText(c.text);
+    // Controls without a caption get their texts and names from the dialog.
+    if (text.isEmpty()) {
+        return;
+    }
+    const QString plain = withoutMnemonic(text).simplified();
+    if (auto* box = qobject_cast<QCheckBox*>(widget); box && (c.style & kStyleWrap)) {
+        const int indicator = 24;
+        box->setText(wrapToWidth(text, box->fontMetrics(), widget->width() - indicator));
+    } else if (auto* buttonWidget = qobject_cast<QAbstractButton*>(widget)) {
+        buttonWidget->setText(text);
+    } else if (auto* labelWidget = qobject_cast<QLabel*>(widget)) {
+        // Statics show '&' as a mnemonic underline only with a buddy; ours have none, so the
+        // text is shown without the marks unless the template asks for no prefix.
+        labelWidget->setText((c.style & kStyleNoPrefix) ? text : withoutMnemonic(text));
+        for (auto it = captionOf_.cbegin(); it != captionOf_.cend(); ++it) {
+            if (it.value() == c.id) {
+                control(it.key())->setAccessibleName(labelWidget->text());
+            }
+        }
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(withoutMnemonic(text));
+    }
+    widget->setAccessibleName(plain);
 }
 
 void CBaseDialog::nameFieldsByTheirCaptions(const DialogTemplate& dialogTemplate) {

@@ -56,6 +56,10 @@ public:
     int focusedId() const;
     int idOf(const QWidget* widget) const;
 
+    // Puts the template's title and captions in the current language back on the dialog and its
+    // controls; texts the dialog sets itself are left to languageChanged().
+    void applyTemplateTexts();
+
     // Dialog units to pixels with this dialog's font.
     QRect mapDialogRect(int x, int y, int width, int height) const;
 
@@ -102,9 +106,12 @@ private:
     void build(const DialogTemplate& dialogTemplate, const ControlFactory& factory);
     void connectControl(int id, QWidget* widget);
     void nameFieldsByTheirCaptions(const DialogTemplate& dialogTemplate);
+    void setTemplateCaption(const ControlTemplate& control, QWidget* widget);
     bool handleKey(QWidget* widget, QKeyEvent* event);
     void dispatchCommand(int id);
 
+    const DialogTemplate& template_;
+    QList<QWidget*> templateWidgets_; // one per template control, in template order
     QHash<int, QWidget*> controls_;
     QHash<int, int> captionOf_; // field id -> id of the static naming it
     QList<QWidget*> tabOrder_;

@@ -1,5 +1,7 @@
 #include "ui/common/MessageBox.h"
 
+#include "ui/common/UiText.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -33,9 +35,11 @@ MessageAnswer showRealBox(QWidget* parent, const QString& text, MessageButtons b
                     parent ? parent : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) {
-        // "&Yes" and "&No" also answer to the bare keys Y and N.
+        // The question names the buttons in the program's language, which Qt may not have a
+        // translation of. Their mnemonics also answer to the bare letter keys.
         QPushButton* yes = box.addButton(QMessageBox::Yes);
-        box.addButton(QMessageBox::No);
+        yes->setText(loadUiText(TextId::YesButton));
+        box.addButton(QMessageBox::No)->setText(loadUiText(TextId::NoButton));
         box.setDefaultButton(yes);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }

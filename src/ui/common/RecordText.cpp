@@ -4,13 +4,12 @@
 
 namespace kolekt {
 
-QString fromRecordText(const std::string& bytes, const std::string& languageCode) {
-    return QString::fromStdString(toUtf8(bytes, languageCode));
+QString fromRecordText(const std::string& bytes, const std::string& codePage) {
+    return QString::fromStdString(toUtf8(bytes, codePage));
 }
 
-std::string toRecordText(const QString& text, const std::string& languageCode,
-                         std::size_t maxBytes) {
-    return fromUtf8(text.toStdString(), languageCode, maxBytes);
+std::string toRecordText(const QString& text, const std::string& codePage, std::size_t maxBytes) {
+    return fromUtf8(text.toStdString(), codePage, maxBytes);
 }
 
 } // namespace kolekt

@@ -6,8 +6,8 @@
 
 namespace kolekt {
 
-QString fromRecordText(const std::string& bytes, const std::string& languageCode);
-std::string toRecordText(const QString& text, const std::string& languageCode,
+QString fromRecordText(const std::string& bytes, const std::string& codePage);
+std::string toRecordText(const QString& text, const std::string& codePage,
                          std::size_t maxBytes = 0);
 
 } // namespace kolekt

@@ -1,5 +1,7 @@
 #include "ui/common/StandardControls.h"
 
+#include "ui/common/UiText.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -11,8 +13,10 @@
 
 namespace kolekt {
 
-QString templateText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString captionText(const TemplateText& text) {
+    if (text.id != TextId::None)
+        return loadUiText(text.id);
+    return QString::fromUtf8(text.sign.data(), static_cast<qsizetype>(text.sign.size()));
 }
 
 QString withoutMnemonic(const QString& text) {
@@ -31,10 +35,6 @@ namespace {
 
 QLabel* createStatic(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(parent);
-    // Statics show '&' as a mnemonic underline only with a buddy; ours have none,
-    // so the text is shown without the marks unless the template asks for no prefix.
-    const QString text = templateText(control.text);
-    label->setText((control.style & kStyleNoPrefix) ? text : withoutMnemonic(text));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(control.style & kStyleWrap || control.height > 12);
     label->setAlignment(((control.style & kStyleCentered) ? Qt::AlignHCenter : Qt::AlignLeft) |
@@ -45,7 +45,7 @@ QLabel* createStatic(const ControlTemplate& control, QWidget* parent) {
 
 QWidget* createFrame(const ControlTemplate& control, QWidget* parent) {
     if (control.kind == ControlKind::GroupBox) {
-        auto* box = new QGroupBox(withoutMnemonic(templateText(control.text)), parent);
+        auto* box = new QGroupBox(parent);
         box->setFocusPolicy(Qt::NoFocus);
         return box;
     }
@@ -58,12 +58,11 @@ QWidget* createFrame(const ControlTemplate& control, QWidget* parent) {
 } // namespace
 
 QWidget* createStandardControl(const ControlTemplate& control, QWidget* parent) {
-    const QString text = templateText(control.text);
     switch (control.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefPushButton:
     case ControlKind::OwnerDrawButton: {
-        auto* button = new QPushButton(text, parent);
+        auto* button = new QPushButton(parent);
         // The dialog decides what Enter does; Qt's own default-button logic stays out of it.
         button->setAutoDefault(false);
         button->setDefault(control.kind == ControlKind::DefPushButton);
@@ -71,7 +70,7 @@ QWidget* createStandardControl(const ControlTemplate& control, QWidget* parent) 
         return button;
     }
     case ControlKind::AutoCheckBox: {
-        auto* box = new QCheckBox(text, parent);
+        auto* box = new QCheckBox(parent);
         if (control.style & kStyleLeftText) {
             box->setLayoutDirection(Qt::RightToLeft);
         }

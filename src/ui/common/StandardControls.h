@@ -8,11 +8,12 @@ class QWidget;
 
 namespace kolekt {
 
-// The widget the dialog manager would create for a control of the template.
+// The widget the dialog manager would create for a control of the template, still without its
+// caption (CBaseDialog puts the captions on).
 QWidget* createStandardControl(const ControlTemplate& control, QWidget* parent);
 
-// A template text as shown: "&" marks a mnemonic and "&&" a literal ampersand.
-QString templateText(std::string_view text);
+// A template caption in the current language: "&" marks a mnemonic and "&&" a literal ampersand.
+QString captionText(const TemplateText& text);
 
 // The text without mnemonic marks, for accessible names.
 QString withoutMnemonic(const QString& text);

@@ -65,7 +65,7 @@ ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
 }
 
 QString ReportEntryDialog::monthName(int month, bool inSentence) const {
-    return fromText(kolekt::monthName(month, inSentence, store_.languageCode()));
+    return fromText(kolekt::monthName(month, inSentence, store_.codePage()));
 }
 
 int ReportEntryDialog::slotStatus(int month) const {
@@ -90,8 +90,7 @@ bool ReportEntryDialog::initDialog() {
     editMonth_ = store_.month();
     yearSlot_ = store_.yearSlot();
 
-    const QString name =
-        fromRecordText(store_.formatName(recordIndex_, false), store_.languageCode());
+    const QString name = fromRecordText(store_.formatName(recordIndex_, false), store_.codePage());
     setWindowTitle(name);
     setControlText(kName, name);
 
@@ -203,7 +202,7 @@ void ReportEntryDialog::showWarnings() {
     facts.lateFlag = store_.hasLateFlag(recordIndex_, editMonth_);
     facts.languageCode = store_.languageCode();
     facts.publisherName =
-        fromRecordText(store_.formatName(recordIndex_, false), store_.languageCode()).toStdString();
+        fromRecordText(store_.formatName(recordIndex_, false), store_.codePage()).toStdString();
 
     const entry::WarningPanel panel = entry::composeWarnings(facts);
     lateReport_ = panel.lateReport;
@@ -321,7 +320,7 @@ void ReportEntryDialog::openRemark() {
     remarkMode_ = kRemarkOpen;
     showControl(kChangeMonth, false);
     showControl(kRemarkField, true);
-    setControlText(kRemarkField, fromRecordText(remark_, store_.languageCode()));
+    setControlText(kRemarkField, fromRecordText(remark_, store_.codePage()));
     focusControl(kRemarkField);
 }
 
@@ -333,7 +332,7 @@ void ReportEntryDialog::closeRemark() {
     showControl(kRemarkField, false);
     showControl(kChangeMonth, true);
 
-    remark_ = toRecordText(text, store_.languageCode(), layout::kRemarkTextSize);
+    remark_ = toRecordText(text, store_.codePage(), layout::kRemarkTextSize);
     const bool storable = !remark_.empty() && remark_.front() != ' ';
     if (storable && remarkNumber_ == 0) {
         remarkNumber_ = store_.reserveRemarkNumber();

@@ -3,9 +3,11 @@
 #include "collection/AbsolutePath.h"
 #include "collection/CollectionPath.h"
 #include "collection/RecoveryFolder.h"
+#include "resources/Catalogue.h"
 #include "resources/MainDialogTemplate.h"
 #include "resources/StringTable.h"
 #include "resources/TextTables.h"
+#include "ui/common/InterfaceLanguage.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/common/UiText.h"
@@ -14,6 +16,7 @@
 #include "ui/main/SessionSettings.h"
 #include "ui/viewer/CCollectionViewDlg.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -73,9 +76,9 @@ bool CMainDlg::initDialog() {
     const LastSession last = settings_.read();
     const QString path = commandLinePath_.isEmpty() ? last.loadPath : commandLinePath_;
     startDirectory_ = QDir::currentPath();
-    store_.initialise(clock_(), loadText(TextId::LanguageCode));
+    store_.initialise(clock_(), loadText(TextId::LanguageCode), codePageOf(currentLanguage()));
     store_.setFilePath(QFile::encodeName(path).toStdString());
-    store_.setLastPosted(toRecordText(last.post, store_.languageCode()));
+    store_.setLastPosted(toRecordText(last.post, store_.codePage()));
 
     showControl(kCreateReturnFile, false);
     showControl(kViewReportList, false);
@@ -111,8 +114,12 @@ void CMainDlg::focusList() {
     focusControl(kPublisherList);
 }
 
+std::string CMainDlg::codePageOf(const Language& language) const {
+    return keptCodePage_.empty() ? std::string(language.codePage) : keptCodePage_;
+}
+
 QString CMainDlg::recordText(const std::string& bytes) const {
-    return fromRecordText(bytes, store_.languageCode());
+    return fromRecordText(bytes, store_.codePage());
 }
 
 void CMainDlg::fillList() {
@@ -182,6 +189,7 @@ void CMainDlg::updateStatus() {
     // A dialog that was open when the program was told to end may still ask after the store.
     if (exited_)
         return;
+    statusShown_ = true;
     const int month = store_.month();
     setWindowTitle(uiText(loadText(TextId::ReportCollectionCaption, monthTextId(month)) + " - " +
                           loadText(TextId::Group) + " " + std::to_string(store_.groupNumber()) +
@@ -397,13 +405,37 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CMainDlg::showContextMenu(const QPoint& globalPos) {
-    const QString aboutText = loadUiText(TextId::AboutMenu);
-    if (aboutText.isEmpty())
-        return;
     QMenu menu(this);
-    QAction* about = menu.addAction(aboutText);
-    if (menu.exec(globalPos) == about)
+    const QString aboutText = loadUiText(TextId::AboutMenu);
+    QAction* about = aboutText.isEmpty() ? nullptr : menu.addAction(aboutText);
+    // Each language in its own name, so that a user who cannot read the current one finds his.
+    QMenu* languageMenu = menu.addMenu(loadUiText(TextId::LanguageMenu));
+    QActionGroup group(languageMenu);
+    for (const Language& language : languages()) {
+        QAction* action = languageMenu->addAction(QString::fromUtf8(
+            language.nativeName.data(), static_cast<qsizetype>(language.nativeName.size())));
+        action->setCheckable(true);
+        action->setChecked(&language == &currentLanguage());
+        action->setActionGroup(&group);
+        connect(action, &QAction::triggered, this, [this, &language] { switchLanguage(language); });
+    }
+    if (QAction* chosen = menu.exec(globalPos); chosen && chosen == about)
         showAbout();
+    focusList();
+}
+
+void CMainDlg::switchLanguage(const Language& language) {
+    applyInterfaceLanguage(language);
+    settings_.storeLanguage(
+        QString::fromUtf8(language.code.data(), static_cast<qsizetype>(language.code.size())));
+    store_.setLanguage(loadText(TextId::LanguageCode), codePageOf(language));
+    applyTemplateTexts();
+    if (statusShown_) {
+        fillList();
+        updateStatus();
+    } else {
+        setAccessibleCaption(kPublisherList, windowTitle());
+    }
 }
 
 void CMainDlg::viewReportList() {

@@ -19,6 +19,7 @@ class QListWidget;
 namespace kolekt {
 
 class SessionSettings;
+struct Language;
 
 class CMainDlg : public CBaseDialog, public StoreOwner {
     Q_OBJECT
@@ -36,6 +37,13 @@ public:
 
     void fillList();
     void showSelection();
+
+    // The collection's texts are read in codePage whatever the language, as asked on the
+    // command line or in the settings; otherwise the code page follows the language.
+    void keepCodePage(const std::string& codePage) { keptCodePage_ = codePage; }
+    // Speaks language from now on and remembers it for the next start. The open collection
+    // stays as it is in memory; its names are shown again in the language's order and code page.
+    void switchLanguage(const Language& language);
 
     enum class ExitMessages {
         Shown, // a signal: what the exit action has to say is shown
@@ -67,6 +75,7 @@ private:
     void showNoSelection();
     // The selected publisher's address when a reminder applies to them now, else empty.
     QString reminderAddress() const;
+    std::string codePageOf(const Language& language) const;
 
     void post();
     void exitAction();
@@ -102,6 +111,9 @@ private:
     // The selected publisher's telephone numbers and reminder address, and the number shown.
     ContactNumbers contacts_;
     int phoneIndex_ = 0;
+    std::string keptCodePage_;
+    // The title and counts describe a loaded collection (else the template's title stands).
+    bool statusShown_ = false;
     bool exited_ = false;
     bool quietExit_ = false;
 };

@@ -26,6 +26,8 @@ public:
     // The recovered collections the user has been told of, so that each is announced once.
     virtual QStringList announcedRecoveries() const = 0;
     virtual void setAnnouncedRecoveries(const QStringList& names) = 0;
+    // The language chosen from the language menu; it outlasts the run.
+    virtual void storeLanguage(const QString& code) = 0;
     // How mail is sent, read when a mail is about to go out; by default through the
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }

@@ -35,7 +35,7 @@ constexpr std::array kControls{
                     kStyleNone},
 };
 constexpr DialogTemplate kTemplate{
-    999, 140, 70, "MS Sans Serif", 10, "Test", kDialogSystemMenu, kControls};
+    999, 140, 70, "MS Sans Serif", 10, TextId::None, kDialogSystemMenu, kControls};
 
 class RecordingDialog : public CBaseDialog {
 public:

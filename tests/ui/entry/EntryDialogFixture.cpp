@@ -13,7 +13,7 @@ void FakeOwner::saveNow() {
 void EntryDialogTest::load() {
     builder.setMonth(kMarch);
     writeCollection(builder, path);
-    store().initialise(kToday, "eng");
+    store().initialise(kToday, "eng", "CP1252");
     ASSERT_TRUE(store().loadCollection(path, kToday));
 }
 

@@ -156,7 +156,7 @@ TEST_F(EntryRemark, BrowsingAndPostingWithoutARemarkReservesNoNumber) {
         EXPECT_FALSE(isOpen());
     }
     EXPECT_EQ(store().remarkCount(), 1);
-    store().initialise(kToday, "eng");
+    store().initialise(kToday, "eng", "CP1252");
     ASSERT_TRUE(store().loadCollection(path, kToday));
     EXPECT_EQ(store().remarkCount(), 1);
 }

@@ -99,7 +99,7 @@ protected:
     }
     std::unique_ptr<CollectionStore> onDisk() const {
         auto store = std::make_unique<CollectionStore>();
-        store->initialise(LocalDate::today(), "eng");
+        store->initialise(LocalDate::today(), "eng", "CP1252");
         store->loadCollection(collection, LocalDate::today());
         return store;
     }

@@ -36,6 +36,7 @@ public:
     void write(const LastSession&) override {}
     QStringList announcedRecoveries() const override { return {}; }
     void setAnnouncedRecoveries(const QStringList&) override {}
+    void storeLanguage(const QString&) override {}
 };
 
 class PostFlow : public ::testing::Test {
@@ -91,7 +92,7 @@ protected:
     // The collection file as it is on disk now.
     std::unique_ptr<CollectionStore> onDisk() {
         auto store = std::make_unique<CollectionStore>();
-        store->initialise(kToday, "eng");
+        store->initialise(kToday, "eng", "CP1252");
         store->loadCollection(path, kToday);
         return store;
     }

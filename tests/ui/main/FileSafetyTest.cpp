@@ -150,7 +150,7 @@ TEST_F(EndingTest, WhatCannotGoToItsFileGoesToARecoveryFileAndTheNextStartSaysWh
 
     // The recovery file holds the posted report.
     CollectionStore reread;
-    reread.initialise(today(), "eng");
+    reread.initialise(today(), "eng", "CP1252");
     ASSERT_TRUE(reread.loadCollection(kept[0], today()));
     EXPECT_FALSE(reread.isReportMissing(2, kMonth, kSlot));
 

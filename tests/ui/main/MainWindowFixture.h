@@ -27,9 +27,11 @@ public:
 
     QStringList announcedRecoveries() const override { return announced; }
     void setAnnouncedRecoveries(const QStringList& names) override { announced = names; }
+    void storeLanguage(const QString& code) override { language = code; }
 
     LastSession values;
     QStringList announced;
+    QString language;
     int writes = 0;
     MailSettings mail;
 };

@@ -1,7 +1,13 @@
 #include "MainWindowFixture.h"
+#include "collection/CodePage.h"
+#include "resources/Languages.h"
+#include "ui/common/InterfaceLanguage.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 namespace kolekt::test {
 
@@ -10,6 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace main_dialog;
+using namespace Qt::StringLiterals;
 
 TEST_F(MainWindowTest, WithNoFileAndNoSettingsShowsTheTemplateAndHidesListCommands) {
     open();
@@ -258,6 +265,76 @@ TEST_F(MainWindowTest, HelpShowsTheTipsInAnInformationBox) {
                                   u"file.\n\nYou'll find it easy"_s));
     EXPECT_TRUE(box.text.endsWith(u"deliver it to the secretary on portable media."_s));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+class LanguageMenuTest : public MainWindowTest {
+protected:
+    void TearDown() override { applyInterfaceLanguage(englishLanguage()); }
+
+    // Opens the context menu with Shift+F10 and chooses a language from its "Language" menu.
+    void chooseLanguage(const QString& nativeName) {
+        QStringList offered;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QMenu* languages = menu->actions().last()->menu();
+            ASSERT_NE(languages, nullptr);
+            for (QAction* action : languages->actions()) {
+                offered << action->text();
+                if (action->text() == nativeName)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        key(Qt::Key_F10, Qt::ShiftModifier);
+        // A desktop gives the keys back to the window when the menu closes; offscreen does not.
+        dlg->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        EXPECT_EQ(offered.size(), static_cast<qsizetype>(languages().size()));
+        EXPECT_TRUE(offered.contains(u"Ελληνικά"_s));
+    }
+};
+
+TEST_F(LanguageMenuTest, ChoosingALanguageSpeaksItAtOnceWithTheCollectionAsItWas) {
+    CollectionBuilder builder;
+    builder.setGroup(3).setMonth(kMonth);
+    builder.addPublisher(fromUtf8("Antonín", "CP1250"), fromUtf8("Dvořák", "CP1250"));
+    builder.addPublisher("Eva", "Mala");
+    open(write(builder));
+    // Posted but not saved: switching must not reload the file.
+    markReported(2);
+    dlg->updateStatus();
+    EXPECT_EQ(lines().first(), QString::fromUtf8("Dvoøák, Antonín"));
+
+    chooseLanguage(u"Čeština"_s);
+
+    EXPECT_EQ(settings.language, u"cz"_s);
+    EXPECT_EQ(dlg->windowTitle(), u"Sběr zpráv za únor - Skupina 3 "_s);
+    EXPECT_EQ(lines().first(), u"Dvořák, Antonín"_s);
+    EXPECT_EQ(text(kPost), u"Zapsat - Dvořák, Antonín"_s);
+    EXPECT_EQ(text(kExit), u"Ukončit program"_s);
+    EXPECT_EQ(text(kMissingCount), u"Chybějící zprávy za únor = 1"_s);
+    EXPECT_EQ(dlg->store().languageCode(), "cz");
+    EXPECT_EQ(dlg->focusedId(), kPublisherList);
+
+    chooseLanguage(u"English"_s);
+    EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 3 "_s);
+    EXPECT_EQ(text(kExit), u"Exit Program"_s);
+    EXPECT_EQ(settings.language, u"eng"_s);
+}
+
+TEST_F(LanguageMenuTest, AKeptCodePageStaysWhateverTheLanguage) {
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Bob", "Brown"}});
+    builder.addPublisher(fromUtf8("Łukasz", "CP1250"), fromUtf8("Wójcik", "CP1250"));
+    const std::string path = write(builder);
+    dlg = std::make_unique<CMainDlg>(settings, QString::fromStdString(path), &today);
+    dlg->keepCodePage("CP1250");
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    EXPECT_EQ(lines().last(), u"Wójcik, Łukasz"_s);
+    chooseLanguage(u"Ελληνικά"_s);
+    EXPECT_EQ(lines().last(), u"Wójcik, Łukasz"_s);
+    EXPECT_EQ(dlg->store().codePage(), "CP1250");
 }
 
 } // namespace

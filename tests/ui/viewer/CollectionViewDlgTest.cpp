@@ -213,7 +213,7 @@ TEST_F(PreviewLayoutTest, EmptyListShowsOnlyBandLinesAndHeadings) {
 
 TEST_F(PreviewLayoutTest, GreekMovesOnlyTheRemarksHeading) {
     load();
-    store.setLanguageCode("greek");
+    store.setLanguage("greek", "CP1253");
     const auto s = record(0, 0);
     EXPECT_EQ(find(s, "Remarks")->x, 600 - 30);
     EXPECT_EQ(find(s, "Hours")->x, 150 + 4 * 54 - 8);

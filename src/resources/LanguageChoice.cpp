@@ -1,0 +1,106 @@
+#include "resources/LanguageChoice.h"
+
+#include "resources/StringTable.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+namespace kolekt {
+
+namespace {
+
+std::optional<std::string_view> codePageNamed(std::string_view name) {
+    for (std::string_view codePage : codePages()) {
+        if (name.size() == codePage.size() &&
+            std::equal(name.begin(), name.end(), codePage.begin(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == b;
+            }))
+            return codePage;
+    }
+    return std::nullopt;
+}
+
+std::string joined(auto names) {
+    std::string text;
+    for (std::string_view name : names) {
+        text += (text.empty() ? "" : ", ") + std::string(name);
+    }
+    return text;
+}
+
+} // namespace
+
+LanguageChoice chooseLanguage(const LanguageWish& wish) {
+    LanguageChoice choice;
+    for (const std::string& name : wish.languages) {
+        if (name.empty())
+            continue;
+        choice.language = findLanguage(name);
+        if (choice.language)
+            break;
+        choice.unknownLanguages.push_back(name);
+    }
+    for (const std::string& locale : wish.desktopLocales) {
+        if (choice.language)
+            break;
+        choice.language = languageOfLocale(locale);
+    }
+    if (!choice.language)
+        choice.language = &englishLanguage();
+
+    for (const std::string& name : wish.codePages) {
+        if (name.empty())
+            continue;
+        if (const auto codePage = codePageNamed(name)) {
+            choice.codePage = *codePage;
+            choice.codePageAsked = true;
+            break;
+        }
+        choice.unknownCodePages.push_back(name);
+    }
+    if (choice.codePage.empty())
+        choice.codePage = choice.language->codePage;
+    return choice;
+}
+
+std::vector<std::string> desktopLocales() {
+    if (const char* list = std::getenv("LANGUAGE"); list && *list) {
+        std::vector<std::string> locales;
+        std::string_view rest = list;
+        while (!rest.empty()) {
+            const std::size_t colon = rest.find(':');
+            if (colon != 0)
+                locales.emplace_back(rest.substr(0, colon));
+            rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+        }
+        return locales;
+    }
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* value = std::getenv(variable); value && *value)
+            return {value};
+    }
+    return {};
+}
+
+std::string languageCodeList() {
+    std::vector<std::string_view> codes;
+    for (const Language& language : languages())
+        codes.push_back(language.code);
+    return joined(codes);
+}
+
+std::vector<std::string> refusalTexts(const LanguageChoice& choice) {
+    std::vector<std::string> texts;
+    for (const std::string& name : choice.unknownLanguages)
+        texts.push_back(
+            fillArguments(loadText(TextId::UnknownLanguage), {name, languageCodeList()}));
+    for (const std::string& name : choice.unknownCodePages)
+        texts.push_back(
+            fillArguments(loadText(TextId::UnknownCodePage), {name, joined(codePages())}));
+    return texts;
+}
+
+} // namespace kolekt
