@@ -38,10 +38,10 @@ int run(const std::vector<std::string>& args) {
     LanguageOptions language;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        std::optional<std::string> problem;
-        if (takeLanguageOption(args, i, language, problem)) {
-            if (problem) {
-                return usageError(self, *problem);
+        std::optional<std::string> wrongValue;
+        if (takeLanguageOption(args, i, language, wrongValue)) {
+            if (wrongValue) {
+                return usageError(self, *wrongValue);
             }
         } else if (arg == "--json") {
             json = true;
