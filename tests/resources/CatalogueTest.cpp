@@ -93,7 +93,7 @@ TEST_P(CatalogueTest, HoldsEveryTextWithItsPlaceholdersMnemonicAndLanguageCode) 
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, CatalogueTest, ::testing::ValuesIn(translations()),
-                         [](const auto& info) { return std::string(info.param->locale); });
+                         [](const auto& test) { return std::string(test.param->locale); });
 
 TEST(Catalogue, EveryCatalogueFileHasItsLanguageAndEveryLanguageItsCatalogue) {
     std::set<std::string> files;

@@ -114,6 +114,11 @@ void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFacto
             tabOrder_.append(widget);
         }
         templateWidgets_.append(widget);
+        // Signs read the same in every language: put on once, they keep any name the dialog
+        // gives them instead.
+        if (c.text.id == TextId::None) {
+            setTemplateCaption(c, widget);
+        }
         if (c.id != kNoId) {
             controls_.insert(c.id, widget);
             connectControl(c.id, widget);
@@ -135,7 +140,10 @@ void CBaseDialog::applyTemplateTexts() {
         setWindowTitle(loadUiText(template_.title));
     }
     for (qsizetype i = 0; i < templateWidgets_.size(); ++i) {
-        setTemplateCaption(template_.controls[static_cast<std::size_t>(i)], templateWidgets_[i]);
+        const ControlTemplate& c = template_.controls[static_cast<std::size_t>(i)];
+        if (c.text.id != TextId::None) {
+            setTemplateCaption(c, templateWidgets_[i]);
+        }
     }
 }
 

@@ -57,7 +57,8 @@ public:
     int idOf(const QWidget* widget) const;
 
     // Puts the template's title and captions in the current language back on the dialog and its
-    // controls; texts the dialog sets itself are left to languageChanged().
+    // controls (signs such as "> > >" stay as they are); texts the dialog sets itself are its own
+    // to renew.
     void applyTemplateTexts();
 
     // Dialog units to pixels with this dialog's font.

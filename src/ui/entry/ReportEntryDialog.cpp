@@ -65,7 +65,7 @@ ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
 }
 
 QString ReportEntryDialog::monthName(int month, bool inSentence) const {
-    return fromText(kolekt::monthName(month, inSentence, store_.codePage()));
+    return fromText(kolekt::monthName(month, inSentence, store_.languageCode()));
 }
 
 int ReportEntryDialog::slotStatus(int month) const {

@@ -201,7 +201,7 @@ std::vector<const Language*> allLanguages() {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, DialogFitTest, ::testing::ValuesIn(allLanguages()),
-                         [](const auto& info) { return std::string(info.param->locale); });
+                         [](const auto& test) { return std::string(test.param->locale); });
 
 } // namespace
 } // namespace kolekt::test
