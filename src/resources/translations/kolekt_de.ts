@@ -395,9 +395,207 @@ Vielen Dank!</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt Version 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GPL ab Version 3</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Fragen und Korrekturen: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Erfordert Groupx.k09-Dateien aus Scriba ab Version 10a</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt kann %1 nicht öffnen:
+Die Datei existiert nicht. Vielleicht wurde sie verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt kann %1 nicht öffnen:
+Die Datei kann nicht gelesen werden. Bitten Sie den Eigentümer der Datei oder ihres Ordners um die Berechtigung, sie zu lesen.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt kann %1 nicht öffnen:
+Das ist keine normale Datei, sondern ein Ordner oder eine Spezialdatei. Wählen Sie die Sammeldatei vom Sekretär.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 ist unvollständig: Die Datei endet zu früh, und von ihren %4 Verkündigern fehlen %3, wie nach einem abgebrochenen Kopieren oder Herunterladen.
+Sie können die Datei ansehen und drucken, aber Kolekt speichert nichts darin. Bitten Sie den Sekretär noch einmal um die Datei.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 ist unvollständig: Die Datei endet zu früh, und von ihren %4 Bemerkungen fehlen %3, wie nach einem abgebrochenen Kopieren oder Herunterladen.
+Sie können die Datei ansehen und drucken, aber Kolekt speichert nichts darin. Bitten Sie den Sekretär noch einmal um die Datei.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 ist unvollständig. Deshalb speichert Kolekt nichts darin und erstellt daraus keine Datei für den Sekretär.
+Bitten Sie den Sekretär noch einmal um die Datei.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>In %1 können keine Berichte eingetragen werden, weil die Datei unvollständig ist und Kolekt nichts darin speichert.
+Bitten Sie den Sekretär noch einmal um die Datei.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 ist bereits in einem anderen Kolekt geöffnet.
+Eine Sammeldatei kann immer nur in einem Kolekt geöffnet sein, damit kein Bericht, der in dem einen eingetragen wurde, durch das andere verloren geht. Schließen Sie die Datei dort und öffnen Sie sie dann hier.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 wurde von einem anderen Programm geändert oder ersetzt, seit Kolekt die Datei geöffnet hat.
+Damit keine der beiden Fassungen verloren geht, hat Kolekt sie nicht überschrieben und Ihre eingetragenen Berichte gespeichert unter
+%2
+Kolekt arbeitet mit dieser Datei weiter.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>Kolekt konnte die Berichte nicht in %1 speichern.
+Damit kein Bericht verloren geht, wurden sie gespeichert unter
+%2
+Öffnen Sie diese Datei mit „Neue Liste vom Sekretär laden“, um damit weiterzuarbeiten.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt konnte die Berichte weder in %1 noch im Ordner %2 speichern.
+Die seit dem letzten Speichern eingetragenen Berichte konnten nicht erhalten werden.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Berichte, die beim Beenden von Kolekt nicht in ihrer eigenen Datei gespeichert werden konnten, liegen in
+%1
+Öffnen Sie eine dieser Dateien mit „Neue Liste vom Sekretär laden“, um damit weiterzuarbeiten.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Eintragen</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Druckeinrichtung</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Nächste Telefonnummer</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kann die Datei nicht von hier aus per E-Mail gesendet werden. Bitte geben Sie sie dem Sekretär selbst.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>E-Mail-Passwort für %1 auf %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Die E-Mail wird über %1 gesendet...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Das Senden wurde abgebrochen. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt konnte keine Verbindung zum Mailserver %1 herstellen. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Der Mailserver %1 hat nicht rechtzeitig geantwortet. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Der Mailserver %1 hat die Anmeldung abgelehnt. Prüfen Sie den Benutzernamen und das Passwort. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Der Mailserver %1 bietet keine verschlüsselte Verbindung (STARTTLS) an, deshalb hat Kolekt das Passwort nicht gesendet. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Es konnte keine sichere Verbindung zum Mailserver %1 hergestellt werden: Sein Zertifikat wurde nicht akzeptiert. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Der Mailserver %1 hat die E-Mail abgelehnt. Die E-Mail wurde nicht gesendet.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>Die Sprache „%1“ ist unbekannt. Kolekt kennt diese Sprachen: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Die Codepage „%1“ ist unbekannt. Kolekt liest Sammeldateien in diesen Codepages: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Vielen Dank!</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Sammeldatei für Predigtdienstberichte</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Zu wenig Arbeitsspeicher</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Kein Drucker</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Das Drucken auf %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefondienst nicht verfügbar</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-Mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Predigtdienstbericht</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Thank you.</source>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt versión 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GPL 3 o posterior</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Preguntas y correcciones: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Requiere archivos Groupx.k09 de Scriba versión 10a o posterior</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt no puede abrir %1:
+el archivo no existe. Puede que se haya movido, cambiado de nombre o eliminado.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt no puede abrir %1:
+el archivo no se puede leer. Pida al propietario del archivo o de su carpeta permiso para leerlo.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt no puede abrir %1:
+no es un archivo normal, sino una carpeta o un archivo especial. Elija el archivo de informes del secretario.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: termina antes de tiempo y le faltan %3 de sus %4 publicadores, como ocurre cuando se interrumpe una copia o una descarga.
+Puede verlo e imprimirlo, pero Kolekt no guardará nada en él. Pida otra vez el archivo al secretario.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: termina antes de tiempo y le faltan %3 de sus %4 notas, como ocurre cuando se interrumpe una copia o una descarga.
+Puede verlo e imprimirlo, pero Kolekt no guardará nada en él. Pida otra vez el archivo al secretario.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto, así que Kolekt no guarda nada en él ni crea a partir de él ningún archivo para el secretario.
+Pida otra vez el archivo al secretario.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>No se pueden anotar informes en %1, porque el archivo está incompleto y Kolekt no guardará nada en él.
+Pida otra vez el archivo al secretario.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 ya está abierto en otro Kolekt.
+Un archivo de informes solo puede estar abierto en un Kolekt a la vez, para que ningún informe anotado en uno se pierda por culpa del otro. Ciérrelo allí y luego ábralo aquí.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Otro programa modificó o reemplazó %1 después de que Kolekt lo abriera.
+Para que no se pierda ninguna de las dos versiones, Kolekt no lo sobrescribió y guardó sus informes como
+%2
+Kolekt sigue trabajando con ese archivo.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>Kolekt no pudo guardar los informes en %1.
+Para que no se pierda ningún informe, se guardaron como
+%2
+Abra ese archivo con “Cargar lista nueva del secretario” para seguir trabajando con él.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt no pudo guardar los informes ni en %1 ni en la carpeta %2.
+No se pudieron conservar los informes anotados desde la última vez que se guardaron.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Los informes que no se pudieron guardar en su propio archivo al cerrarse Kolekt se conservan en
+%1
+Abra uno de esos archivos con “Cargar lista nueva del secretario” para seguir trabajando con él.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Anotar</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>No se pudo escribir el archivo PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>La impresora %1 no aceptó el trabajo:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Siguiente número de teléfono</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+La dirección de correo electrónico del secretario que figura en el archivo no se puede usar, así que el archivo no se puede enviar por correo desde aquí. Por favor, entrégueselo usted mismo al secretario.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Contraseña de correo de %1 en %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Enviando el correo a través de %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Se canceló el envío. El correo no se envió.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt no pudo conectarse al servidor de correo %1. El correo no se envió.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>El servidor de correo %1 no respondió a tiempo. El correo no se envió.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>El servidor de correo %1 rechazó el inicio de sesión. Compruebe el nombre de usuario y la contraseña. El correo no se envió.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>El servidor de correo %1 no ofrece una conexión cifrada (STARTTLS), así que Kolekt no envió la contraseña. El correo no se envió.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>No se pudo establecer una conexión segura con el servidor de correo %1: no se aceptó su certificado. El correo no se envió.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>El servidor de correo %1 rechazó el correo. El correo no se envió.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>No se conoce el idioma “%1”. Kolekt conoce estos idiomas: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>No se conoce la página de códigos “%1”. Kolekt lee archivos de informes en estas páginas de códigos: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Thank you.</source>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Archivo de informes de predicación</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>No hay impresora</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>No se pudo iniciar la impresión en %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Servicio telefónico no disponible</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>Correo - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Informe de predicación</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Merci.</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt version 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GPL 3 ou ultérieure</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Questions et corrections : kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Nécessite des fichiers Groupx.k09 de Scriba version 10a ou ultérieure</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt ne peut pas ouvrir %1 :
+le fichier n'existe pas. Il a peut-être été déplacé, renommé ou supprimé.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt ne peut pas ouvrir %1 :
+le fichier ne peut pas être lu. Demandez au propriétaire du fichier ou de son dossier l'autorisation de le lire.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt ne peut pas ouvrir %1 :
+ce n'est pas un fichier ordinaire, mais un dossier ou un fichier spécial. Choisissez le fichier de collecte du secrétaire.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 proclamateurs qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
+Vous pouvez l'afficher et l'imprimer, mais Kolekt n'y enregistrera rien. Redemandez le fichier au secrétaire.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 remarques qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
+Vous pouvez l'afficher et l'imprimer, mais Kolekt n'y enregistrera rien. Redemandez le fichier au secrétaire.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 est incomplet : Kolekt n'y enregistre donc rien et n'en tire aucun fichier pour le secrétaire.
+Redemandez le fichier au secrétaire.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Impossible de saisir des rapports dans %1 : le fichier est incomplet et Kolekt n'y enregistrera rien.
+Redemandez le fichier au secrétaire.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 est déjà ouvert dans un autre Kolekt.
+Un fichier de collecte ne peut être ouvert que dans un seul Kolekt à la fois, pour qu'aucun rapport saisi dans l'un ne soit perdu par l'autre. Fermez-le là-bas, puis ouvrez-le ici.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 a été modifié ou remplacé par un autre programme depuis que Kolekt l'a ouvert.
+Pour qu'aucune des deux versions ne soit perdue, Kolekt ne l'a pas écrasé et a enregistré votre collecte sous
+%2
+Kolekt continue avec ce fichier.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>Kolekt n'a pas pu enregistrer la collecte dans %1.
+Pour qu'aucun rapport ne soit perdu, elle a été enregistrée sous
+%2
+Ouvrez ce fichier avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt n'a pu enregistrer la collecte ni dans %1, ni dans le dossier %2.
+Les rapports saisis depuis le dernier enregistrement n'ont pas pu être conservés.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Les collectes qui n'ont pas pu être enregistrées dans leur propre fichier à la fermeture de Kolekt sont conservées dans
+%1
+Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Saisir</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Configuration de l'imprimante</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Le fichier PDF n'a pas pu être écrit :
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>L'imprimante %1 n'a pas accepté la tâche d'impression :
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Numéro de téléphone suivant</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le fichier ne peut donc pas être envoyé par e-mail d'ici. Veuillez le remettre vous-même au secrétaire.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Mot de passe de messagerie de %1 sur %2 :</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Envoi du message via %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>L'envoi a été annulé. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt n'a pas pu se connecter au serveur de messagerie %1. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Le serveur de messagerie %1 n'a pas répondu à temps. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Le serveur de messagerie %1 a refusé la connexion. Vérifiez le nom d'utilisateur et le mot de passe. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Le serveur de messagerie %1 ne propose pas de connexion chiffrée (STARTTLS) : Kolekt n'a donc pas envoyé le mot de passe. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Impossible d'établir une connexion sécurisée avec le serveur de messagerie %1 : son certificat n'a pas été accepté. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Le serveur de messagerie %1 a refusé le message. Le message n'a pas été envoyé.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>La langue « %1 » est inconnue. Kolekt connaît ces langues : %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>La page de codes « %1 » est inconnue. Kolekt lit les fichiers de collecte dans ces pages de codes : %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Merci.</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Fichier de collecte des rapports de prédication</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Aucune imprimante</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>L'impression sur %1 n'a pas pu démarrer.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Service téléphonique non disponible</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Rapport de prédication</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

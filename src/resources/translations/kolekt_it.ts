@@ -395,9 +395,207 @@ Grazie!</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt versione 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GPL 3 o successiva</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Domande e correzioni: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Richiede file Groupx.k09 di Scriba versione 10a o successiva</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt non può aprire %1:
+il file non esiste. Potrebbe essere stato spostato, rinominato o eliminato.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt non può aprire %1:
+il file non può essere letto. Chiedi al proprietario del file o della sua cartella il permesso di leggerlo.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt non può aprire %1:
+non è un file normale, ma una cartella o un file speciale. Scegli il file dei rapporti del segretario.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 è incompleto: finisce prima del previsto e mancano %3 dei suoi %4 proclamatori, come dopo una copia o un download interrotto.
+Puoi visualizzarlo e stamparlo, ma Kolekt non vi salverà nulla. Chiedi di nuovo il file al segretario.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 è incompleto: finisce prima del previsto e mancano %3 delle sue %4 note, come dopo una copia o un download interrotto.
+Puoi visualizzarlo e stamparlo, ma Kolekt non vi salverà nulla. Chiedi di nuovo il file al segretario.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 è incompleto, quindi Kolekt non vi salva nulla e non ne ricava alcun file per il segretario.
+Chiedi di nuovo il file al segretario.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Non è possibile registrare rapporti in %1, perché il file è incompleto e Kolekt non vi salverà nulla.
+Chiedi di nuovo il file al segretario.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 è già aperto in un altro Kolekt.
+Un file dei rapporti può essere aperto in un solo Kolekt alla volta, perché nessun rapporto registrato nell'uno vada perso a causa dell'altro. Chiudilo lì, poi aprilo qui.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 è stato modificato o sostituito da un altro programma dopo che Kolekt l'ha aperto.
+Perché nessuna delle due versioni vada persa, Kolekt non l'ha sovrascritto e ha salvato i tuoi rapporti come
+%2
+Kolekt continua con quel file.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>Kolekt non è riuscito a salvare i rapporti in %1.
+Perché nessun rapporto vada perso, sono stati salvati come
+%2
+Apri quel file con “Carica nuovo elenco dal segretario” per continuare a lavorarci.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt non è riuscito a salvare i rapporti né in %1 né nella cartella %2.
+Non è stato possibile conservare i rapporti registrati dall'ultimo salvataggio.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>I rapporti che alla chiusura di Kolekt non è stato possibile salvare nel loro file sono conservati in
+%1
+Apri uno di quei file con “Carica nuovo elenco dal segretario” per continuare a lavorarci.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Registra</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Impostazioni di stampa</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Non è stato possibile scrivere il file PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>La stampante %1 non ha accettato il lavoro di stampa:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Numero di telefono successivo</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi il file non può essere inviato via e-mail da qui. Consegnalo tu stesso al segretario.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Password di posta per %1 su %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Invio dell'e-mail tramite %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>L'invio è stato annullato. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt non è riuscito a connettersi al server di posta %1. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Il server di posta %1 non ha risposto in tempo. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Il server di posta %1 ha rifiutato l'accesso. Controlla il nome utente e la password. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Il server di posta %1 non offre una connessione cifrata (STARTTLS), quindi Kolekt non ha inviato la password. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Non è stato possibile stabilire una connessione sicura con il server di posta %1: il suo certificato non è stato accettato. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Il server di posta %1 ha rifiutato l'e-mail. L'e-mail non è stata inviata.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>La lingua “%1” non è conosciuta. Kolekt conosce queste lingue: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>La tabella codici “%1” non è conosciuta. Kolekt legge i file dei rapporti in queste tabelle codici: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Grazie!</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>File dei rapporti di servizio</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Nessuna stampante</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Impossibile avviare la stampa su %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Servizio telefonico non disponibile</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Rapporto di servizio</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Bedankt!</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt versie 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 of hoger</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Vragen en verbeteringen: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Vereist Groupx.k09-bestanden van Scriba versie 10a of hoger</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt kan %1 niet openen:
+het bestand bestaat niet. Misschien is het verplaatst, hernoemd of verwijderd.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt kan %1 niet openen:
+het bestand kan niet worden gelezen. Vraag de eigenaar van het bestand of van de map om toestemming om het te lezen.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt kan %1 niet openen:
+het is geen gewoon bestand, maar een map of een speciaal bestand. Kies het verzamelbestand van de secretaris.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 is onvolledig: het houdt te vroeg op en van de %4 verkondigers ontbreken er %3, zoals na een afgebroken kopie of download.
+U kunt het bekijken en afdrukken, maar Kolekt slaat er niets in op. Vraag de secretaris opnieuw om het bestand.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 is onvolledig: het houdt te vroeg op en van de %4 opmerkingen ontbreken er %3, zoals na een afgebroken kopie of download.
+U kunt het bekijken en afdrukken, maar Kolekt slaat er niets in op. Vraag de secretaris opnieuw om het bestand.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 is onvolledig, dus Kolekt slaat er niets in op en maakt er geen bestand voor de secretaris van.
+Vraag de secretaris opnieuw om het bestand.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>In %1 kunnen geen berichten worden ingevoerd, omdat het bestand onvolledig is en Kolekt er niets in opslaat.
+Vraag de secretaris opnieuw om het bestand.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 is al geopend in een ander exemplaar van Kolekt.
+Een verzamelbestand kan maar in één exemplaar van Kolekt tegelijk geopend zijn, zodat geen bericht dat in het ene is ingevoerd, door het andere verloren gaat. Sluit het daar en open het dan hier.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 is door een ander programma gewijzigd of vervangen sinds Kolekt het heeft geopend.
+Om te voorkomen dat een van beide versies verloren gaat, heeft Kolekt het niet overschreven en uw berichten opgeslagen als
+%2
+Kolekt gaat verder met dat bestand.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>Kolekt kon de berichten niet opslaan in %1.
+Om te voorkomen dat er berichten verloren gaan, zijn ze opgeslagen als
+%2
+Open dat bestand met ‘Nieuwe lijst van secretaris laden’ om ermee verder te gaan.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt kon de berichten niet opslaan in %1, en ook niet in de map %2.
+De berichten die sinds de laatste keer opslaan zijn ingevoerd, konden niet worden bewaard.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Berichten die bij het afsluiten van Kolekt niet in hun eigen bestand konden worden opgeslagen, worden bewaard in
+%1
+Open een van die bestanden met ‘Nieuwe lijst van secretaris laden’ om ermee verder te gaan.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Invoeren</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Afdrukinstellingen</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Het pdf-bestand kon niet worden geschreven:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>De printer %1 heeft de afdruktaak niet aangenomen:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Volgend telefoonnummer</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Volgende pagina</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Vorige pagina</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand kan niet van hieruit per e-mail worden verstuurd. Geef het zelf aan de secretaris.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>E-mailwachtwoord voor %1 op %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>De e-mail wordt verzonden via %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Het verzenden is geannuleerd. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt kon geen verbinding maken met de mailserver %1. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>De mailserver %1 heeft niet op tijd geantwoord. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>De mailserver %1 heeft de aanmelding geweigerd. Controleer de gebruikersnaam en het wachtwoord. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>De mailserver %1 biedt geen versleutelde verbinding (STARTTLS) aan, dus Kolekt heeft het wachtwoord niet verstuurd. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Er kon geen beveiligde verbinding met de mailserver %1 worden gemaakt: het certificaat ervan is niet geaccepteerd. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>De mailserver %1 heeft de e-mail geweigerd. De e-mail is niet verzonden.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>De taal ‘%1’ is onbekend. Kolekt kent deze talen: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>De codetabel ‘%1’ is onbekend. Kolekt leest verzamelbestanden in deze codetabellen: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Bedankt!</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Verzamelbestand met velddienstberichten</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Onvoldoende geheugen</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Geen printer</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Afdrukken op %1 kon niet worden gestart.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefoondienst niet beschikbaar</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Velddienstbericht</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Obrigado!</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt versão 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GPL 3 ou posterior</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Dúvidas e correções: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Requer arquivos Groupx.k09 do Scriba versão 10a ou posterior</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>O Kolekt não consegue abrir %1:
+o arquivo não existe. Talvez ele tenha sido movido, renomeado ou excluído.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>O Kolekt não consegue abrir %1:
+não é possível ler o arquivo. Peça ao dono do arquivo ou da pasta dele permissão para lê-lo.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>O Kolekt não consegue abrir %1:
+não é um arquivo comum, mas uma pasta ou um arquivo especial. Escolha o arquivo de relatórios do secretário.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 dos seus %4 publicadores, como acontece quando uma cópia ou um download é interrompido.
+Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 das suas %4 observações, como acontece quando uma cópia ou um download é interrompido.
+Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto, por isso o Kolekt não salva nada nele nem cria com ele um arquivo para o secretário.
+Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Não é possível registrar relatórios em %1, porque o arquivo está incompleto e o Kolekt não vai salvar nada nele.
+Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 já está aberto em outro Kolekt.
+Um arquivo de relatórios só pode estar aberto em um Kolekt por vez, para que nenhum relatório registrado em um seja perdido pelo outro. Feche-o lá e depois abra-o aqui.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 foi alterado ou substituído por outro programa depois que o Kolekt o abriu.
+Para que nenhuma das duas versões se perca, o Kolekt não o sobrescreveu e salvou seus relatórios como
+%2
+O Kolekt continua com esse arquivo.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>O Kolekt não conseguiu salvar os relatórios em %1.
+Para que nenhum relatório se perca, eles foram salvos como
+%2
+Abra esse arquivo com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>O Kolekt não conseguiu salvar os relatórios nem em %1 nem na pasta %2.
+Os relatórios registrados desde a última vez que foram salvos não puderam ser mantidos.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Os relatórios que não puderam ser salvos no próprio arquivo quando o Kolekt foi fechado estão guardados em
+%1
+Abra um desses arquivos com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Registrar</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Configurar impressora</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Não foi possível gravar o arquivo PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>A impressora %1 não aceitou o trabalho:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Próximo número de telefone</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+O endereço de e-mail do secretário que está no arquivo não pode ser usado, por isso o arquivo não pode ser enviado por e-mail daqui. Entregue-o você mesmo ao secretário.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Senha de e-mail de %1 em %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Enviando o e-mail por %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>O envio foi cancelado. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>O Kolekt não conseguiu se conectar ao servidor de e-mail %1. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 não respondeu a tempo. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 recusou o login. Verifique o nome de usuário e a senha. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 não oferece conexão criptografada (STARTTLS), por isso o Kolekt não enviou a senha. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Não foi possível estabelecer uma conexão segura com o servidor de e-mail %1: o certificado dele não foi aceito. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 recusou o e-mail. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>O idioma “%1” não é conhecido. O Kolekt conhece estes idiomas: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>A página de código “%1” não é conhecida. O Kolekt lê arquivos de relatórios nestas páginas de código: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Obrigado!</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Arquivo de relatórios de serviço de campo</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Nenhuma impressora</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Não foi possível iniciar a impressão em %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Serviço de telefone não disponível</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Relatório de serviço de campo</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>
