@@ -395,9 +395,207 @@ Děkuji.</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt verze 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 či novější</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Dotazy a opravy: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Vyžaduje soubory Groupx.k09 z programu Scriba verze 10a nebo novější</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt nemůže otevřít %1:
+tento soubor neexistuje. Možná byl přesunut, přejmenován nebo smazán.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt nemůže otevřít %1:
+soubor nelze přečíst. Požádejte vlastníka souboru nebo jeho složky o oprávnění ke čtení.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt nemůže otevřít %1:
+nejde o běžný soubor, ale o složku nebo speciální soubor. Vyberte soubor pro sběr zpráv od tajemníka.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Soubor %1 je neúplný: končí předčasně a chybí v něm %3 z %4 záznamů zvěstovatelů, jako by se kopírování nebo stahování přerušilo.
+Můžete ho prohlížet a tisknout, ale Kolekt do něj nic neuloží. Požádejte tajemníka, aby vám soubor poslal znovu.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Soubor %1 je neúplný: končí předčasně a chybí v něm %3 z %4 poznámek, jako by se kopírování nebo stahování přerušilo.
+Můžete ho prohlížet a tisknout, ale Kolekt do něj nic neuloží. Požádejte tajemníka, aby vám soubor poslal znovu.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>Soubor %1 je neúplný, proto do něj Kolekt nic neuloží a nevytvoří z něj soubor pro tajemníka.
+Požádejte tajemníka, aby vám soubor poslal znovu.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Do souboru %1 nelze zapisovat zprávy, protože je neúplný a Kolekt do něj nebude ukládat.
+Požádejte tajemníka, aby vám soubor poslal znovu.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>Soubor %1 je už otevřený v jiném okně programu Kolekt.
+Soubor se zprávami smí být otevřený vždy jen v jednom okně programu Kolekt, aby se zpráva zapsaná v jednom okně neztratila kvůli druhému. Zavřete ho tam a potom ho otevřete zde.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Soubor %1 byl od chvíle, kdy ho Kolekt otevřel, změněn nebo nahrazen jiným programem.
+Aby se žádná z obou verzí neztratila, Kolekt ho nepřepsal a sebrané zprávy uložil jako
+%2
+Kolekt dále pracuje s tímto souborem.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt nemohl uložit sebrané zprávy do souboru %1.
+Aby se žádná zpráva neztratila, byly uloženy jako
+%2
+Chcete-li s nimi pokračovat, otevřete tento soubor tlačítkem „Načíst nový seznam od tajemníka“.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt nemohl uložit sebrané zprávy do souboru %1 ani do složky %2.
+Zprávy zapsané od posledního uložení se nepodařilo zachovat.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Soubory se sebranými zprávami, které se při ukončení programu Kolekt nepodařilo uložit na jejich místo, jsou ve složce
+%1
+Chcete-li s některým pokračovat, otevřete ho tlačítkem „Načíst nový seznam od tajemníka“.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Zapsat</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Nastavení tisku</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Soubor PDF se nepodařilo zapsat:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Tiskárna %1 úlohu nepřijala:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Další telefonní číslo</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Další stránka</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Předchozí stránka</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor odtud nelze poslat e-mailem. Předejte ho prosím tajemníkovi sami.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Heslo k e-mailu pro %1 na serveru %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Odesílání e-mailu přes server %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Odesílání bylo zrušeno. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt se nemohl spojit s poštovním serverem %1. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Poštovní server %1 neodpověděl včas. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Poštovní server %1 odmítl přihlášení. Zkontrolujte uživatelské jméno a heslo. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Poštovní server %1 nenabízí šifrované spojení (STARTTLS), proto Kolekt heslo neodeslal. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>S poštovním serverem %1 nebylo možné navázat zabezpečené spojení: jeho certifikát nebyl přijat. E-mail nebyl odeslán.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Poštovní server %1 e-mail odmítl, a proto nebyl odeslán.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>Jazyk „%1“ není známý. Kolekt zná tyto jazyky: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Kódová stránka „%1“ není známá. Kolekt čte soubory se zprávami v těchto kódových stránkách: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Děkuji.</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Soubor pro sběr zpráv o službě</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Nedostatek paměti</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Není k dispozici žádná tiskárna</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Tisk na tiskárně %1 se nepodařilo spustit.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefonní služba není k dispozici</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Zpráva o službě</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Thank you.</source>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt έκδοση 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 ή νεότερη</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Απορίες, διορθώσεις: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Απαιτεί αρχεία Groupx.k09 από το Scriba έκδοση 10a ή νεότερη</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Το Kolekt δεν μπορεί να ανοίξει το %1:
+το αρχείο δεν υπάρχει. Ίσως μετακινήθηκε, μετονομάστηκε ή διαγράφηκε.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Το Kolekt δεν μπορεί να ανοίξει το %1:
+το αρχείο δεν μπορεί να διαβαστεί. Ζητήστε άδεια ανάγνωσης από τον κάτοχο του αρχείου ή του φακέλου του.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Το Kolekt δεν μπορεί να ανοίξει το %1:
+δεν είναι κανονικό αρχείο αλλά φάκελος ή ειδικό αρχείο. Επιλέξτε το αρχείο συλλογής από τον γραμματέα.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Το αρχείο %1 είναι ελλιπές: τελειώνει πρόωρα και λείπουν εγγραφές ευαγγελιζομένων (%3 από %4), σαν να διακόπηκε κάποια αντιγραφή ή λήψη.
+Μπορείτε να το δείτε και να το εκτυπώσετε, αλλά το Kolekt δεν θα αποθηκεύσει τίποτα σε αυτό. Ζητήστε ξανά το αρχείο από τον γραμματέα.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Το αρχείο %1 είναι ελλιπές: τελειώνει πρόωρα και λείπουν παρατηρήσεις (%3 από %4), σαν να διακόπηκε κάποια αντιγραφή ή λήψη.
+Μπορείτε να το δείτε και να το εκτυπώσετε, αλλά το Kolekt δεν θα αποθηκεύσει τίποτα σε αυτό. Ζητήστε ξανά το αρχείο από τον γραμματέα.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>Το αρχείο %1 είναι ελλιπές, γι&apos; αυτό το Kolekt δεν αποθηκεύει τίποτα σε αυτό ούτε δημιουργεί από αυτό αρχείο για τον γραμματέα.
+Ζητήστε ξανά το αρχείο από τον γραμματέα.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Δεν μπορούν να καταχωριστούν εκθέσεις στο %1, επειδή το αρχείο είναι ελλιπές και το Kolekt δεν θα αποθηκεύσει σε αυτό.
+Ζητήστε ξανά το αρχείο από τον γραμματέα.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>Το αρχείο %1 είναι ήδη ανοιχτό σε άλλο παράθυρο του Kolekt.
+Ένα αρχείο συλλογής μπορεί να είναι ανοιχτό μόνο σε ένα παράθυρο του Kolekt κάθε φορά, ώστε να μη χαθεί εξαιτίας του ενός καμία έκθεση που καταχωρίστηκε στο άλλο. Κλείστε το εκεί και μετά ανοίξτε το εδώ.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Το αρχείο %1 άλλαξε ή αντικαταστάθηκε από άλλο πρόγραμμα αφότου το άνοιξε το Kolekt.
+Για να μη χαθεί καμία από τις δύο εκδοχές, το Kolekt δεν έγραψε επάνω του αλλά αποθήκευσε τη συλλογή σας ως
+%2
+Το Kolekt συνεχίζει με αυτό το αρχείο.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Το Kolekt δεν μπόρεσε να αποθηκεύσει τη συλλογή στο %1.
+Για να μη χαθεί καμία έκθεση, αποθηκεύτηκε ως
+%2
+Για να συνεχίσετε, ανοίξτε αυτό το αρχείο με το κουμπί «Φόρτωση νέας λίστας από τον γραμματέα».</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Το Kolekt δεν μπόρεσε να αποθηκεύσει τη συλλογή ούτε στο %1 ούτε στον φάκελο %2.
+Οι εκθέσεις που καταχωρίστηκαν μετά την τελευταία αποθήκευση δεν μπόρεσαν να διατηρηθούν.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Οι συλλογές που δεν μπόρεσαν να αποθηκευτούν στα δικά τους αρχεία όταν έκλεισε το Kolekt φυλάσσονται στον φάκελο
+%1
+Για να συνεχίσετε με κάποια από αυτές, ανοίξτε την με το κουμπί «Φόρτωση νέας λίστας από τον γραμματέα».</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Καταχώριση</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Ρύθμιση εκτυπωτή</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Δεν ήταν δυνατή η εγγραφή του αρχείου PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Ο εκτυπωτής %1 δεν δέχτηκε την εργασία:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Επόμενος αριθμός τηλεφώνου</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Επόμενη σελίδα</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Προηγούμενη σελίδα</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Η διεύθυνση email του γραμματέα στο αρχείο δεν μπορεί να χρησιμοποιηθεί, οπότε το αρχείο δεν μπορεί να σταλεί με email από εδώ. Παραδώστε το στον γραμματέα μόνοι σας.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Κωδικός email για τον χρήστη %1 στον διακομιστή %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Αποστολή του μηνύματος μέσω %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Η αποστολή ακυρώθηκε. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Το Kolekt δεν μπόρεσε να συνδεθεί με τον διακομιστή email %1. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Ο διακομιστής email %1 δεν απάντησε εγκαίρως. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Ο διακομιστής email %1 απέρριψε τη σύνδεση. Ελέγξτε το όνομα χρήστη και τον κωδικό πρόσβασης. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Ο διακομιστής email %1 δεν προσφέρει κρυπτογραφημένη σύνδεση (STARTTLS), γι&apos; αυτό το Kolekt δεν έστειλε τον κωδικό πρόσβασης. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Δεν ήταν δυνατή η ασφαλής σύνδεση με τον διακομιστή email %1: το πιστοποιητικό του δεν έγινε αποδεκτό. Το μήνυμα δεν στάλθηκε.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Ο διακομιστής email %1 απέρριψε το μήνυμα, οπότε δεν στάλθηκε.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Γλώσσα</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>Η γλώσσα «%1» δεν είναι γνωστή. Το Kolekt γνωρίζει αυτές τις γλώσσες: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Η κωδικοσελίδα «%1» δεν είναι γνωστή. Το Kolekt διαβάζει αρχεία συλλογής σε αυτές τις κωδικοσελίδες: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>Ό&amp;χι</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Thank you.</source>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Αρχείο συλλογής εκθέσεων υπηρεσίας αγρού</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Ανεπαρκής μνήμη</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Δεν υπάρχει εκτυπωτής</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Δεν ήταν δυνατή η έναρξη της εκτύπωσης στον εκτυπωτή %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Η τηλεφωνική υπηρεσία δεν είναι διαθέσιμη</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>Email - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Έκθεση υπηρεσίας</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Aitäh!</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt, versioon 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 või uuem</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Küsimused ja vead: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Vajab programmi Scriba versiooni 10a või uuema Groupx.k09-faile</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt ei saa avada faili %1:
+seda faili ei ole olemas. Võib-olla on see teisaldatud, ümber nimetatud või kustutatud.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt ei saa avada faili %1:
+faili ei saa lugeda. Paluge faili või selle kausta omanikult lugemisõigust.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt ei saa seda avada: %1
+See ei ole tavaline fail, vaid kaust või erifail. Valige sekretärilt saadud kogumisfail.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Fail %1 on poolik: see lõpeb liiga vara ja selle %4 kuulutajakirjest puudub %3, nagu katkenud kopeerimise või allalaadimise järel.
+Saate seda vaadata ja printida, kuid Kolekt ei salvesta sellesse midagi. Paluge fail sekretärilt uuesti.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Fail %1 on poolik: see lõpeb liiga vara ja selle %4 märkusest puudub %3, nagu katkenud kopeerimise või allalaadimise järel.
+Saate seda vaadata ja printida, kuid Kolekt ei salvesta sellesse midagi. Paluge fail sekretärilt uuesti.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>Fail %1 on poolik, seetõttu ei salvesta Kolekt sellesse midagi ega loo sellest faili sekretärile.
+Paluge fail sekretärilt uuesti.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Faili %1 ei saa aruandeid sisestada, sest see on poolik ja Kolekt ei salvesta sellesse.
+Paluge fail sekretärilt uuesti.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>Fail %1 on juba avatud teises Kolekti aknas.
+Kogumisfail saab korraga olla avatud ainult ühes Kolekti aknas, et ühes aknas sisestatud aruanne teise tõttu kaotsi ei läheks. Sulgege see seal ja avage siis siin.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Teine programm on faili %1 muutnud või asendanud pärast seda, kui Kolekt selle avas.
+Et kumbki versioon kaotsi ei läheks, ei kirjutanud Kolekt seda üle, vaid salvestas kogutud aruanded nimega
+%2
+Kolekt jätkab selle failiga.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt ei saanud kogutud aruandeid faili %1 salvestada.
+Et ükski aruanne kaotsi ei läheks, salvestati need nimega
+%2
+Jätkamiseks avage see fail nupuga „Laadi sekretärilt uus nimekiri“.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt ei saanud kogutud aruandeid salvestada faili %1 ega kausta %2.
+Pärast viimast salvestamist sisestatud aruandeid ei õnnestunud säilitada.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kogumisfailid, mida Kolekti sulgemisel ei õnnestunud nende õigesse kohta salvestada, on hoiul kaustas
+%1
+Jätkamiseks avage üks neist nupuga „Laadi sekretärilt uus nimekiri“.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Sisesta</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Printeri häälestus</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>PDF-faili ei õnnestunud kirjutada:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Printer %1 ei võtnud tööd vastu:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Järgmine telefoninumber</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Järgmine lehekülg</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Eelmine lehekülg</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili siit e-postiga saata. Palun andke fail sekretärile ise üle.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>E-posti parool kasutajale %1 serveris %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>E-kirja saatmine serveri %1 kaudu...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Saatmine katkestati. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt ei saanud ühendust e-posti serveriga %1. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>E-posti server %1 ei vastanud õigeks ajaks. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>E-posti server %1 keeldus sisselogimisest. Kontrollige kasutajanime ja parooli. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>E-posti server %1 ei paku krüpteeritud ühendust (STARTTLS), seega ei saatnud Kolekt parooli. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>E-posti serveriga %1 ei õnnestunud turvalist ühendust luua: selle sertifikaati ei aktsepteeritud. E-kirja ei saadetud.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>E-posti server %1 keeldus kirja vastu võtmast, seega e-kirja ei saadetud.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Keel</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>Keel „%1“ on tundmatu. Kolekt tunneb neid keeli: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Koodileht „%1“ on tundmatu. Kolekt loeb kogumisfaile neis koodilehtedes: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Jah</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Aitäh!</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Teenistusaruannete kogumisfail</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Mälu on vähe</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Printerit pole</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Printimist printeris %1 ei õnnestunud alustada.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefoniteenus pole saadaval</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-kiri - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Teenistusaruanne</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

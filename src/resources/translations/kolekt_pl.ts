@@ -395,9 +395,207 @@ Dziękuję.</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt wersja 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 lub nowsza</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Pytania i poprawki: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Wymaga plików Groupx.k09 z programu Scriba w wersji 10a lub nowszej</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt nie może otworzyć %1:
+ten plik nie istnieje. Mógł zostać przeniesiony lub usunięty albo mieć zmienioną nazwę.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt nie może otworzyć %1:
+nie da się odczytać tego pliku. Poproś właściciela pliku lub jego katalogu o uprawnienia do odczytu.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt nie może otworzyć %1:
+to nie jest zwykły plik, tylko katalog lub plik specjalny. Wybierz plik do zbierania sprawozdań od sekretarza.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Plik %1 jest niekompletny: kończy się przedwcześnie i brakuje w nim %3 z %4 zapisów głosicieli, jak po przerwanym kopiowaniu lub pobieraniu.
+Możesz go przeglądać i drukować, ale Kolekt niczego w nim nie zapisze. Poproś sekretarza o ponowne przesłanie pliku.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Plik %1 jest niekompletny: kończy się przedwcześnie i brakuje w nim %3 z %4 uwag, jak po przerwanym kopiowaniu lub pobieraniu.
+Możesz go przeglądać i drukować, ale Kolekt niczego w nim nie zapisze. Poproś sekretarza o ponowne przesłanie pliku.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>Plik %1 jest niekompletny, dlatego Kolekt niczego w nim nie zapisze ani nie utworzy z niego pliku dla sekretarza.
+Poproś sekretarza o ponowne przesłanie pliku.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Nie można wpisywać sprawozdań do pliku %1, ponieważ jest niekompletny i Kolekt nie będzie w nim niczego zapisywać.
+Poproś sekretarza o ponowne przesłanie pliku.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>Plik %1 jest już otwarty w innym oknie programu Kolekt.
+Plik ze sprawozdaniami może być otwarty naraz tylko w jednym oknie programu Kolekt, aby sprawozdanie wpisane w jednym oknie nie przepadło przez drugie. Zamknij go tam, a potem otwórz tutaj.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Od chwili otwarcia w programie Kolekt plik %1 został zmieniony lub zastąpiony przez inny program.
+Aby żadna z wersji nie przepadła, Kolekt go nie nadpisał, tylko zapisał zebrane sprawozdania jako
+%2
+Kolekt pracuje dalej z tym plikiem.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt nie mógł zapisać zebranych sprawozdań w pliku %1.
+Aby żadne sprawozdanie nie przepadło, zapisano je jako
+%2
+Aby dalej z nimi pracować, otwórz ten plik przyciskiem „Wczytaj nową listę od sekretarza”.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt nie mógł zapisać zebranych sprawozdań ani w pliku %1, ani w katalogu %2.
+Sprawozdań wpisanych od ostatniego zapisu nie udało się zachować.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Pliki ze sprawozdaniami, których przy zamykaniu programu Kolekt nie udało się zapisać na ich miejscu, znajdują się w katalogu
+%1
+Aby dalej pracować z którymś z nich, otwórz go przyciskiem „Wczytaj nową listę od sekretarza”.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Wpisz</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Ustawienia druku</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Nie udało się zapisać pliku PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Drukarka %1 nie przyjęła zadania:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Następny numer telefonu</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Następna strona</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Poprzednia strona</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można stąd wysłać pliku e-mailem. Przekaż go sekretarzowi osobiście.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Hasło do poczty dla %1 na serwerze %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Wysyłanie wiadomości przez serwer %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Wysyłanie zostało anulowane. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt nie mógł połączyć się z serwerem poczty %1. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Serwer poczty %1 nie odpowiedział na czas. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Serwer poczty %1 odrzucił logowanie. Sprawdź nazwę użytkownika i hasło. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Serwer poczty %1 nie oferuje szyfrowanego połączenia (STARTTLS), dlatego Kolekt nie wysłał hasła. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Nie udało się nawiązać bezpiecznego połączenia z serwerem poczty %1: jego certyfikat nie został zaakceptowany. Wiadomość nie została wysłana.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Serwer poczty %1 odrzucił wiadomość, więc nie została wysłana.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>Język „%1” jest nieznany. Kolekt zna te języki: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Strona kodowa „%1” jest nieznana. Kolekt odczytuje pliki ze sprawozdaniami w tych stronach kodowych: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Dziękuję.</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Plik do zbierania sprawozdań ze służby</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Za mało pamięci</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Brak drukarki</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Nie udało się rozpocząć drukowania na drukarce %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Usługa telefoniczna jest niedostępna</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Sprawozdanie ze służby</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Thank you.</source>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt verzia 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 či novšia</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Otázky a opravy: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Vyžaduje súbory Groupx.k09 z programu Scriba verzie 10a alebo novšej</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt nemôže otvoriť %1:
+tento súbor neexistuje. Možno bol presunutý, premenovaný alebo odstránený.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt nemôže otvoriť %1:
+súbor sa nedá prečítať. Požiadajte vlastníka súboru alebo jeho priečinka o povolenie na čítanie.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt nemôže otvoriť %1:
+nie je to bežný súbor, ale priečinok alebo špeciálny súbor. Vyberte súbor na zber správ od tajomníka.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Súbor %1 je neúplný: končí predčasne a chýba v ňom %3 z %4 záznamov zvestovateľov, ako keby sa kopírovanie alebo sťahovanie prerušilo.
+Môžete si ho pozrieť a vytlačiť, ale Kolekt doň nič neuloží. Požiadajte tajomníka, aby vám súbor poslal znova.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>Súbor %1 je neúplný: končí predčasne a chýba v ňom %3 z %4 poznámok, ako keby sa kopírovanie alebo sťahovanie prerušilo.
+Môžete si ho pozrieť a vytlačiť, ale Kolekt doň nič neuloží. Požiadajte tajomníka, aby vám súbor poslal znova.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>Súbor %1 je neúplný, preto doň Kolekt nič neuloží a nevytvorí z neho súbor pre tajomníka.
+Požiadajte tajomníka, aby vám súbor poslal znova.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Do súboru %1 sa nedajú zapisovať správy, pretože je neúplný a Kolekt doň nebude ukladať.
+Požiadajte tajomníka, aby vám súbor poslal znova.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>Súbor %1 je už otvorený v inom okne programu Kolekt.
+Súbor so správami môže byť otvorený vždy len v jednom okne programu Kolekt, aby sa správa zapísaná v jednom okne nestratila kvôli druhému. Zatvorte ho tam a potom ho otvorte tu.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>Súbor %1 bol odvtedy, ako ho Kolekt otvoril, zmenený alebo nahradený iným programom.
+Aby sa žiadna z oboch verzií nestratila, Kolekt ho neprepísal a zozbierané správy uložil ako
+%2
+Kolekt ďalej pracuje s týmto súborom.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt nemohol uložiť zozbierané správy do súboru %1.
+Aby sa žiadna správa nestratila, boli uložené ako
+%2
+Ak chcete s nimi pokračovať, otvorte tento súbor tlačidlom „Načítať nový zoznam od tajomníka“.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt nemohol uložiť zozbierané správy do súboru %1 ani do priečinka %2.
+Správy zapísané od posledného uloženia sa nepodarilo zachovať.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Súbory so zozbieranými správami, ktoré sa pri ukončení programu Kolekt nepodarilo uložiť na ich miesto, sú v priečinku
+%1
+Ak chcete s niektorým pokračovať, otvorte ho tlačidlom „Načítať nový zoznam od tajomníka“.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Zapísať</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Nastavenie tlače</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Súbor PDF sa nepodarilo zapísať:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>Tlačiareň %1 úlohu neprijala:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Ďalšie telefónne číslo</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Ďalšia strana</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Predchádzajúca strana</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súbor odtiaľto nedá poslať e-mailom. Odovzdajte ho, prosím, tajomníkovi sami.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Heslo k e-mailu pre %1 na serveri %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Odosiela sa e-mail cez server %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Odosielanie bolo zrušené. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt sa nemohol spojiť s poštovým serverom %1. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>Poštový server %1 neodpovedal včas. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>Poštový server %1 odmietol prihlásenie. Skontrolujte používateľské meno a heslo. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>Poštový server %1 neponúka šifrované spojenie (STARTTLS), preto Kolekt heslo neodoslal. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>S poštovým serverom %1 sa nepodarilo nadviazať zabezpečené spojenie: jeho certifikát nebol prijatý. E-mail nebol odoslaný.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>Poštový server %1 e-mail odmietol, preto nebol odoslaný.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>Jazyk „%1“ nie je známy. Kolekt pozná tieto jazyky: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>Kódová stránka „%1“ nie je známa. Kolekt číta súbory so správami v týchto kódových stránkach: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Áno</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Thank you.</source>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Súbor na zber správ o službe</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Nedostatok pamäte</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Nie je k dispozícii žiadna tlačiareň</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Tlač na tlačiarni %1 sa nepodarilo spustiť.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefónna služba nie je k dispozícii</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Správa o službe</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>

@@ -395,9 +395,207 @@ Teşekkürler.</translation>
         <source>Kolekt Version 5a</source>
         <translation>Kolekt Sürüm 5a</translation>
     </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 veya üstü</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Soru ve düzeltmeler: kolekt@example.org</translation>
+    </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
         <translation>Scriba 10a veya daha yeni bir sürümden Groupx.k09 dosyaları gerektirir</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>Kolekt şu dosyayı açamıyor: %1
+Dosya mevcut değil. Taşınmış, yeniden adlandırılmış veya silinmiş olabilir.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>Kolekt şu dosyayı açamıyor: %1
+Dosya okunamıyor. Dosyanın veya bulunduğu klasörün sahibinden okuma izni isteyin.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>Kolekt şunu açamıyor: %1
+Bu normal bir dosya değil; bir klasör ya da özel bir dosya. Sekreterden gelen rapor toplama dosyasını seçin.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 dosyası tam değil: erken bitiyor ve %4 müjdeci kaydından %3 tanesi eksik; kopyalama ya da indirme yarıda kesilmiş gibi.
+Dosyayı görüntüleyip yazdırabilirsiniz, ancak Kolekt bu dosyaya hiçbir şey kaydetmeyecek. Dosyayı sekreterden yeniden isteyin.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 dosyası tam değil: erken bitiyor ve %4 nottan %3 tanesi eksik; kopyalama ya da indirme yarıda kesilmiş gibi.
+Dosyayı görüntüleyip yazdırabilirsiniz, ancak Kolekt bu dosyaya hiçbir şey kaydetmeyecek. Dosyayı sekreterden yeniden isteyin.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 dosyası tam değil; bu yüzden Kolekt bu dosyaya hiçbir şey kaydetmiyor ve ondan sekreter için dosya oluşturmuyor.
+Dosyayı sekreterden yeniden isteyin.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>%1 dosyasına rapor kaydedilemez, çünkü dosya tam değil ve Kolekt bu dosyaya kayıt yapmayacak.
+Dosyayı sekreterden yeniden isteyin.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 dosyası zaten başka bir Kolekt penceresinde açık.
+Bir rapor toplama dosyası aynı anda yalnızca tek bir Kolekt penceresinde açık olabilir; böylece birinde kaydedilen rapor diğeri yüzünden kaybolmaz. Dosyayı orada kapatın, sonra burada açın.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 dosyası, Kolekt onu açtıktan sonra başka bir program tarafından değiştirilmiş ya da yerine başka bir dosya konmuş.
+Hiçbir sürüm kaybolmasın diye Kolekt dosyanın üzerine yazmadı ve toplanan raporları şu adla kaydetti:
+%2
+Kolekt bu dosyayla devam ediyor.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt toplanan raporları %1 dosyasına kaydedemedi.
+Hiçbir rapor kaybolmasın diye raporlar şu adla kaydedildi:
+%2
+Devam etmek için bu dosyayı “Sekreterden yeni liste yükle” düğmesiyle açın.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>Kolekt toplanan raporları ne %1 dosyasına ne de %2 klasörüne kaydedebildi.
+Son kayıttan bu yana girilen raporlar korunamadı.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with &quot;Load New List from Secretary&quot; to go on with it.</source>
+        <translation>Kolekt kapanırken kendi dosyalarına kaydedilemeyen rapor listeleri şu klasörde saklanıyor:
+%1
+Birine devam etmek için onu “Sekreterden yeni liste yükle” düğmesiyle açın.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Yazıcı ayarları</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>PDF dosyası yazılamadı:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>%1 yazıcısı işi kabul etmedi:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Sonraki telefon numarası</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Sonraki sayfa</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Önceki sayfa</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary&apos;s e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-postayla gönderilemez. Lütfen dosyayı sekretere kendiniz teslim edin.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>%2 sunucusundaki %1 için e-posta parolası:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>E-posta %1 üzerinden gönderiliyor...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>Gönderme iptal edildi. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>Kolekt %1 e-posta sunucusuna bağlanamadı. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>%1 e-posta sunucusu zamanında yanıt vermedi. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>%1 e-posta sunucusu oturum açmayı reddetti. Kullanıcı adını ve parolayı kontrol edin. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>%1 e-posta sunucusu şifreli bağlantı (STARTTLS) sunmuyor, bu yüzden Kolekt parolayı göndermedi. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>%1 e-posta sunucusuyla güvenli bağlantı kurulamadı: sunucunun sertifikası kabul edilmedi. E-posta gönderilmedi.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>%1 e-posta sunucusu iletiyi reddetti, bu yüzden e-posta gönderilmedi.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Dil</translation>
+    </message>
+    <message id="2301">
+        <source>The language &quot;%1&quot; is not known. Kolekt knows these languages: %2.</source>
+        <translation>“%1” dili bilinmiyor. Kolekt şu dilleri biliyor: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>“%1” kod sayfası bilinmiyor. Kolekt rapor toplama dosyalarını şu kod sayfalarında okuyabilir: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
     </message>
     <message id="2390">
         <source>Field Service Reports</source>
@@ -414,6 +612,30 @@ Teşekkürler.</translation>
     <message id="2393">
         <source>Field service report collection</source>
         <translation>Tarla hizmeti raporu toplama dosyası</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Bellek yetersiz</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Yazıcı bulunamadı</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>%1 yazıcısında yazdırma başlatılamadı.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Telefon hizmeti kullanılamıyor</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-posta - </translation>
+    </message>
+    <message id="2405">
+        <source>Report</source>
+        <translation>Hizmet raporu</translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>
