@@ -9,7 +9,8 @@ using enum ControlKind;
 constexpr ControlTemplate kControls[] = {
     {kNoId, Icon, "", 11, 11, 20, 20, true, false, kStyleNone},
     {kNoId, Static, TextId::AboutVersion, 40, 11, 84, 8, true, false, kStyleNoPrefix},
-    {kNoId, Static, TextId::AboutLicence, 40, 24, 70, 8, true, false, kStyleNone},
+    // As wide as the room left of OK allows, so that the licence line fits in every language.
+    {kNoId, Static, TextId::AboutLicence, 40, 24, 86, 8, true, false, kStyleNone},
     {1, DefPushButton, TextId::MainOkButton, 130, 14, 44, 14, true, true, kStyleNone},
     {kNoId, Static, TextId::AboutContact, 10, 64, 167, 8, true, false, kStyleNone},
     {kNoId, Static, TextId::AboutRequires, 10, 39, 167, 18, true, false, kStyleWrap},
