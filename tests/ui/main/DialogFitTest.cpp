@@ -1,6 +1,6 @@
 // Every dialog in every language, rendered off screen: no control's text may be wider or, for a
-// text that wraps, taller than the control, and no two controls shown together may share a
-// mnemonic.
+// text that wraps, taller than the control, no two controls shown together may share a
+// mnemonic, and a screen reader finds a name for every control the user can reach.
 #include "MainWindowFixture.h"
 #include "resources/EntryDialogTemplate.h"
 #include "resources/Languages.h"
@@ -10,6 +10,7 @@
 #include "ui/main/CAboutDlg.h"
 #include "ui/viewer/CCollectionViewDlg.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,13 +79,21 @@ QChar mnemonicOf(const QString& text) {
     return {};
 }
 
-// What does not fit, and mnemonics used twice, among the controls shown now.
+// What does not fit, mnemonics used twice and controls without a name, among the controls shown
+// now.
 QStringList misfits(const CBaseDialog& dialog) {
     QStringList found;
     std::map<QChar, QString> mnemonics;
     for (const QWidget* widget : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!widget->isVisibleTo(&dialog))
             continue;
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            QAccessibleInterface* reader =
+                QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+            if (!reader || reader->text(QAccessible::Name).trimmed().isEmpty())
+                found << u"a %1 has no name for a screen reader"_s.arg(
+                    QString::fromLatin1(widget->metaObject()->className()));
+        }
         if (const auto* list = qobject_cast<const QListWidget*>(widget)) {
             const int margin =
                 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
