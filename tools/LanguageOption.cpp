@@ -27,9 +27,8 @@ std::string languageOptionsUsage() {
         codePages += (codePages.empty() ? "" : ", ") + std::string(codePage);
     }
     return "  --language CODE     the language Kolekt speaks, which also chooses the code page\n"
-           "                      (default: the desktop's locale, else eng): " +
-           languageCodeList() +
-           "\n"
+           "                      (default: the desktop's locale, else eng); 'kolekt-tool\n"
+           "                      --help' lists the codes\n"
            "  --code-page CP      the code page of the file's texts instead of the language's\n"
            "                      own: " +
            codePages + "\n";

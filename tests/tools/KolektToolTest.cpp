@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <vector>
 
 namespace kolekt {
 namespace {
@@ -142,6 +143,50 @@ TEST_F(KolektToolTest, JsonStaysValidUtf8ForAFileNameThatIsNot) {
              json)
                 .c_str()),
         0);
+}
+
+TEST_F(KolektToolTest, LanguageAndCodePageChooseTheTextsAndHowTheFileIsRead) {
+    const std::string file = dir.file("g.k09");
+    CollectionBuilder b;
+    b.setGroup(3).setMonth(10);
+    // "Dvořák" in CP1250, "Ρήγας" in CP1253: the same bytes read differently.
+    b.addPublisher("Anton\xEDn", "Dvo\xF8\xE1k");
+    const int greek = b.addPublisher("\xCD\xDF\xEA\xEF\xF2", "\xD1\xDE\xE3\xE1\xF2");
+    b.setLateFlag(greek, 9);
+    test::writeCollection(b, file);
+    const struct {
+        std::string options;
+        int status;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {"--language cz", 0, {"listopad", "Dvořák"}},
+        {"--language CS_cz.UTF-8", 0, {"listopad", "Dvořák"}},
+        {"--language eng --code-page cp1250", 0, {"November", "Dvořák"}},
+        // Short month names are cut by characters, never inside one.
+        {"--language greek", 0, {"Νοέμβριος", "Ρήγας", " Οκτ"}},
+        {"--language klingon", 2, {"\"klingon\"", "eng, cz, german,", "Turkish."}},
+        {"--language eng --code-page latin2",
+         2,
+         {"\"latin2\"", "CP1250, CP1252, CP1253, CP1254, CP1257."}},
+        {"--language", 2, {"--language needs a value"}},
+    };
+    for (const auto& c : cases) {
+        const ToolRun dump = tool("dump " + file + " --today 2026-12-08 " + c.options, true);
+        EXPECT_EQ(dump.status, c.status) << c.options << "\n" << dump.out;
+        for (const std::string& text : c.shown)
+            EXPECT_NE(dump.out.find(text), std::string::npos) << c.options << "\n" << dump.out;
+    }
+
+    const std::string sample = dir.file("cz.k09");
+    EXPECT_EQ(tool("sample " + sample + " --language cz --code-page CP9999").status, 2);
+    EXPECT_EQ(tool("sample " + sample + " --language cz --today 2026-12-08").status, 0);
+    const ToolRun asCzech = tool("dump " + sample + " --language cz --today 2026-12-08");
+    const ToolRun asGreek = tool("dump " + sample + " --language greek --today 2026-12-08");
+    EXPECT_NE(asCzech.out.find("Bergström"), std::string::npos) << asCzech.out;
+    EXPECT_EQ(asGreek.out.find("Bergström"), std::string::npos) << asGreek.out;
+
+    const ToolRun help = tool("--help");
+    EXPECT_NE(help.out.find("greek       Ελληνικά, code page CP1253"), std::string::npos);
 }
 
 TEST_F(KolektToolTest, UsageAndExitStatus) {
