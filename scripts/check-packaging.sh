@@ -28,6 +28,12 @@ desktop-file-validate "$usr/share/applications/org.kolekt.Kolekt.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/org.kolekt.Kolekt.metainfo.xml"
 grep -qx 'Exec=kolekt %f' "$usr/share/applications/org.kolekt.Kolekt.desktop" ||
     fail "the desktop entry does not start kolekt with the opened file (Exec=kolekt %f)"
+for locale in $(ls src/resources/translations | sed -n 's/^kolekt_\(.*\)\.ts$/\1/p'); do
+    grep -q "^GenericName\[$locale\]=" "$usr/share/applications/org.kolekt.Kolekt.desktop" ||
+        fail "the desktop entry lacks the $locale name"
+    grep -q "<summary xml:lang=\"$locale\">" "$usr/share/metainfo/org.kolekt.Kolekt.metainfo.xml" ||
+        fail "the metainfo lacks the $locale summary"
+done
 update-mime-database "$usr/share/mime" >/dev/null 2>&1
 grep -q ':application/x-kolekt-collection:\*\.k09$' "$usr/share/mime/globs2" ||
     fail "the installed file type does not claim *.k09"

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Remakes the README's pictures under Xvfb: the main window, the report entry
-# dialog and the viewer on the bundled sample, and the first page of the
-# printed form. Writes docs/images/*.png.
+# dialog and the viewer on the bundled sample, the main window in German, and
+# the first page of the printed form. Writes docs/images/*.png.
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,7 +31,7 @@ grab() {
 }
 keys() { xdotool key --delay 80 "$@"; }
 
-"$scratch/kolekt" "$scratch/Group3.k09" &
+"$scratch/kolekt" --language eng "$scratch/Group3.k09" &
 kolekt_pid=$!
 main=$(window "Report Collection - Group 3")
 keys Down Down Down Down Down
@@ -56,6 +56,15 @@ keys Escape
 wait "$kolekt_pid" || true
 kolekt_pid=
 
-"$build/tools/kolekt-tool" pdf "$scratch/Group3.k09" "$scratch/form.pdf" >/dev/null
+"$scratch/kolekt" --language german "$scratch/Group3.k09" &
+kolekt_pid=$!
+main=$(window "Gruppe 3")
+keys Down Down Down Down Down
+grab "$main" main-window-de.png
+keys Escape
+wait "$kolekt_pid" || true
+kolekt_pid=
+
+"$build/tools/kolekt-tool" pdf --language eng "$scratch/Group3.k09" "$scratch/form.pdf" >/dev/null
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$scratch/form.pdf" "$images/printed-form"
 echo "wrote $images/printed-form.png"
