@@ -59,8 +59,7 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
                    QWidget* parent)
     : CBaseDialog(kMainDialogTemplate, parent), settings_(settings),
       commandLinePath_(commandLinePath), clock_(std::move(clock)), store_(&messages_) {
-    // "> > >" read aloud says nothing about what the button does.
-    control(kNextPhone)->setAccessibleName(loadUiText(TextId::NextTelephoneNumber));
+    nameSignButtons();
     // Linux gives the program no window menu of its own; the about box is on the context menu,
     // which the keyboard reaches as on the classic desktop.
     for (const QKeySequence& keys :
@@ -70,6 +69,11 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
             showContextMenu(anchor->mapToGlobal(anchor->rect().center()));
         });
     }
+}
+
+void CMainDlg::nameSignButtons() {
+    // "> > >" read aloud says nothing about what the button does.
+    control(kNextPhone)->setAccessibleName(loadUiText(TextId::NextTelephoneNumber));
 }
 
 bool CMainDlg::initDialog() {
@@ -430,6 +434,7 @@ void CMainDlg::switchLanguage(const Language& language) {
         QString::fromUtf8(language.code.data(), static_cast<qsizetype>(language.code.size())));
     store_.setLanguage(loadText(TextId::LanguageCode), codePageOf(language));
     applyTemplateTexts();
+    nameSignButtons();
     if (statusShown_) {
         fillList();
         updateStatus();

@@ -76,6 +76,7 @@ private:
     // The selected publisher's address when a reminder applies to them now, else empty.
     QString reminderAddress() const;
     std::string codePageOf(const Language& language) const;
+    void nameSignButtons();
 
     void post();
     void exitAction();

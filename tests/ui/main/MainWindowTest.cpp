@@ -315,6 +315,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageSpeaksItAtOnceWithTheCollectionAsItWas
     EXPECT_EQ(text(kExit), u"Ukončit program"_s);
     EXPECT_EQ(text(kMissingCount), u"Chybějící zprávy za únor = 1"_s);
     EXPECT_EQ(dlg->store().languageCode(), "cz");
+    EXPECT_EQ(dlg->control(kNextPhone)->accessibleName(), u"Další telefonní číslo"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 
     chooseLanguage(u"English"_s);
