@@ -206,6 +206,10 @@ constexpr std::array kEntries{
           "pages: %2."},
     Entry{TextId::YesButton, "&Yes"},
     Entry{TextId::NoButton, "&No"},
+    Entry{TextId::RemarkCharactersNotHeld,
+          "The collection file's code page (%2) cannot hold these characters of the remark: "
+          "%1\nEach of them would be stored as \"?\".\n\nStore the remark like this? Otherwise "
+          "it stays open for you to change it."},
     Entry{TextId::DesktopGenericName, "Field Service Reports"},
     Entry{TextId::DesktopComment,
           "Post the monthly field service reports of a group and return them to the secretary"},

@@ -138,6 +138,7 @@ enum class TextId : int {
     UnknownCodePage = 2302,
     YesButton = 2303,
     NoButton = 2304,
+    RemarkCharactersNotHeld = 2350,
 
     // The desktop entry, the AppStream metainfo and the file type take these from every
     // catalogue when the program is built.

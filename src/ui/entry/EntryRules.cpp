@@ -61,7 +61,7 @@ WarningPanel composeWarnings(const WarningFacts& facts) {
     return panel;
 }
 
-int updateAddedHours(int hours, int addedHours, std::string& remark) {
+int updateAddedHours(int hours, int addedHours, std::string& remark, std::string_view hoursWord) {
     const long long h = hours;
     long long a = addedHours;
     // Past 54 hours nothing is added, and the cap never turns into a negative number.
@@ -71,7 +71,7 @@ int updateAddedHours(int hours, int addedHours, std::string& remark) {
         a = kHoursCap - h;
     }
     if (a != 0 && remark.empty()) {
-        remark = std::to_string(a) + " +" + loadText(TextId::Hours);
+        remark = std::to_string(a) + " +" + std::string(hoursWord);
     }
 
     std::size_t digits = 0;

@@ -33,8 +33,9 @@ WarningPanel composeWarnings(const WarningFacts& facts);
 // A regular pioneer's added hours for hours h: the working value addedHours, read again from the
 // leading number of the remark, capped so that hours plus added hours stay at 55 unless the
 // remark says otherwise ('*' at 1..4 keeps up to 40, '!' at 0..5 keeps up to 255). An empty
-// remark with added hours gets "N +Hours". Returns the new value, 0..255.
-int updateAddedHours(int hours, int addedHours, std::string& remark);
+// remark with added hours gets "N +" and hoursWord, the text "Hours" in the remark's code page.
+// Returns the new value, 0..255.
+int updateAddedHours(int hours, int addedHours, std::string& remark, std::string_view hoursWord);
 
 // "( + N Hours )", empty for 0.
 std::string addedHoursCaption(int addedHours);

@@ -325,7 +325,7 @@ void ReportEntryDialog::openRemark() {
 }
 
 void ReportEntryDialog::closeRemark() {
-    if (!isControlShown(kRemarkField)) {
+    if (!isControlShown(kRemarkField) || !remarkTextAccepted()) {
         return;
     }
     const QString text = controlText(kRemarkField);
@@ -357,15 +357,37 @@ void ReportEntryDialog::closeRemark() {
     onOk();
 }
 
+bool ReportEntryDialog::remarkTextAccepted() {
+    const QString text = controlText(kRemarkField);
+    const QString notHeld = charactersNotHeld(text, store_.codePage());
+    if (notHeld.isEmpty() || text == acceptedRemark_) {
+        return true;
+    }
+    const QString question = loadUiText(TextId::RemarkCharactersNotHeld,
+                                        {notHeld, QString::fromStdString(store_.codePage())});
+    if (messageBox(question, MessageButtons::YesNo, MessageIcon::Warning, this) ==
+        MessageAnswer::Yes) {
+        acceptedRemark_ = text;
+        return true;
+    }
+    remarkMode_ = kRemarkOpen;
+    focusControl(kRemarkField);
+    return false;
+}
+
 void ReportEntryDialog::updateAddedHours(int hours) {
     if (slotStatus(editMonth_) != layout::RegularPioneer) {
         return;
     }
-    addedHours_ = entry::updateAddedHours(hours, addedHours_, remark_);
+    addedHours_ = entry::updateAddedHours(
+        hours, addedHours_, remark_, toRecordText(loadUiText(TextId::Hours), store_.codePage()));
     setControlText(kAddedHours, fromText(entry::addedHoursCaption(addedHours_)));
 }
 
 void ReportEntryDialog::endRemarkEntry() {
+    if (!remarkTextAccepted()) {
+        return;
+    }
     remarkMode_ = kRemarkJustEnded;
     updateAddedHours(hoursFieldValue());
     layout::writeWord(workingRecord_.data(), layout::addedHoursOffset(slot()),

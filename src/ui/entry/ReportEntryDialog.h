@@ -47,6 +47,9 @@ private:
     void auxiliaryClicked();
     void updateAddedHours(int hours);
     void endRemarkEntry();
+    // A character the file's code page cannot hold is stored as '?': the user is told which
+    // before the remark is stored, and answering No leaves the remark open to change them.
+    bool remarkTextAccepted();
     void storeReport();
     bool checkHours();
     void commitRecord();
@@ -66,6 +69,8 @@ private:
     int returnVisits_ = 0;
     int studies_ = 0;
     std::string remark_; // code-page bytes
+    // The remark as typed that the user chose to store with its '?'s; not asked about again.
+    QString acceptedRemark_;
     bool shared_ = false;
     int recordIndex_ = 0;
     int editMonth_ = 0;

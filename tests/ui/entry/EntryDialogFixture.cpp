@@ -34,7 +34,13 @@ void EntryDialogTest::key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 void EntryDialogTest::type(const QString& text) {
     QWidget* target = QApplication::focusWidget();
     ASSERT_NE(target, nullptr);
-    QTest::keyClicks(target, text);
+    // A letter outside ASCII comes as a keyboard layout gives it: a key event with its text.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(target, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void EntryDialogTest::clickOn(int id) {

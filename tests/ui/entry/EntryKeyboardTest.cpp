@@ -248,6 +248,41 @@ TEST_F(EntryKeyboard, CancelWithTheRemarkFieldOpenStoresNothing) {
     }
 }
 
+// The file's code page (here CP1252) holds no 'Ł': the user hears so before anything is stored,
+// whether Enter or Tab ends the remark, and No leaves the remark open as typed.
+TEST_F(EntryKeyboard, CharactersTheCodePageCannotHoldAreNamedBeforeTheRemarkIsStored) {
+    open(anna);
+    key(Qt::Key_R, Qt::AltModifier);
+    type(u"Łódź? Łask ő"_s);
+    for (const Qt::Key end : {Qt::Key_Return, Qt::Key_Tab}) {
+        messages.queueAnswer(MessageAnswer::No);
+        key(end);
+        ASSERT_EQ(messages.shown().size(), 1);
+        EXPECT_EQ(messages.shown().front().buttons, MessageButtons::YesNo);
+        EXPECT_TRUE(messages.shown().front().text.contains(u": Ł ź ő\n"_s))
+            << messages.shown().front().text.toStdString();
+        EXPECT_TRUE(messages.shown().front().text.contains(u"(CP1252)"_s));
+        EXPECT_EQ(focusedId(), kRemarkField);
+        EXPECT_EQ(text(kRemarkField), u"Łódź? Łask ő"_s);
+        EXPECT_EQ(store().remarkCount(), 0);
+        messages.clear();
+    }
+
+    key(Qt::Key_Return);
+    EXPECT_EQ(messages.shown().size(), 1);
+    EXPECT_FALSE(shown(kRemarkField));
+    EXPECT_EQ(store().remarkFor(anna, kMarch, kYearSlot).text, "?\xF3" "d?? ?ask ?");
+
+    // A remark the code page holds asks nothing.
+    messages.clear();
+    open(ben);
+    key(Qt::Key_R, Qt::AltModifier);
+    type(u"Zoë?"_s);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(messages.shown().isEmpty());
+    EXPECT_EQ(store().remarkFor(ben, kMarch, kYearSlot).text, "Zo\xEB?");
+}
+
 TEST_F(EntryKeyboard, ClearingSharedZeroesBothFields) {
     builder.setReport(
         ben, kMarch, kYearSlot,

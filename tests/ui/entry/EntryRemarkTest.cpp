@@ -1,4 +1,5 @@
 #include "EntryDialogFixture.h"
+#include "resources/Catalogue.h"
 #include "resources/EntryDialogTemplate.h"
 
 #include <QLineEdit>
@@ -231,21 +232,37 @@ TEST_F(EntryRemark, AddedHoursFollowTheHoursField) {
     EXPECT_EQ(text(kAddedHours), u"( + 8 Hours )"_s);
 }
 
+// The word comes from the language's table and goes into the remark in the file's code page.
 TEST_F(EntryRemark, StoredAddedHoursFillAnEmptyRemark) {
+    const struct {
+        const char* language;
+        const char* codePage;
+        QString word;
+        std::string stored;
+    } cases[] = {
+        {"eng", "CP1252", u"Hours"_s, "6 +Hours"},
+        {"greek", "CP1253", u"ώρες"_s, "6 +\xFE\xF1\xE5\xF2"},
+    };
     builder.setReport(
         carl, kMarch, kYearSlot,
         {.status = layout::RegularPioneer, .shared = true, .hours = 40, .addedHours = 6});
-    load();
-    open(carl);
-    EXPECT_EQ(text(kAddedHours), u"( + 6 Hours )"_s);
-    key(Qt::Key_R, Qt::AltModifier);
-    EXPECT_EQ(dialog->edit(kRemarkField)->text(), u"6 +Hours"_s);
-    key(Qt::Key_Return);
-    EXPECT_EQ(storedRemark(carl), "6 +Hours");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        load();
+        useLanguage(*findLanguage(c.language));
+        store().setLanguage(c.language, c.codePage);
+        open(carl);
+        EXPECT_EQ(text(kAddedHours), u"( + 6 "_s + c.word + u" )"_s);
+        clickOn(kRemarks);
+        EXPECT_EQ(dialog->edit(kRemarkField)->text(), u"6 +"_s + c.word);
+        key(Qt::Key_Return);
+        EXPECT_EQ(storedRemark(carl), c.stored);
 
-    dialog->focusControl(kOk);
-    key(Qt::Key_Return);
-    EXPECT_EQ(addedHours(carl, kMarch), 6);
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        EXPECT_EQ(addedHours(carl, kMarch), 6);
+        useLanguage(englishLanguage());
+    }
 }
 
 TEST_F(EntryRemark, ClearingTheRemarkClearsTheAddedHours) {

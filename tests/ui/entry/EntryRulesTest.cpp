@@ -125,7 +125,7 @@ TEST(AddedHours, RemarkNumberCapsAndMarks) {
     };
     for (const AddedHoursCase& c : cases) {
         std::string remark = c.remark;
-        EXPECT_EQ(updateAddedHours(c.hours, c.stored, remark), c.expected)
+        EXPECT_EQ(updateAddedHours(c.hours, c.stored, remark, "Hours"), c.expected)
             << c.hours << " hours, remark \"" << c.remark << "\"";
         EXPECT_EQ(remark, c.remark);
     }
@@ -133,20 +133,20 @@ TEST(AddedHours, RemarkNumberCapsAndMarks) {
 
 TEST(AddedHours, StoredValueFillsAnEmptyRemark) {
     std::string remark;
-    EXPECT_EQ(updateAddedHours(49, 6, remark), 6);
+    EXPECT_EQ(updateAddedHours(49, 6, remark, "Hours"), 6);
     EXPECT_EQ(remark, "6 +Hours");
 
     remark.clear();
-    EXPECT_EQ(updateAddedHours(54, 3, remark), 1);
+    EXPECT_EQ(updateAddedHours(54, 3, remark, "Hours"), 1);
     EXPECT_EQ(remark, "1 +Hours");
 
     remark.clear();
-    EXPECT_EQ(updateAddedHours(52, 6, remark), 3);
+    EXPECT_EQ(updateAddedHours(52, 6, remark, "Hours"), 3);
     EXPECT_EQ(remark, "3 +Hours");
 
     // Past 54 hours nothing is added, and no negative number is written into the remark.
     remark.clear();
-    EXPECT_EQ(updateAddedHours(60, 6, remark), 0);
+    EXPECT_EQ(updateAddedHours(60, 6, remark, "Hours"), 0);
     EXPECT_EQ(remark, "");
 }
 
