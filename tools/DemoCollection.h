@@ -11,6 +11,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kolekt::tool {
 
@@ -31,8 +32,15 @@ struct DemoGroup {
     std::span<const DemoPublisher> publishers;
 };
 
+// Every language's group has as many publishers as the English one.
+inline constexpr std::size_t kDemoGroupSize = 21;
+
 // The group with English remarks.
 const DemoGroup& englishDemoGroup();
+
+// The group of a language code: people with the language's names and remarks in it, in the same
+// situations as the English group's; the English group for a code without one.
+const DemoGroup& demoGroup(std::string_view languageCode);
 
 // The group's texts are written in codePage.
 CollectionBuilder demoCollection(const LocalDate& today, const std::string& codePage,

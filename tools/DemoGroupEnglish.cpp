@@ -177,6 +177,8 @@ const DemoPublisher kPublishers[] = {
      false},
 };
 
+static_assert(std::size(kPublishers) == kDemoGroupSize);
+
 const DemoGroup kEnglish{"eng", "reports@example.org", kPublishers};
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "TodayOption.h"
 #include "collection/AtomicFile.h"
 #include "collection/FileSystemOps.h"
+#include "resources/StringTable.h"
 
 #include <iostream>
 
@@ -17,7 +18,8 @@ std::string usage() {
            "\n"
            "Writes the demo collection: group 3 with about twenty publishers, collected for the\n"
            "month before --today (default: today), scrambled as the secretary's program writes\n"
-           "it, its texts in the code page of the language.\n"
+           "it: the people of the language's group, with remarks in the language, their texts in\n"
+           "the code page of the language.\n"
            "\n" +
            languageOptionsUsage() +
            "\n"
@@ -55,8 +57,10 @@ int run(const std::vector<std::string>& args) {
     if (!codePage) {
         return kExitUsage;
     }
-    if (!writeFileAtomically(FileSystemOps::real(), path,
-                             demoCollection(today, *codePage).fileBytes())) {
+    if (!writeFileAtomically(
+            FileSystemOps::real(), path,
+            demoCollection(today, *codePage, demoGroup(loadText(TextId::LanguageCode)))
+                .fileBytes())) {
         std::cerr << "kolekt-tool sample: cannot write " << path << "\n";
         return kExitFailure;
     }
