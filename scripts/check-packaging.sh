@@ -51,7 +51,7 @@ grep -q 'kolekt@example.org' <<<"$maintainer" ||
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-needed=(libstdc++6 qt6-qpa-plugins)
+needed=(libstdc++6 qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
 programs=("$usr/bin/kolekt-tool")
 if [ -x "$build/src/app/kolekt" ]; then
     needed+=(libqt6widgets6 libqt6printsupport6 libcups2)

@@ -9,11 +9,13 @@ packages=(
     qt6-base-dev libgl-dev libcurl4-openssl-dev libcups2-dev
     # lrelease compiles the catalogues; Qt's own dialogs in the user's language
     qt6-l10n-tools qt6-translations-l10n
+    # the fonts the package depends on, with every letter of the secretary's code pages
+    fonts-liberation2 fonts-dejavu-core
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool poppler-utils fonts-dejavu-core python3
-    # printing: the form's Arial is metric-compatible Liberation Sans; the print test's own cupsd
-    fonts-liberation2 cups printer-driver-cups-pdf
+    xvfb xauth xdotool poppler-utils python3
+    # printing: the print test's own cupsd
+    cups printer-driver-cups-pdf
     # packaging checks and the fuzz target
     dpkg-dev file desktop-file-utils appstream shared-mime-info libx11-dev
     clang libclang-rt-14-dev
