@@ -657,5 +657,15 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
         <source>Send Mail failed to send message.</source>
         <translation>E-mail se nepodařilo odeslat.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Znaková sada souboru pro sběr zpráv (%2) neobsahuje tyto znaky poznámky: %1
+Každý z nich by se uložil jako „?“.
+
+Uložit poznámku takto? Jinak zůstane otevřená, abyste ji mohli upravit.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kan
         <source>Send Mail failed to send message.</source>
         <translation>Die E-Mail konnte nicht gesendet werden.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Die Codepage der Sammeldatei (%2) enthält diese Zeichen der Bemerkung nicht: %1
+Jedes davon würde als „?“ gespeichert.
+
+Bemerkung so speichern? Andernfalls bleibt sie zum Ändern geöffnet.</translation>
+    </message>
 </context>
 </TS>

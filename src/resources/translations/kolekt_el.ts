@@ -657,5 +657,15 @@ The secretary&apos;s e-mail address in the file cannot be used, so the file cann
         <source>Send Mail failed to send message.</source>
         <translation>Η αποστολή του μηνύματος απέτυχε.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Η κωδικοσελίδα του αρχείου συλλογής (%2) δεν περιέχει αυτούς τους χαρακτήρες της παρατήρησης: %1
+Καθένας τους θα αποθηκευόταν ως «?».
+
+Να αποθηκευτεί η παρατήρηση έτσι; Διαφορετικά μένει ανοιχτή για να την αλλάξετε.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
         <source>Send Mail failed to send message.</source>
         <translation>No se pudo enviar el mensaje.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>La página de códigos del archivo de informes (%2) no admite estos caracteres de la nota: %1
+Cada uno se guardaría como «?».
+
+¿Guardar la nota así? Si no, queda abierta para que pueda cambiarla.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
         <source>Send Mail failed to send message.</source>
         <translation>E-kirja saatmine ebaõnnestus.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Kogumisfaili kooditabel (%2) ei sisalda märkuse neid märke: %1
+Igaüks neist salvestataks kujul „?“.
+
+Kas salvestada märkus sellisena? Muidu jääb see avatuks, et saaksite seda muuta.</translation>
+    </message>
 </context>
 </TS>

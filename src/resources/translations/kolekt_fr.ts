@@ -657,5 +657,15 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
         <source>Send Mail failed to send message.</source>
         <translation>L'envoi du message a échoué.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>La page de codes du fichier de collecte (%2) ne contient pas ces caractères de la remarque : %1
+Chacun d'eux serait enregistré sous la forme « ? ».
+
+Enregistrer la remarque ainsi ? Sinon, elle reste ouverte pour que vous puissiez la modifier.</translation>
+    </message>
 </context>
 </TS>

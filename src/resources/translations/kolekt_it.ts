@@ -657,5 +657,15 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
         <source>Send Mail failed to send message.</source>
         <translation>Impossibile inviare il messaggio.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>La tabella codici del file dei rapporti (%2) non contiene questi caratteri della nota: %1
+Ognuno verrebbe salvato come «?».
+
+Salvare la nota così? Altrimenti resta aperta per poterla modificare.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand
         <source>Send Mail failed to send message.</source>
         <translation>De e-mail kon niet worden verzonden.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>De codetabel van het verzamelbestand (%2) kent deze tekens van de opmerking niet: %1
+Elk ervan zou als ‘?’ worden opgeslagen.
+
+De opmerking zo opslaan? Anders blijft ze open zodat u ze kunt wijzigen.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
         <source>Send Mail failed to send message.</source>
         <translation>Nie udało się wysłać wiadomości.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Strona kodowa pliku do zbierania sprawozdań (%2) nie obejmuje tych znaków uwagi: %1
+Każdy z nich zostałby zapisany jako „?”.
+
+Zapisać uwagę w tej postaci? W przeciwnym razie pozostanie otwarta do poprawienia.</translation>
+    </message>
 </context>
 </TS>

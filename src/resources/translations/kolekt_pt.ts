@@ -657,5 +657,15 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
         <source>Send Mail failed to send message.</source>
         <translation>Não foi possível enviar a mensagem.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>A página de código do arquivo de relatórios (%2) não contém estes caracteres da observação: %1
+Cada um seria gravado como "?".
+
+Gravar a observação assim? Caso contrário, ela fica aberta para você alterá-la.</translation>
+    </message>
 </context>
 </TS>

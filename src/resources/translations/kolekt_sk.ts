@@ -657,5 +657,15 @@ E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súb
         <source>Send Mail failed to send message.</source>
         <translation>E-mail sa nepodarilo odoslať.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Kódová stránka súboru na zber správ (%2) neobsahuje tieto znaky poznámky: %1
+Každý z nich by sa uložil ako „?“.
+
+Uložiť poznámku takto? Inak zostane otvorená, aby ste ju mohli upraviť.</translation>
+    </message>
 </context>
 </TS>

@@ -657,5 +657,15 @@ Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-p
         <source>Send Mail failed to send message.</source>
         <translation>E-posta gönderilemedi.</translation>
     </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>Rapor toplama dosyasının kod sayfası (%2) notun şu karakterlerini içermiyor: %1
+Her biri "?" olarak kaydedilir.
+
+Not bu haliyle kaydedilsin mi? Aksi halde düzeltebilmeniz için açık kalır.</translation>
+    </message>
 </context>
 </TS>
