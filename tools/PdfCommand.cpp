@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "LanguageOption.h"
 #include "LoadCollection.h"
+#include "OutputPath.h"
 #include "TodayOption.h"
 #include "collection/CollectionStore.h"
 #include "collection/FileIdentity.h"
@@ -9,7 +10,6 @@
 #include <QGuiApplication>
 #include <cctype>
 #include <iostream>
-#include <sys/stat.h>
 
 namespace kolekt::tool {
 
@@ -44,13 +44,6 @@ bool namesCollectionFile(const std::string& path) {
     for (char& c : ending)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ending == ".k09" || ending == ".k19";
-}
-
-// A folder, a device, a pipe or a socket at OUT: the PDF would take the place of something that
-// is not a document (as root, even of a device node). A link is replaced, never followed.
-bool namesSpecialFile(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode);
 }
 
 int run(const std::vector<std::string>& args) {

@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "DemoCollection.h"
 #include "LanguageOption.h"
+#include "OutputPath.h"
 #include "TodayOption.h"
 #include "collection/AtomicFile.h"
 #include "collection/FileSystemOps.h"
@@ -23,7 +24,8 @@ std::string usage() {
            "\n" +
            languageOptionsUsage() +
            "\n"
-           "Exit status: 0 written, 1 the file cannot be written, 2 wrong arguments.\n";
+           "Exit status: 0 written, 1 the file cannot be written or is a folder, device or pipe,\n"
+           "2 wrong arguments.\n";
 }
 
 int run(const std::vector<std::string>& args) {
@@ -56,6 +58,11 @@ int run(const std::vector<std::string>& args) {
     const std::optional<std::string> codePage = applyLanguageOptions("sample", language);
     if (!codePage) {
         return kExitUsage;
+    }
+    if (namesSpecialFile(path)) {
+        std::cerr << "kolekt-tool sample: will not write over " << path
+                  << ", which is not a regular file\n";
+        return kExitFailure;
     }
     if (!writeFileAtomically(
             FileSystemOps::real(), path,

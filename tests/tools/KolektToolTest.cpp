@@ -112,6 +112,10 @@ TEST_F(KolektToolTest, UnreadableOrRefusedFilesFailWithAMessage) {
     const ToolRun fifo = tool("dump " + dir.file("fifo.k09"), true);
     EXPECT_EQ(fifo.status, 1);
     EXPECT_NE(fifo.out.find("not a regular file"), std::string::npos) << fifo.out;
+    // Nor does sample put a collection in the pipe's place.
+    EXPECT_EQ(tool("sample " + dir.file("fifo.k09")).status, 1);
+    struct stat info {};
+    EXPECT_TRUE(::lstat(dir.file("fifo.k09").c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 
     CollectionBuilder b;
     b.addPublisher("Anna", "Berg");
