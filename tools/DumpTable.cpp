@@ -2,6 +2,7 @@
 #include "resources/StringTable.h"
 #include "resources/TextTables.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string_view>
 
@@ -68,19 +69,32 @@ void writeTable(std::ostream& out, const CollectionView& view) {
     if (view.publishers.empty()) {
         return;
     }
+    // Each text column is as wide as its widest entry, so that translated texts line up.
+    std::size_t nameWidth = 26, statusWidth = 17, privilegeWidth = 19, phoneWidth = 15,
+                lateWidth = 8;
+    for (const PublisherView& p : view.publishers) {
+        nameWidth = std::max(nameWidth, displayWidth(p.name));
+        statusWidth =
+            std::max(statusWidth, displayWidth(optionalText(pioneerStatusText(p.status))));
+        privilegeWidth =
+            std::max(privilegeWidth, displayWidth(optionalText(privilegeText(p.privilege))));
+        phoneWidth = std::max(phoneWidth, displayWidth(p.phones.empty() ? "-" : p.phones.front()));
+        lateWidth = std::max(lateWidth, displayWidth(lateMonths(p.lateMonths)));
+    }
     out << "\n"
-        << cell("Rec", 3) << cell("Name", 26) << cell("Report", 7) << cell("Hrs", 4)
-        << cell("+Hrs", 4) << cell("Std", 3) << cell("Status", 17) << cell("Privilege", 19)
-        << cell("Telephone", 15) << cell("Late", 8) << "Remark\n";
+        << cell("Rec", 3) << cell("Name", nameWidth) << cell("Report", 7) << cell("Hrs", 4)
+        << cell("+Hrs", 4) << cell("Std", 3) << cell("Status", statusWidth)
+        << cell("Privilege", privilegeWidth) << cell("Telephone", phoneWidth)
+        << cell("Late", lateWidth) << "Remark\n";
     for (const PublisherView& p : view.publishers) {
         std::ostringstream line;
         const char* report = p.shared ? "shared" : (p.missing ? "MISSING" : "remark");
-        line << rightCell(p.record, 3) << cell(p.name, 26) << cell(report, 7)
+        line << rightCell(p.record, 3) << cell(p.name, nameWidth) << cell(report, 7)
              << rightCell(p.hours, 4) << rightCell(p.addedHours, 4) << rightCell(p.studies, 3)
-             << cell(optionalText(pioneerStatusText(p.status)), 17)
-             << cell(optionalText(privilegeText(p.privilege)), 19)
-             << cell(p.phones.empty() ? "-" : p.phones.front(), 15)
-             << cell(lateMonths(p.lateMonths), 8) << p.remark;
+             << cell(optionalText(pioneerStatusText(p.status)), statusWidth)
+             << cell(optionalText(privilegeText(p.privilege)), privilegeWidth)
+             << cell(p.phones.empty() ? "-" : p.phones.front(), phoneWidth)
+             << cell(lateMonths(p.lateMonths), lateWidth) << p.remark;
         std::string text = line.str();
         text.erase(text.find_last_not_of(' ') + 1);
         out << text << "\n";

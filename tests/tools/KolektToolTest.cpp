@@ -2,6 +2,7 @@
 #include "CollectionFiles.h"
 #include "TempDir.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -189,6 +190,15 @@ TEST_F(KolektToolTest, LanguageAndCodePageChooseTheTextsAndHowTheFileIsRead) {
     // The Czech group, written in CP1250.
     EXPECT_NE(asCzech.out.find("Dvořák, Antonín"), std::string::npos) << asCzech.out;
     EXPECT_EQ(asGreek.out.find("Dvořák"), std::string::npos) << asGreek.out;
+    // Translated texts wider than the English ones still leave the columns lined up.
+    const auto column = [&](const std::string& lineWith, const std::string& text) {
+        const std::size_t start = asCzech.out.rfind('\n', asCzech.out.find(lineWith)) + 1;
+        const std::size_t at = asCzech.out.find(text, start);
+        return std::count_if(asCzech.out.begin() + static_cast<std::ptrdiff_t>(start),
+                             asCzech.out.begin() + static_cast<std::ptrdiff_t>(at),
+                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(column("Nováková", "555-"), column("Rec Name", "Telephone")) << asCzech.out;
 
     const ToolRun help = tool("--help");
     EXPECT_NE(help.out.find("greek       Ελληνικά, code page CP1253"), std::string::npos);
