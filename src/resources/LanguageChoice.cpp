@@ -2,8 +2,6 @@
 
 #include "resources/StringTable.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <optional>
 #include <string_view>
@@ -14,10 +12,7 @@ namespace {
 
 std::optional<std::string_view> codePageNamed(std::string_view name) {
     for (std::string_view codePage : codePages()) {
-        if (name.size() == codePage.size() &&
-            std::equal(name.begin(), name.end(), codePage.begin(), [](char a, char b) {
-                return std::toupper(static_cast<unsigned char>(a)) == b;
-            }))
+        if (equalIgnoringCase(name, codePage))
             return codePage;
     }
     return std::nullopt;

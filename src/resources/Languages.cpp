@@ -24,19 +24,19 @@ constexpr std::array kLanguages{
     Language{"Turkish", "tr", "Türkçe", "CP1254"},
 };
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // "cs_CZ.UTF-8@euro" names the language "cs".
 std::string_view languagePart(std::string_view localeName) {
     return localeName.substr(0, localeName.find_first_of("_.@-"));
 }
 
 } // namespace
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
 
 std::vector<std::string_view> codePages() {
     std::vector<std::string_view> pages;

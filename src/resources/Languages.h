@@ -29,6 +29,9 @@ const Language& englishLanguage();
 // may be read in.
 std::vector<std::string_view> codePages();
 
+// Names of languages, locales and code pages are compared in ASCII, letter case ignored.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
 // The language of a code ("cz"), or of a locale name ("cs", "cs_CZ.UTF-8"), letter case
 // ignored; nullptr for none.
 const Language* findLanguage(std::string_view codeOrLocale);
