@@ -13,7 +13,7 @@ namespace {
 const QColor kLightGray(192, 192, 192);
 
 QString unicode(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QFont pixelFont(QFont font, int pixelHeight, int weight) {

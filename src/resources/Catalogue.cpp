@@ -10,9 +10,7 @@ namespace kolekt {
 namespace {
 
 QString catalogueFile(const Language& language) {
-    return QStringLiteral(":/i18n/kolekt_") +
-           QString::fromUtf8(language.locale.data(),
-                             static_cast<qsizetype>(language.locale.size())) +
+    return QStringLiteral(":/i18n/kolekt_") + QString::fromUtf8(language.locale) +
            QStringLiteral(".qm");
 }
 

@@ -32,7 +32,7 @@ QRect dialogUnitsToPixels(const QSize& baseUnits, int x, int y, int width, int h
 
 QFont dialogFont(std::string_view face, int pointSize) {
     QFont font = QApplication::font();
-    const QString family = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+    const QString family = QString::fromUtf8(face);
     if (!family.isEmpty() && QFontDatabase::families().contains(family)) {
         font.setFamily(family);
     }

@@ -15,8 +15,7 @@ void applyInterfaceLanguage(const Language& language) {
     QCoreApplication::removeTranslator(&qtTexts);
     if (&language == &englishLanguage())
         return;
-    const QLocale locale(
-        QString::fromUtf8(language.locale.data(), static_cast<qsizetype>(language.locale.size())));
+    const QLocale locale(QString::fromUtf8(language.locale));
     if (qtTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);

@@ -16,7 +16,7 @@ namespace kolekt {
 QString captionText(const TemplateText& text) {
     if (text.id != TextId::None)
         return loadUiText(text.id);
-    return QString::fromUtf8(text.sign.data(), static_cast<qsizetype>(text.sign.size()));
+    return QString::fromUtf8(text.sign);
 }
 
 QString withoutMnemonic(const QString& text) {

@@ -416,8 +416,7 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
     QMenu* languageMenu = menu.addMenu(loadUiText(TextId::LanguageMenu));
     QActionGroup group(languageMenu);
     for (const Language& language : languages()) {
-        QAction* action = languageMenu->addAction(QString::fromUtf8(
-            language.nativeName.data(), static_cast<qsizetype>(language.nativeName.size())));
+        QAction* action = languageMenu->addAction(QString::fromUtf8(language.nativeName));
         action->setCheckable(true);
         action->setChecked(&language == &currentLanguage());
         action->setActionGroup(&group);
@@ -430,8 +429,7 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
 
 void CMainDlg::switchLanguage(const Language& language) {
     applyInterfaceLanguage(language);
-    settings_.storeLanguage(
-        QString::fromUtf8(language.code.data(), static_cast<qsizetype>(language.code.size())));
+    settings_.storeLanguage(QString::fromUtf8(language.code));
     store_.setLanguage(loadText(TextId::LanguageCode), codePageOf(language));
     applyTemplateTexts();
     nameSignButtons();
