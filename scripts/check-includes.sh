@@ -10,14 +10,16 @@ cd "${1:-$(dirname "$0")/..}"
 # The modules each module may include besides itself.
 allowed() {
     case $1 in
-    collection) echo "" ;;
+    platform) echo "" ;;
+    collection) echo "platform" ;;
     resources) echo "collection" ;;
-    report | ui/common | services) echo "collection resources" ;;
+    report | ui/common) echo "collection resources" ;;
+    services) echo "platform collection resources" ;;
     ui/entry) echo "ui/common collection resources" ;;
     ui/viewer) echo "ui/common report collection resources" ;;
     ui/main) echo "ui/entry ui/viewer ui/common services report collection resources" ;;
-    app) echo "ui/main ui/entry ui/viewer ui/common services report collection resources" ;;
-    tools) echo "report collection resources" ;;
+    app) echo "ui/main ui/entry ui/viewer ui/common services report collection resources platform" ;;
+    tools) echo "report collection resources platform" ;;
     *) return 1 ;;
     esac
 }

@@ -1,13 +1,11 @@
 #include "collection/LocalDate.h"
 
-#include <ctime>
+#include "platform/LocalTime.h"
 
 namespace kolekt {
 
 LocalDate LocalDate::today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(std::time(nullptr));
     return LocalDate{local.tm_year + 1900, local.tm_mon, local.tm_mday};
 }
 
