@@ -154,6 +154,8 @@ enum class TextId : int {
     EmailButtonPrefix = 2404,
     ReminderSubject = 2405,
 
+    RemarkRoomLeft = 2500,
+
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,
     NoMailSystem = 61840,

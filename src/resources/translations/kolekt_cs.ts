@@ -667,5 +667,9 @@ Každý z nich by se uložil jako „?“.
 
 Uložit poznámku takto? Jinak zůstane otevřená, abyste ji mohli upravit.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>zbývá %1</translation>
+    </message>
 </context>
 </TS>

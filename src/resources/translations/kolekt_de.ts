@@ -667,5 +667,9 @@ Jedes davon würde als „?“ gespeichert.
 
 Bemerkung so speichern? Andernfalls bleibt sie zum Ändern geöffnet.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
 </context>
 </TS>

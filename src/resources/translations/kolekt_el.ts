@@ -667,5 +667,9 @@ Store the remark like this? Otherwise it stays open for you to change it.</sourc
 
 Να αποθηκευτεί η παρατήρηση έτσι; Διαφορετικά μένει ανοιχτή για να την αλλάξετε.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>απομένουν %1</translation>
+    </message>
 </context>
 </TS>

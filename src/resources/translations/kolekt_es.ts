@@ -667,5 +667,9 @@ Cada uno se guardaría como «?».
 
 ¿Guardar la nota así? Si no, queda abierta para que pueda cambiarla.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
 </context>
 </TS>

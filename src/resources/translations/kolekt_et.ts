@@ -667,5 +667,9 @@ Igaüks neist salvestataks kujul „?“.
 
 Kas salvestada märkus sellisena? Muidu jääb see avatuks, et saaksite seda muuta.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>jäänud %1</translation>
+    </message>
 </context>
 </TS>

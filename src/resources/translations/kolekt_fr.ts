@@ -667,5 +667,9 @@ Chacun d'eux serait enregistré sous la forme « ? ».
 
 Enregistrer la remarque ainsi ? Sinon, elle reste ouverte pour que vous puissiez la modifier.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>reste %1</translation>
+    </message>
 </context>
 </TS>

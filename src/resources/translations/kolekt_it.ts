@@ -667,5 +667,9 @@ Ognuno verrebbe salvato come «?».
 
 Salvare la nota così? Altrimenti resta aperta per poterla modificare.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>restano %1</translation>
+    </message>
 </context>
 </TS>

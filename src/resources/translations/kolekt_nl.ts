@@ -667,5 +667,9 @@ Elk ervan zou als ‘?’ worden opgeslagen.
 
 De opmerking zo opslaan? Anders blijft ze open zodat u ze kunt wijzigen.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>nog %1</translation>
+    </message>
 </context>
 </TS>

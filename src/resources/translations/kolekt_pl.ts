@@ -667,5 +667,9 @@ Każdy z nich zostałby zapisany jako „?”.
 
 Zapisać uwagę w tej postaci? W przeciwnym razie pozostanie otwarta do poprawienia.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>zostało %1</translation>
+    </message>
 </context>
 </TS>

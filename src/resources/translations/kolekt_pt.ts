@@ -667,5 +667,9 @@ Cada um seria gravado como "?".
 
 Gravar a observação assim? Caso contrário, ela fica aberta para você alterá-la.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>restam %1</translation>
+    </message>
 </context>
 </TS>

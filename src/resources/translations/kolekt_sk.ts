@@ -667,5 +667,9 @@ Každý z nich by sa uložil ako „?“.
 
 Uložiť poznámku takto? Inak zostane otvorená, aby ste ju mohli upraviť.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>zostáva %1</translation>
+    </message>
 </context>
 </TS>

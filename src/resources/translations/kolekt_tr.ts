@@ -667,5 +667,9 @@ Her biri "?" olarak kaydedilir.
 
 Not bu haliyle kaydedilsin mi? Aksi halde düzeltebilmeniz için açık kalır.</translation>
     </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>%1 kaldı</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@ namespace kolekt::entry {
 struct WarningFacts {
     int collectionMonth = 0;
     int editMonth = 0;
-    bool posted = false;      // the edited slot's hours, as loaded, are nonzero
+    bool posted = false;      // the edited month's stored report is not missing
     int collectionStatus = 0; // status bits of the collection month's slot
     int editStatus = 0;       // status bits of the edited month's slot
     bool monthListOpen = false;

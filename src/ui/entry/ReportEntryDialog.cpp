@@ -29,6 +29,8 @@ using namespace entry_id;
 
 constexpr int kMaxStudies = 63;
 constexpr long long kMaxHours = 0xFFFF;
+// A month has at most 31 days of 24 hours.
+constexpr long long kMaxMonthHours = 744;
 
 enum RemarkMode { kNoRemark = 0, kRemarkOpen = 1, kRemarkJustEnded = 2 };
 
@@ -62,6 +64,10 @@ ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
     button(kCancel)->setFocusPolicy(Qt::TabFocus);
     // The remark field has no caption of its own; the button that opens it names it.
     control(kRemarkField)->setAccessibleName(withoutMnemonic(controlText(kRemarks)));
+    // The field takes no more than a remark record holds, and says how much room is left.
+    auto* remarkField = edit(kRemarkField);
+    remarkField->setMaxLength(static_cast<int>(layout::kRemarkTextSize));
+    connect(remarkField, &QLineEdit::textChanged, this, [this] { showRemarkRoom(); });
 }
 
 QString ReportEntryDialog::monthName(int month, bool inSentence) const {
@@ -75,10 +81,6 @@ int ReportEntryDialog::slotStatus(int month) const {
 
 int ReportEntryDialog::hoursFieldValue() const {
     return static_cast<int>(leadingNumber(controlText(kHours), kMaxHours + 1));
-}
-
-bool ReportEntryDialog::hoursFieldReadsNonzero() const {
-    return controlText(kHours).size() > 1 || hoursFieldValue() != 0;
 }
 
 void ReportEntryDialog::showPair(int editId, int captionId, bool visible) {
@@ -106,6 +108,7 @@ bool ReportEntryDialog::initDialog() {
     showControl(kMonthList, false);
     showControl(kCloseMonthList, false);
     showControl(kRemarkField, false);
+    showControl(kRemarkRoom, false);
 
     workingRecord_.fill(0);
     std::copy_n(store_.record(recordIndex_), layout::kRecordSize, workingRecord_.begin());
@@ -126,8 +129,9 @@ void ReportEntryDialog::applyFieldLayout() {
     for (std::size_t i = 0; i < std::size(kValueEdits); ++i) {
         showPair(kValueEdits[i], kValueCaptions[i], false);
     }
-    showPair(kHours, kHoursCaption, shared_ && hoursOffered_ != 0);
-    showPair(kStudies, kStudiesCaption, shared_);
+    const bool shared = checkBox(kShared)->isChecked();
+    showPair(kHours, kHoursCaption, shared && draft_.hoursOffered);
+    showPair(kStudies, kStudiesCaption, shared);
     showControl(kUnderOneHour, false);
     showControl(kShared, true);
 }
@@ -140,36 +144,27 @@ void ReportEntryDialog::loadMonth() {
     }
     setControlText(kMonthName, monthName(editMonth_, false));
 
-    const entry::SlotFields fields = entry::readSlot(workingRecord_.data(), slot());
-    placements_ = fields.placements;
-    videos_ = fields.videos;
-    hours_ = fields.hours;
-    returnVisits_ = fields.returnVisits;
-    studies_ = fields.studies;
-    shared_ = fields.shared;
-    addedHours_ = fields.addedHours;
-    // A pioneer status offers the hours field; hours already stored are shown whatever the status.
-    hoursOffered_ = fields.status != 0 || fields.hours != 0 ? 1 : 0;
+    draft_ = {};
+    draft_.fields = entry::readSlot(workingRecord_.data(), slot());
+    const entry::SlotFields& fields = draft_.fields;
+    draft_.hoursOffered = fields.status != 0 || fields.hours != 0;
 
     // Only an existing remark is read here; a number is reserved when a remark is actually typed.
     const RemarkLookup lookup = store_.remarkFor(recordIndex_, editMonth_, yearSlot_);
-    remarkNumber_ = lookup.number;
-    remark_ = entry::trimmed(lookup.text);
+    draft_.remarkNumber = lookup.number;
+    draft_.remark = entry::trimmed(lookup.text);
 
-    updateAddedHours(hours_);
+    updateAddedHours(fields.hours);
 
-    setInt(kVideos, videos_);
-    setInt(kPlacements, placements_);
-    setInt(kReturnVisits, returnVisits_);
-    setInt(kStudies, studies_);
-    checkBox(kShared)->setChecked(shared_);
-    setControlText(kHours, QString::number(hours_));
+    setInt(kVideos, fields.videos);
+    setInt(kPlacements, fields.placements);
+    setInt(kReturnVisits, fields.returnVisits);
+    setInt(kStudies, fields.studies);
+    setInt(kHours, fields.hours);
     // Hours or studies are stored as shared in any case; the box says so and the fields show
     // them, whichever month is shown.
-    if (hoursFieldReadsNonzero() || studies_ != 0) {
-        checkBox(kShared)->setChecked(true);
-        shared_ = true;
-    }
+    draft_.fields.shared = fields.shared || fields.hours != 0 || fields.studies != 0;
+    checkBox(kShared)->setChecked(draft_.fields.shared);
     applyFieldLayout();
 
     showStatusLines();
@@ -195,7 +190,7 @@ void ReportEntryDialog::showWarnings() {
     entry::WarningFacts facts;
     facts.collectionMonth = store_.month();
     facts.editMonth = editMonth_;
-    facts.posted = hours_ != 0;
+    facts.posted = !store_.isReportMissing(recordIndex_, editMonth_, yearSlot_);
     facts.collectionStatus = slotStatus(store_.month());
     facts.editStatus = slotStatus(editMonth_);
     facts.monthListOpen = monthListOpen_;
@@ -234,26 +229,16 @@ void ReportEntryDialog::onCommand(int id) {
     }
 }
 
+// Unticking only hides the fields: what they show or what was typed comes back with the tick,
+// and storing without it stores zeros.
 void ReportEntryDialog::sharedClicked() {
-    shared_ = checkBox(kShared)->isChecked();
-    showPair(kHours, kHoursCaption, hoursOffered_ != 0 && shared_);
-    showPair(kStudies, kStudiesCaption, shared_);
-    if (!shared_) {
-        setControlText(kHours, QStringLiteral("0"));
-        setControlText(kStudies, QStringLiteral("0"));
-        hours_ = 0;
-        studies_ = 0;
-    }
+    draft_.fields.shared = checkBox(kShared)->isChecked();
+    applyFieldLayout();
     remarkMode_ = kNoRemark;
 }
 
 void ReportEntryDialog::auxiliaryClicked() {
-    hoursOffered_ = checkBox(kAuxiliaryPioneer)->isChecked() ? 1 : 0;
-    applyFieldLayout();
-    if (hoursFieldReadsNonzero()) {
-        checkBox(kShared)->setChecked(true);
-        shared_ = true;
-    }
+    draft_.hoursOffered = checkBox(kAuxiliaryPioneer)->isChecked();
     sharedClicked();
 }
 
@@ -320,8 +305,18 @@ void ReportEntryDialog::openRemark() {
     remarkMode_ = kRemarkOpen;
     showControl(kChangeMonth, false);
     showControl(kRemarkField, true);
-    setControlText(kRemarkField, fromRecordText(remark_, store_.codePage()));
+    showControl(kRemarkRoom, true);
+    setControlText(kRemarkField, fromRecordText(draft_.remark, store_.codePage()));
+    showRemarkRoom();
     focusControl(kRemarkField);
+}
+
+void ReportEntryDialog::showRemarkRoom() {
+    const auto left = static_cast<int>(layout::kRemarkTextSize) -
+                      static_cast<int>(controlText(kRemarkField).size());
+    const QString room = loadUiText(TextId::RemarkRoomLeft, {QString::number(left)});
+    setControlText(kRemarkRoom, room);
+    control(kRemarkField)->setAccessibleDescription(room);
 }
 
 void ReportEntryDialog::closeRemark() {
@@ -330,17 +325,20 @@ void ReportEntryDialog::closeRemark() {
     }
     const QString text = controlText(kRemarkField);
     showControl(kRemarkField, false);
+    showControl(kRemarkRoom, false);
     showControl(kChangeMonth, true);
 
-    remark_ = toRecordText(text, store_.codePage(), layout::kRemarkTextSize);
-    const bool storable = !remark_.empty() && remark_.front() != ' ';
-    if (storable && remarkNumber_ == 0) {
-        remarkNumber_ = store_.reserveRemarkNumber();
+    std::string& remark = draft_.remark;
+    int& remarkNumber = draft_.remarkNumber;
+    remark = toRecordText(text, store_.codePage(), layout::kRemarkTextSize);
+    const bool storable = !remark.empty() && remark.front() != ' ';
+    if (storable && remarkNumber == 0) {
+        remarkNumber = store_.reserveRemarkNumber();
     }
     bool stored = false;
     // Without a number (all are in use, message already shown) there is nowhere to put the text.
-    if (remarkNumber_ != 0 || !storable) {
-        stored = store_.storeRemark(recordIndex_, editMonth_, yearSlot_, remarkNumber_, remark_);
+    if (remarkNumber != 0 || !storable) {
+        stored = store_.storeRemark(recordIndex_, editMonth_, yearSlot_, remarkNumber, remark);
         // The store takes no text once all numbers are handed out, the last one included: say
         // so rather than let the typed remark vanish without a word.
         if (storable && !stored) {
@@ -349,9 +347,9 @@ void ReportEntryDialog::closeRemark() {
         }
     }
     layout::writeWord(workingRecord_.data(), layout::remarkNumberOffset(slot()),
-                      static_cast<std::uint16_t>(stored ? remarkNumber_ : 0));
+                      static_cast<std::uint16_t>(stored ? remarkNumber : 0));
     if (text.trimmed().isEmpty()) {
-        addedHours_ = 0;
+        draft_.fields.addedHours = 0;
     }
     updateAddedHours(hoursFieldValue());
     onOk();
@@ -379,9 +377,10 @@ void ReportEntryDialog::updateAddedHours(int hours) {
     if (slotStatus(editMonth_) != layout::RegularPioneer) {
         return;
     }
-    addedHours_ = entry::updateAddedHours(
-        hours, addedHours_, remark_, toRecordText(loadUiText(TextId::Hours), store_.codePage()));
-    setControlText(kAddedHours, fromText(entry::addedHoursCaption(addedHours_)));
+    int& added = draft_.fields.addedHours;
+    added = entry::updateAddedHours(hours, added, draft_.remark,
+                                    toRecordText(loadUiText(TextId::Hours), store_.codePage()));
+    setControlText(kAddedHours, fromText(entry::addedHoursCaption(added)));
 }
 
 void ReportEntryDialog::endRemarkEntry() {
@@ -391,7 +390,7 @@ void ReportEntryDialog::endRemarkEntry() {
     remarkMode_ = kRemarkJustEnded;
     updateAddedHours(hoursFieldValue());
     layout::writeWord(workingRecord_.data(), layout::addedHoursOffset(slot()),
-                      static_cast<std::uint16_t>(addedHours_));
+                      static_cast<std::uint16_t>(draft_.fields.addedHours));
     // Leaving the field closes it; closing it here too covers a window that has no focus events.
     focusControl(kShared);
     closeRemark();
@@ -417,36 +416,33 @@ void ReportEntryDialog::onOk() {
 void ReportEntryDialog::storeReport() {
     // Placements, videos and return visits are never shown: they carry their stored values
     // through as they are, so a value out of range cannot block storing.
-    if (!exchangeInt(kStudies, studies_, 0, kMaxStudies)) {
-        return;
+    entry::SlotFields& fields = draft_.fields;
+    fields.shared = checkBox(kShared)->isChecked();
+    if (fields.shared) {
+        if (!exchangeInt(kStudies, fields.studies, 0, kMaxStudies) || !checkHours()) {
+            return;
+        }
+    } else {
+        fields.hours = 0;
+        fields.studies = 0;
     }
-    shared_ = checkBox(kShared)->isChecked();
-    if (!checkHours()) {
-        return;
-    }
-
-    entry::SlotFields values;
-    values.placements = placements_;
-    values.videos = videos_;
-    values.hours = hours_;
-    values.returnVisits = returnVisits_;
-    values.studies = studies_;
-    values.addedHours = addedHours_;
-    shared_ = entry::storeFields(workingRecord_.data(), slot(), values, shared_,
-                                 checkBox(kAuxiliaryPioneer)->isChecked());
+    fields.shared = entry::storeFields(workingRecord_.data(), slot(), fields, fields.shared,
+                                       checkBox(kAuxiliaryPioneer)->isChecked());
     commitRecord();
     ended_ = true;
     endDialog(kIdOk);
 }
 
 bool ReportEntryDialog::checkHours() {
-    // Hours go into a 16-bit word; a larger number would be stored cut down.
+    // Hours go into a 16-bit word and no month has more than 744; a larger number already in
+    // the file is the secretary's and is kept as it is.
     const long long hours = leadingNumber(controlText(kHours), kMaxHours + 1);
-    if (hours > kMaxHours) {
-        refuseOutOfRange(kHours, 0, kMaxHours);
+    const int stored = entry::readSlot(workingRecord_.data(), slot()).hours;
+    if (hours > kMaxMonthHours && hours != stored) {
+        refuseOutOfRange(kHours, 0, kMaxMonthHours);
         return false;
     }
-    hours_ = static_cast<int>(hours);
+    draft_.fields.hours = static_cast<int>(hours);
     return true;
 }
 

@@ -5,10 +5,10 @@
 
 #include "collection/FileLayout.h"
 #include "ui/common/BaseDialog.h"
+#include "ui/entry/ReportDraft.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace kolekt {
 
@@ -46,6 +46,7 @@ private:
     void sharedClicked();
     void auxiliaryClicked();
     void updateAddedHours(int hours);
+    void showRemarkRoom();
     void endRemarkEntry();
     // A character the file's code page cannot hold is stored as '?': the user is told which
     // before the remark is stored, and answering No leaves the remark open to change them.
@@ -57,27 +58,17 @@ private:
     int slot() const { return layout::slotIndex(editMonth_, yearSlot_); }
     int slotStatus(int month) const;
     int hoursFieldValue() const;
-    bool hoursFieldReadsNonzero() const;
     void showPair(int editId, int captionId, bool visible);
 
     StoreOwner& owner_;
     CollectionStore& store_;
 
-    int videos_ = 0;
-    int placements_ = 0;
-    int hours_ = 0;
-    int returnVisits_ = 0;
-    int studies_ = 0;
-    std::string remark_; // code-page bytes
+    entry::ReportDraft draft_;
     // The remark as typed that the user chose to store with its '?'s; not asked about again.
     QString acceptedRemark_;
-    bool shared_ = false;
     int recordIndex_ = 0;
     int editMonth_ = 0;
     int yearSlot_ = 0;
-    int hoursOffered_ = 0;
-    int remarkNumber_ = 0;
-    int addedHours_ = 0;
     int remarkMode_ = 0;
     std::array<std::uint8_t, layout::kRecordSize> workingRecord_{};
     bool lateReport_ = false;

@@ -143,22 +143,39 @@ TEST_F(EntryKeyboard, StudiesRefusals) {
     }
 }
 
-TEST_F(EntryKeyboard, HoursAreCutAtTheDotAndLimitedToAWord) {
-    open(ben);
-    key(Qt::Key_Space);
-    key(Qt::Key_Return);
-    type(u"70000"_s);
-    key(Qt::Key_Return);
-    key(Qt::Key_Return);
-    EXPECT_TRUE(isOpen());
-    EXPECT_EQ(messages.texts(), QStringList{u"Please enter an integer between 0 and 65535."_s});
-    EXPECT_EQ(focusedId(), kHours);
+// No month has more than 744 hours; a larger number already in the file is kept as it is.
+TEST_F(EntryKeyboard, HoursAreCutAtTheDotAndLimitedToAMonth) {
+    for (const QString& tooMany : {u"70000"_s, u"745"_s}) {
+        messages.clear();
+        open(ben);
+        key(Qt::Key_Space);
+        key(Qt::Key_Return);
+        type(tooMany);
+        key(Qt::Key_Return);
+        key(Qt::Key_Return);
+        EXPECT_TRUE(isOpen());
+        EXPECT_EQ(messages.texts(), QStringList{u"Please enter an integer between 0 and 744."_s});
+        EXPECT_EQ(focusedId(), kHours);
+        EXPECT_EQ(owner.statusUpdates, 0);
+    }
 
     type(u"7.5"_s);
     key(Qt::Key_Return);
     key(Qt::Key_Return);
     EXPECT_FALSE(isOpen());
     EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 7);
+
+    builder.setReport(ben, kMarch, kYearSlot,
+                      {.status = layout::AuxiliaryPioneer, .shared = true, .hours = 9999});
+    load();
+    messages.clear();
+    open(ben);
+    EXPECT_EQ(text(kHours), u"9999"_s);
+    dialog->focusControl(kOk);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 9999);
 }
 
 TEST_F(EntryKeyboard, HoursWithoutSharedFlagAreStoredAsShared) {
@@ -283,21 +300,49 @@ TEST_F(EntryKeyboard, CharactersTheCodePageCannotHoldAreNamedBeforeTheRemarkIsSt
     EXPECT_EQ(store().remarkFor(ben, kMarch, kYearSlot).text, "Zo\xEB?");
 }
 
-TEST_F(EntryKeyboard, ClearingSharedZeroesBothFields) {
-    builder.setReport(
-        ben, kMarch, kYearSlot,
-        {.status = layout::AuxiliaryPioneer, .shared = true, .hours = 5, .studies = 2});
-    load();
-    open(ben);
-    key(Qt::Key_Space);
-    EXPECT_EQ(text(kHours), u"0"_s);
-    EXPECT_EQ(text(kStudies), u"0"_s);
-    EXPECT_FALSE(shown(kStudies));
-    key(Qt::Key_Return);
-    key(Qt::Key_Return);
-    EXPECT_FALSE(isOpen());
-    EXPECT_EQ(value(ben, kMarch, ValueKind::Hours), 0);
-    EXPECT_EQ(value(ben, kMarch, ValueKind::Studies), 0);
+// Unticking hides the values shown or typed and stores zeros; ticking again brings them back.
+TEST_F(EntryKeyboard, UntickingSharedHidesTheValuesUntilTickedAgain) {
+    struct Case {
+        const char* what;
+        QString typedHours; // empty: the stored 52 stays
+        int spaces;
+        int hours, studies;
+    };
+    const Case cases[] = {
+        {"unticked", {}, 1, 0, 0},
+        {"ticked again", {}, 2, 52, 3},
+        {"typed, then ticked again", u"48"_s, 2, 48, 3},
+        {"typed, then unticked", u"48"_s, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        builder.setReport(
+            carl, kMarch, kYearSlot,
+            {.status = layout::RegularPioneer, .shared = true, .hours = 52, .studies = 3});
+        load();
+        open(carl);
+        if (!c.typedHours.isEmpty()) {
+            key(Qt::Key_Return);
+            ASSERT_EQ(focusedId(), kHours);
+            type(c.typedHours);
+            dialog->focusControl(kShared);
+        }
+        for (int i = 0; i < c.spaces; ++i)
+            key(Qt::Key_Space);
+        const bool ticked = c.spaces % 2 == 0;
+        EXPECT_EQ(shown(kHours), ticked);
+        EXPECT_EQ(shown(kStudies), ticked);
+        if (ticked) {
+            EXPECT_EQ(text(kHours), QString::number(c.hours));
+            EXPECT_EQ(text(kStudies), QString::number(c.studies));
+        }
+        dialog->focusControl(kOk);
+        key(Qt::Key_Return);
+        ASSERT_FALSE(isOpen());
+        EXPECT_EQ(value(carl, kMarch, ValueKind::Hours), c.hours);
+        EXPECT_EQ(value(carl, kMarch, ValueKind::Studies) & layout::kStudiesMask, c.studies);
+        EXPECT_EQ(sharedFlag(carl, kMarch), ticked);
+    }
 }
 
 TEST_F(EntryKeyboard, HiddenValuesCarryThroughUnchecked) {

@@ -139,13 +139,26 @@ TEST_F(EntryLateReport, SpecialPioneersNeverGetALateFlag) {
     }
 }
 
+// Posted is any report that is not missing, with or without hours.
 TEST_F(EntryLateReport, PostedCollectionMonthWarns) {
-    builder.setReport(anna, kMarch, kYearSlot, {.shared = true, .hours = 2});
+    const SlotReport reports[] = {
+        {.shared = true, .hours = 2},
+        {.shared = true},
+        {.shared = true, .studies = 1},
+    };
+    for (const SlotReport& report : reports) {
+        builder.setReport(anna, kMarch, kYearSlot, report);
+        load();
+        open(anna);
+        EXPECT_EQ(text(kWarnings),
+                  u"- WARNING -   You have already posted the March report for Anna Berg.\n"_s +
+                      kIncluded);
+    }
+    builder.setReport(anna, kMarch, kYearSlot, {});
+    builder.addRemark(anna, kMarch, kYearSlot, "sick");
     load();
     open(anna);
-    EXPECT_EQ(text(kWarnings),
-              u"- WARNING -   You have already posted the March report for Anna Berg.\n"_s +
-                  kIncluded);
+    EXPECT_TRUE(text(kWarnings).startsWith(u"- WARNING -"_s));
 }
 
 TEST_F(EntryLateReport, ValuesTypedAreDroppedWhenTheMonthChanges) {

@@ -79,8 +79,15 @@ TEST_F(EntryRemark, TabOrClickEndsTheRemarkAndSwallowsOneEnter) {
 TEST_F(EntryRemark, TextIsConvertedAndCut) {
     load();
     open(anna);
-    openRemark(QString(40, QLatin1Char('x')));
+    // The field takes what a remark record holds and says how much room is left.
+    openRemark(QString(3, QLatin1Char('x')));
+    EXPECT_TRUE(shown(kRemarkRoom));
+    EXPECT_EQ(text(kRemarkRoom), u"33 left"_s);
+    type(QString(37, QLatin1Char('x')));
+    EXPECT_EQ(text(kRemarkField).size(), 36);
+    EXPECT_EQ(text(kRemarkRoom), u"0 left"_s);
     key(Qt::Key_Return);
+    EXPECT_FALSE(shown(kRemarkRoom));
     EXPECT_EQ(storedRemark(anna), std::string(36, 'x'));
 
     load();
