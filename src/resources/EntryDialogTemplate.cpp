@@ -39,7 +39,7 @@ constexpr ControlTemplate kControls[] = {
     {kCloseMonthList, K::PushButton, TextId::EntryOkButton, 65, 81, 50, 14, true, true, kStyleNone},
     {kRemarks, K::PushButton, TextId::RemarksButton, 212, 34, 54, 14, true, true, kStyleNone},
     {kRemarkField, K::Edit, "", 22, 82, 116, 13, true, true, kValueEdit},
-    {kRemarkRoom, K::Static, "", 143, 92, 60, 8, true, false, kStyleNone},
+    {kRemarkRoom, K::Static, "", 143, 92, 48, 8, true, false, kStyleNone},
     {kGroup, K::Static, "", 214, 6, 46, 10, true, false, kStyleCentered},
     {kAddedHours, K::Static, "", 143, 83, 56, 9, true, false, kStyleCentered},
     {kAuxiliaryPioneer, K::AutoCheckBox, TextId::AuxiliaryPioneerBox, 124, 22, 84, 10, false, true,

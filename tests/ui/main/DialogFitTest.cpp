@@ -177,6 +177,8 @@ protected:
         entry.listBox(entry_id::kMonthList)->setCurrentRow((month + 11) % 12);
         QTest::mouseClick(entry.control(entry_id::kCloseMonthList), Qt::LeftButton);
         expectFit(entry, where + u", late report"_s);
+        QTest::mouseClick(entry.control(entry_id::kRemarks), Qt::LeftButton);
+        expectFit(entry, where + u", remark open"_s);
     }
 };
 
