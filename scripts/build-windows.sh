@@ -66,7 +66,14 @@ build_qt() {
              cat "$windows/qt-configure-options.txt" "$windows/qt-mends.sh" \
                  "$windows/mingw-toolchain.cmake"; } | sha256sum | cut -c1-12)
     qt=$cache/qt-${version%%+*}-$key
-    [ -f "$qt/.complete" ] && return
+    # A second run of this script waits for the first one's build instead of wiping its work.
+    mkdir -p "$cache"
+    exec 9>"$cache/qt-$key.lock"
+    flock 9
+    if [ -f "$qt/.complete" ]; then
+        exec 9>&-
+        return
+    fi
     echo "== building Qt $version for Windows into $qt (once; about 25 minutes on two cores)"
     local work=$cache/work-$key
     rm -rf "$work" "$qt"
@@ -88,6 +95,7 @@ build_qt() {
     cmake --install "$build" >/dev/null
     touch "$qt/.complete"
     rm -rf "$work"
+    exec 9>&-
 }
 
 install_packages
