@@ -1,8 +1,10 @@
 #!/bin/bash
-# Prepares the Windows build on Debian 12: installs the cross compiler and builds a static Qt
-# from Debian's own qt6-base source, once, into a cache outside the clone.
+# Builds Kolekt for 64-bit Windows on Debian 12: installs the cross compiler, builds a static Qt
+# from Debian's own qt6-base source once into a cache outside the clone, then kolekt.exe and
+# kolekt-tool.exe (each one file with no DLLs beside it), the portable zip and the installer.
 #
-#   bash scripts/build-windows.sh
+#   bash scripts/build-windows.sh            programs in build/windows/, packages in build/windows/dist/
+#   bash scripts/build-windows.sh --tests    the test programs too (GoogleTest built for Windows)
 #
 # The cache is KOLEKT_WINDOWS_CACHE (default /var/cache/kolekt-windows as root, else
 # ~/.cache/kolekt-windows).
@@ -11,6 +13,18 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 windows=$root/packaging/windows
 jobs=$(nproc)
+build=$root/build/windows
+
+tests=OFF
+for argument in "$@"; do
+    case $argument in
+    --tests) tests=ON ;;
+    *)
+        echo "usage: bash scripts/build-windows.sh [--tests]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 if [ "$(id -u)" -eq 0 ]; then
     cache=${KOLEKT_WINDOWS_CACHE:-/var/cache/kolekt-windows}
@@ -24,6 +38,10 @@ install_packages() {
         qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libwine-dev dpkg-dev
         cmake ninja-build nsis zip unzip googletest
     )
+    # The tests run the programs under Wine on a private X display.
+    if [ "$tests" = ON ]; then
+        packages+=(wine wine64 xvfb xdotool x11-utils)
+    fi
     local missing=() p
     for p in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -98,5 +116,69 @@ build_qt() {
     exec 9>&-
 }
 
+# GoogleTest for the Windows test programs, from Debian's googletest source, once into the cache.
+build_googletest() {
+    local version key work
+    version=$(dpkg-query -W -f='${Version}' googletest)
+    key=$( { echo "$version"; x86_64-w64-mingw32-g++-posix --version | head -1
+             cat "$windows/mingw-toolchain.cmake"; } | sha256sum | cut -c1-12)
+    googletest=$cache/googletest-${version%%-*}-$key
+    exec 8>"$cache/googletest-$key.lock"
+    flock 8
+    if [ -f "$googletest/.complete" ]; then
+        exec 8>&-
+        return
+    fi
+    echo "== building GoogleTest $version for Windows into $googletest"
+    work=$cache/work-googletest-$key
+    rm -rf "$work" "$googletest"
+    cmake -S /usr/src/googletest -B "$work" -G Ninja -Wno-dev \
+          -DCMAKE_TOOLCHAIN_FILE="$windows/mingw-toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+          -DCMAKE_INSTALL_PREFIX="$googletest" \
+          -DCMAKE_CXX_FLAGS="-ffile-prefix-map=/usr/src/googletest=/googletest" >/dev/null
+    cmake --build "$work" -j"$jobs" >/dev/null
+    cmake --install "$work" >/dev/null
+    touch "$googletest/.complete"
+    rm -rf "$work"
+    exec 8>&-
+}
+
+build_kolekt() {
+    local test_options=()
+    if [ "$tests" = ON ]; then
+        test_options=(-DGTest_DIR="$googletest/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine)
+    fi
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+          -DCMAKE_BUILD_TYPE=Release -DKOLEKT_WERROR=ON -DKOLEKT_BUILD_BENCH=OFF \
+          -DKOLEKT_BUILD_TESTS="$tests" "${test_options[@]}" >/dev/null
+    if [ "$tests" = ON ]; then
+        cmake --build "$build" -j"$jobs"
+    fi
+    cmake --build "$build" -j"$jobs" --target kolekt_windows_packages
+}
+
+# Each program must run where only Windows' own DLLs are, and carry no path of the source tree.
+check_programs() {
+    local program dlls
+    for program in "$build/src/app/kolekt.exe" "$build/tools/kolekt-tool.exe"; do
+        dlls=$(x86_64-w64-mingw32-objdump -p "$program" | sed -n 's/^\s*DLL Name: //p')
+        if grep -Eiq '^(lib.*|qt6.*|zlib.*)\.dll$' <<<"$dlls"; then
+            echo "$program needs DLLs that Windows does not have:" $dlls >&2
+            exit 1
+        fi
+        if x86_64-w64-mingw32-strings -a "$program" | grep -Fq "$root"; then
+            echo "$program holds the path of the source tree $root" >&2
+            exit 1
+        fi
+    done
+}
+
 install_packages
 build_qt
+if [ "$tests" = ON ]; then
+    build_googletest
+fi
+build_kolekt
+check_programs
+echo "== built:"
+ls -l "$build/src/app/kolekt.exe" "$build/tools/kolekt-tool.exe" "$build"/dist/*
