@@ -222,6 +222,8 @@ constexpr std::array kEntries{
     Entry{TextId::EmailButtonPrefix, "E-mail - "},
     Entry{TextId::ReminderSubject, "Report"},
     Entry{TextId::RemarkRoomLeft, "%1 left"},
+    Entry{TextId::MailLibraryInvalid, "Mail system DLL is invalid."},
+    Entry{TextId::TelephonyEntryMissing, "bad procaddress"},
     Entry{TextId::EnterInteger, "Please enter an integer."},
     Entry{TextId::EnterIntegerBetween, "Please enter an integer between %1 and %2."},
     Entry{TextId::NoMailSystem, "No mail program was found."},

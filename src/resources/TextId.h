@@ -156,6 +156,10 @@ enum class TextId : int {
 
     RemarkRoomLeft = 2500,
 
+    // The Windows mail client's and telephony library's own failures.
+    MailLibraryInvalid = 2700,
+    TelephonyEntryMissing = 2701,
+
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,
     NoMailSystem = 61840,

@@ -1,4 +1,4 @@
-// Hands a telephone number to the desktop's telephony handler.
+// Hands a telephone number to the system's telephony service.
 #pragma once
 
 #include "services/HandOff.h"
@@ -7,11 +7,14 @@
 
 namespace kolekt {
 
-// Opens the number as a tel: link with xdg-open while the host holds the request. A tel: link
-// carries no name, so the called party does not reach the handler. When the desktop knows no
-// handler for tel: links, nothing is started. No handler is NoSystem with "Telephone service
-// not available"; a refused request is Failed with nothing to tell.
-HandOffResult dialNumber(const QString& number, HandOffHost& host);
+// Asks the system to dial the number as stored, while the host holds the request. On Windows
+// that is an Assisted Telephony request naming calledParty; where no program takes such
+// requests, and elsewhere always, the number goes as a tel: link to the program the system has
+// for those (xdg-open here), which carries no name. With neither, nothing is started: NoSystem
+// with "Telephone service not available". A refused request is Failed with nothing to tell; a
+// telephony library without its entry point is Failed with "bad procaddress".
+HandOffResult dialNumber(const QString& number, HandOffHost& host,
+                         const QString& calledParty = QString());
 
 // The tel: link for a number as stored, every character outside the link's own
 // ones percent-encoded.

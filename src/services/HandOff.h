@@ -6,6 +6,7 @@
 #include "resources/TextId.h"
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -38,6 +39,8 @@ public:
     // user-interface thread, perhaps more than once) when the user cancels it.
     virtual void beginTransfer(const QString& server, std::function<void()> cancel) = 0;
     virtual void endTransfer() = 0;
+    // The native handle of the window that a system's own dialogs open over; 0 for none.
+    virtual std::uintptr_t nativeWindow() const { return 0; }
 };
 
 // Holds the host's request state for its scope.

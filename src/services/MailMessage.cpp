@@ -1,8 +1,15 @@
 #include "services/MailMessage.h"
 
 #include "collection/CollectionStore.h"
+#include "resources/Catalogue.h"
+
+#ifdef Q_OS_WIN
+#include "platform/MapiMail.h"
+#include "services/MapiTransport.h"
+#else
 #include "services/SmtpTransport.h"
 #include "services/XdgEmailTransport.h"
+#endif
 
 #include <new>
 
@@ -24,7 +31,27 @@ QString plainAddress(const MailRecipient& recipient) {
     return recipient.address;
 }
 
+#ifdef Q_OS_WIN
+// Windows' mail client is the one mail system there; the settings choose nothing.
+MailMessage::MailMessage(const MailSettings&) {
+    message_.codePage = currentLanguage().codePage;
+    switch (platform::mapiLibrary()) {
+    case platform::MapiLibrary::Missing:
+        unavailable_ = kNoMailSystem;
+        errorCode_ = mail_error::kLibraryMissing;
+        return;
+    case platform::MapiLibrary::Invalid:
+        unavailable_ = {HandOffResult::Kind::Unusable, TextId::MailLibraryInvalid, {}};
+        errorCode_ = mail_error::kLibraryInvalid;
+        return;
+    case platform::MapiLibrary::Usable:
+        break;
+    }
+    transport_ = std::make_unique<MapiTransport>();
+}
+#else
 MailMessage::MailMessage(const MailSettings& settings) {
+    message_.codePage = currentLanguage().codePage;
     if (settings.smtpUrl.isEmpty()) {
         if (!XdgEmailTransport::isAvailable()) {
             unavailable_ = kNoMailSystem;
@@ -41,6 +68,7 @@ MailMessage::MailMessage(const MailSettings& settings) {
     }
     transport_ = std::make_unique<SmtpTransport>(settings);
 }
+#endif
 
 MailMessage::~MailMessage() = default;
 
@@ -81,6 +109,10 @@ void MailMessage::setSenderName(const QString& name) {
 
 void MailMessage::setBody(const QString& body) {
     message_.noteText = body;
+}
+
+void MailMessage::setCodePage(const std::string& codePage) {
+    message_.codePage = codePage;
 }
 
 bool MailMessage::addAttachment(const QString& path, const QString& displayName) {

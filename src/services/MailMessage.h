@@ -1,6 +1,7 @@
 // One outgoing mail: created for one send, filled, sent once and destroyed.
-// The transport is chosen at construction from the mail settings: SMTP when an
-// SMTP URL is set, else the desktop's mail program through xdg-email.
+// The transport is chosen at construction: on Windows the mail client through
+// Simple MAPI; elsewhere from the mail settings, SMTP when an SMTP URL is set,
+// else the desktop's mail program through xdg-email.
 #pragma once
 
 #include "services/HandOff.h"
@@ -22,8 +23,9 @@ inline constexpr int kNoMemoryForAttachment = 5;
 class MailMessage {
 public:
     // Chooses the mail system. When it is missing, or unusable (an SMTP URL that is not
-    // smtp:// or smtps://, or no plain sender address), takeError says so and sendMail
-    // returns why.
+    // smtp:// or smtps://, or no plain sender address; a MAPI32.DLL without its entry
+    // points), takeError says so and sendMail returns why. The texts go in the current
+    // language's code page unless setCodePage names the collection's.
     explicit MailMessage(const MailSettings& settings);
     ~MailMessage();
     MailMessage(const MailMessage&) = delete;
@@ -39,6 +41,7 @@ public:
     void setSubject(const QString& subject);
     void setSenderName(const QString& name);
     void setBody(const QString& body);
+    void setCodePage(const std::string& codePage);
     bool addAttachment(const QString& path, const QString& displayName = QString());
 
     // Asks the host for the log-on, then hands the mail over while the host shows the

@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <string>
 
 namespace kolekt {
 
@@ -31,6 +32,8 @@ struct OutgoingMail {
     QString subject;
     QString noteText;
     QList<MailAttachment> attachments;
+    // The collection's code page, for a mail system that takes texts only as single bytes.
+    std::string codePage;
 };
 
 class MailTransport {

@@ -46,6 +46,7 @@ HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,
     const QString group =
         mailText(TextId::Group) + QLatin1Char(' ') + QString::number(store.groupNumber());
     MailMessage mail(settings);
+    mail.setCodePage(store.codePage());
     mail.addRecipients(address);
     mail.setSenderName(QStringLiteral("Kolekt"));
     mail.setSubject(mailText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +

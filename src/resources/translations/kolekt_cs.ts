@@ -637,6 +637,14 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
         <source>Report</source>
         <translation>Zpráva o službě</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Knihovna DLL poštovního systému je neplatná.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>chybná adresa procedury</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Zadejte celé číslo.</translation>

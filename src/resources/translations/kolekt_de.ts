@@ -637,6 +637,14 @@ Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kan
         <source>Report</source>
         <translation>Predigtdienstbericht</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Die DLL des Mailsystems ist ungültig.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>ungültige Prozeduradresse</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Bitte geben Sie eine ganze Zahl ein.</translation>

@@ -637,6 +637,14 @@ The secretary&apos;s e-mail address in the file cannot be used, so the file cann
         <source>Report</source>
         <translation>Έκθεση υπηρεσίας</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Το DLL του συστήματος αλληλογραφίας δεν είναι έγκυρο.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>μη έγκυρη διεύθυνση διαδικασίας</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Πληκτρολογήστε έναν ακέραιο αριθμό.</translation>

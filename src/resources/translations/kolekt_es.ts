@@ -637,6 +637,14 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
         <source>Report</source>
         <translation>Informe de predicación</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>La DLL del sistema de correo no es válida.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>dirección de procedimiento no válida</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Escriba un número entero.</translation>

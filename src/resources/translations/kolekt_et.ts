@@ -637,6 +637,14 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
         <source>Report</source>
         <translation>Teenistusaruanne</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Meilisüsteemi DLL on vigane.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>vigane protseduuri aadress</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Sisestage täisarv.</translation>

@@ -637,6 +637,14 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
         <source>Report</source>
         <translation>Rapport de prédication</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>La DLL du système de messagerie n'est pas valide.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>adresse de procédure incorrecte</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Veuillez entrer un nombre entier.</translation>

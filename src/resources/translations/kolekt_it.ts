@@ -637,6 +637,14 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
         <source>Report</source>
         <translation>Rapporto di servizio</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>La DLL del sistema di posta non è valida.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>indirizzo di procedura non valido</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Inserisci un numero intero.</translation>

@@ -637,6 +637,14 @@ Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand
         <source>Report</source>
         <translation>Velddienstbericht</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>De DLL van het e-mailsysteem is ongeldig.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>ongeldig procedureadres</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Voer een geheel getal in.</translation>

@@ -637,6 +637,14 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
         <source>Report</source>
         <translation>Sprawozdanie ze służby</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Biblioteka DLL systemu poczty jest nieprawidłowa.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>nieprawidłowy adres procedury</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Wpisz liczbę całkowitą.</translation>

@@ -637,6 +637,14 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
         <source>Report</source>
         <translation>Relatório de serviço de campo</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>A DLL do sistema de e-mail é inválida.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>endereço de procedimento inválido</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Digite um número inteiro.</translation>

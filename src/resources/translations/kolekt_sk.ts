@@ -637,6 +637,14 @@ E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súb
         <source>Report</source>
         <translation>Správa o službe</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Knižnica DLL poštového systému je neplatná.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>chybná adresa procedúry</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Zadajte celé číslo.</translation>

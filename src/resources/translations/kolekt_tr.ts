@@ -637,6 +637,14 @@ Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-p
         <source>Report</source>
         <translation>Hizmet raporu</translation>
     </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>Posta sistemi DLL&apos;si geçersiz.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>geçersiz yordam adresi</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Lütfen bir tam sayı girin.</translation>

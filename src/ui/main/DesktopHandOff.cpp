@@ -5,6 +5,7 @@
 
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QWidget>
 
 namespace kolekt {
 
@@ -37,6 +38,10 @@ void DesktopHandOff::endTransfer() {
         progress_->finish();
         progress_.reset();
     }
+}
+
+std::uintptr_t DesktopHandOff::nativeWindow() const {
+    return owner_ ? static_cast<std::uintptr_t>(owner_->window()->winId()) : 0;
 }
 
 void showHandOffResult(const HandOffResult& result, QWidget* owner) {

@@ -24,6 +24,7 @@ public:
     void endRequest() override;
     void beginTransfer(const QString& server, std::function<void()> cancel) override;
     void endTransfer() override;
+    std::uintptr_t nativeWindow() const override;
 
 private:
     QWidget* owner_;

@@ -45,7 +45,9 @@ void CMainDlg::showResult(const HandOffResult& result) {
 void CMainDlg::dial() {
     if (selectedRecord() != 0 && phoneIndex_ < contacts_.count) {
         const QString number = recordText(contacts_.numbers[static_cast<std::size_t>(phoneIndex_)]);
-        showResult(dialNumber(number, handOff_));
+        // Named first name first, whatever order the list shows.
+        const QString calledParty = recordText(store_.formatName(selectedRecord(), false));
+        showResult(dialNumber(number, handOff_, calledParty));
     }
     focusList();
 }
