@@ -17,7 +17,7 @@ allowed() {
     services) echo "platform collection resources" ;;
     ui/entry) echo "ui/common collection resources" ;;
     ui/viewer) echo "ui/common report collection resources" ;;
-    ui/main) echo "ui/entry ui/viewer ui/common services report collection resources" ;;
+    ui/main) echo "ui/entry ui/viewer ui/common services report collection resources platform" ;;
     app) echo "ui/main ui/entry ui/viewer ui/common services report collection resources platform" ;;
     tools) echo "report collection resources platform" ;;
     *) return 1 ;;

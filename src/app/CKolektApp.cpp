@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "app/IniSettings.h"
 #include "app/SettingsPath.h"
-#include "app/TerminationSignals.h"
 #include "resources/LanguageChoice.h"
 #include "resources/icons/AppIcon.h"
 #include "ui/common/InterfaceLanguage.h"
@@ -13,7 +12,29 @@
 #include <QFileInfo>
 #include <QSessionManager>
 
+#ifdef Q_OS_WIN
+#include "platform/ProcessCommandLine.h"
+#else
+#include "app/TerminationSignals.h"
+#endif
+
 namespace kolekt {
+
+namespace {
+
+// The words after the program's name. Windows hands a process one line of text, which Kolekt
+// takes as it stands, so that a path with blanks, quoted or not, comes through whole.
+QStringList commandLineArguments(const QStringList& arguments) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(arguments);
+    return commandLineWords(
+        textAfterProgramName(QString::fromStdWString(platform::processCommandLine())));
+#else
+    return arguments.mid(1);
+#endif
+}
+
+} // namespace
 
 CKolektApp::CKolektApp(int& argc, char** argv) : QApplication(argc, argv) {
     // Message boxes carry the program's name as their caption.
@@ -26,7 +47,7 @@ CKolektApp::CKolektApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 int CKolektApp::run() {
     IniSettings settings(settingsFilePath());
-    QStringList words = arguments().mid(1);
+    QStringList words = commandLineArguments(arguments());
     const LanguageOptions options = takeLanguageOptions(words);
     const LanguageSettings stored = settings.languageSettings();
     const LanguageChoice choice =
@@ -42,9 +63,12 @@ int CKolektApp::run() {
     if (choice.codePageAsked)
         mainDlg.keepCodePage(choice.codePage);
 
+#ifndef Q_OS_WIN
     TerminationSignals terminationSignals;
     connect(&terminationSignals, &TerminationSignals::received, &mainDlg,
             [&mainDlg] { mainDlg.requestExit(); });
+#endif
+    // On Windows the end of the session (WM_QUERYENDSESSION) arrives here too.
     connect(this, &QGuiApplication::commitDataRequest, &mainDlg,
             [&mainDlg](QSessionManager&) { mainDlg.requestExit(CMainDlg::ExitMessages::Quiet); });
 

@@ -4,24 +4,78 @@
 
 #include <QDir>
 #include <QFile>
-#include <utility>
 
 namespace kolekt {
+
+namespace {
+
+const QString kLanguageOption = QStringLiteral("--language");
+const QString kCodePageOption = QStringLiteral("--code-page");
+
+// The option that word is or begins ("--language=cz"), empty when none.
+QString optionOf(const QString& word) {
+    for (const QString& name : {kLanguageOption, kCodePageOption}) {
+        if (word == name || word.startsWith(name + QLatin1Char('=')))
+            return name;
+    }
+    return {};
+}
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+qsizetype skipBlanks(const QString& text, qsizetype from) {
+    while (from < text.size() && isBlank(text[from]))
+        ++from;
+    return from;
+}
+
+qsizetype wordEnd(const QString& text, qsizetype from) {
+    while (from < text.size() && !isBlank(text[from]))
+        ++from;
+    return from;
+}
+
+} // namespace
+
+QString textAfterProgramName(const QString& commandLine) {
+    qsizetype end = 0;
+    if (commandLine.startsWith(QLatin1Char('"'))) {
+        end = commandLine.indexOf(QLatin1Char('"'), 1);
+        end = end < 0 ? commandLine.size() : end + 1;
+    } else {
+        end = wordEnd(commandLine, 0);
+    }
+    return commandLine.mid(skipBlanks(commandLine, end));
+}
+
+QStringList commandLineWords(const QString& text) {
+    QStringList words;
+    qsizetype at = skipBlanks(text, 0);
+    bool valueNext = false;
+    while (at < text.size()) {
+        const qsizetype end = wordEnd(text, at);
+        const QString word = text.mid(at, end - at).remove(QLatin1Char('"'));
+        if (!valueNext && optionOf(word).isEmpty())
+            break;
+        words << word;
+        valueNext = !valueNext && word == optionOf(word);
+        at = skipBlanks(text, end);
+    }
+    if (at < text.size())
+        words << text.mid(at);
+    return words;
+}
 
 LanguageOptions takeLanguageOptions(QStringList& arguments) {
     LanguageOptions options;
     while (!arguments.isEmpty()) {
         const QString& word = arguments.front();
-        QString* value = nullptr;
-        QString option;
-        for (const auto& [name, target] :
-             {std::pair{QStringLiteral("--language"), &options.language},
-              std::pair{QStringLiteral("--code-page"), &options.codePage}}) {
-            if (word == name || word.startsWith(name + QLatin1Char('='))) {
-                value = target;
-                option = name;
-            }
-        }
+        const QString option = optionOf(word);
+        QString* value = option == kLanguageOption   ? &options.language
+                         : option == kCodePageOption ? &options.codePage
+                                                     : nullptr;
         if (!value)
             break;
         if (word == option) {

@@ -4,8 +4,20 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace kolekt {
+
+namespace {
+
+// Windows answers a folder's write permission only by trying: its read-only attribute says
+// nothing about a folder, and Qt does not read the access lists.
+bool acceptsNewFiles(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".kolekt-probe-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
 
 QString settingsPathBeside(const QString& executablePath) {
     const QLatin1String exe(".exe");
@@ -18,15 +30,20 @@ QString settingsFilePath(const QString& executablePath, const QString& configFol
     const QString beside = settingsPathBeside(executablePath);
     const QString folder = QFileInfo(beside).absolutePath();
     const bool installed = folder.startsWith(QLatin1String("/usr/"));
-    if (!installed && QFileInfo(folder).isWritable())
+    if (!installed && acceptsNewFiles(folder))
         return beside;
     return QDir(configFolder).filePath(QStringLiteral("kolekt.ini"));
 }
 
 QString settingsFilePath() {
-    return settingsFilePath(
-        QCoreApplication::applicationFilePath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+#ifdef Q_OS_WIN
+    const QString configFolder =
+        QDir(qEnvironmentVariable("APPDATA")).filePath(QStringLiteral("Kolekt"));
+#else
+    const QString configFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+    return settingsFilePath(QCoreApplication::applicationFilePath(), configFolder);
 }
 
 } // namespace kolekt

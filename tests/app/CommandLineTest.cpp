@@ -66,6 +66,32 @@ TEST(CommandLine, TakesOnlyLeadingLanguageOptionsAndLeavesThePath) {
     }
 }
 
+// Windows hands the program one line; the path after the name and the options is taken whole.
+TEST(CommandLine, TakesTheWindowsCommandLineAfterTheProgramsName) {
+    const struct {
+        QString line;
+        QString language;
+        QString path;
+    } cases[] = {
+        {uR"("C:\Program Files\Kolekt\kolekt.exe" "C:\My Files\Group 3.k09")"_s,
+         {},
+         uR"(C:\My Files\Group 3.k09)"_s},
+        {uR"(kolekt.exe C:\My  Files\Group 3.k09)"_s, {}, uR"(C:\My  Files\Group 3.k09)"_s},
+        {uR"(kolekt	 --language "cz"  "D:\G 3.k09")"_s, u"cz"_s, uR"(D:\G 3.k09)"_s},
+        {uR"(kolekt --language=pl --code-page cp1250 G.k09)"_s, u"pl"_s, u"G.k09"_s},
+        {uR"(kolekt.exe G --language x.k09)"_s, {}, u"G --language x.k09"_s},
+        {uR"("C:\Kolekt\kolekt.exe")"_s, {}, {}},
+        {uR"("C:\Kolekt\kolekt.exe" "C:\a\One.k09" "C:\b\Two.k09")"_s,
+         {},
+         uR"(C:\a\One.k09 C:\b\Two.k09)"_s},
+    };
+    for (const auto& c : cases) {
+        QStringList words = commandLineWords(textAfterProgramName(c.line));
+        EXPECT_EQ(takeLanguageOptions(words).language, c.language) << c.line.toStdString();
+        EXPECT_EQ(commandLineText(words), c.path) << c.line.toStdString();
+    }
+}
+
 TEST(CommandLine, TakesTwoDroppedFilesAsOnePath) {
     EXPECT_EQ(collectionFromCommandLine({u"\"/a/One.k09\""_s, u"\"/b/Two.k09\""_s}),
               u"/a/One.k09 /b/Two.k09"_s);

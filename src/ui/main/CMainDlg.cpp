@@ -28,6 +28,10 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include "platform/SystemMenu.h"
+#endif
+
 namespace kolekt {
 
 using namespace main_dialog;
@@ -43,6 +47,9 @@ QString uiText(const std::string& text) {
 QString asCaption(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
+
+// The about box's command identifier in the system menu.
+[[maybe_unused]] constexpr unsigned kAboutCommand = 16;
 
 QString tipsText() {
     std::string text;
@@ -77,6 +84,7 @@ void CMainDlg::nameSignButtons() {
 }
 
 bool CMainDlg::initDialog() {
+    offerAboutInSystemMenu();
     const LastSession last = settings_.read();
     const QString path = commandLinePath_.isEmpty() ? last.loadPath : commandLinePath_;
     startDirectory_ = QDir::currentPath();
@@ -404,6 +412,24 @@ void CMainDlg::showAbout() {
     focusList();
 }
 
+void CMainDlg::offerAboutInSystemMenu() {
+#ifdef Q_OS_WIN
+    if (const QString text = loadUiText(TextId::AboutMenu); !text.isEmpty())
+        platform::setSystemMenuCommand(winId(), kAboutCommand, text.toStdWString());
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool CMainDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (platform::isSystemMenuCommand(message, kAboutCommand)) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return CBaseDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     showContextMenu(event->globalPos());
 }
@@ -433,6 +459,7 @@ void CMainDlg::switchLanguage(const Language& language) {
     store_.setLanguage(loadText(TextId::LanguageCode), codePageOf(language));
     applyTemplateTexts();
     nameSignButtons();
+    offerAboutInSystemMenu();
     if (statusShown_) {
         fillList();
         updateStatus();

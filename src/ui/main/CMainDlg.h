@@ -65,6 +65,10 @@ protected:
     void onListDoubleClicked(int id) override;
     void onListSelectionChanged(int id) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+    // The about box's command in the system menu.
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
 
 private:
     QListWidget* publisherList() const;
@@ -91,6 +95,8 @@ private:
     void loadNewList();
     void showHelp();
     void showAbout();
+    // Windows gives the window a system menu; the about box's command goes there.
+    void offerAboutInSystemMenu();
     void showContextMenu(const QPoint& globalPos);
     void viewReportList();
     void createReturnFile();

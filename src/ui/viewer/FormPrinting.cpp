@@ -9,7 +9,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+
+#ifndef Q_OS_WIN
 #include <cups/cups.h>
+#endif
 
 namespace kolekt {
 
@@ -42,6 +45,7 @@ QString printToPdfFile(const QPrinter& printer, const CollectionStore& store, in
     return {};
 }
 
+#ifndef Q_OS_WIN
 // Qt hands the finished job to CUPS as the last thing it does when painting ends, and does not
 // look at the answer; the answer stays with CUPS as its last error.
 QString printSystemRefusal() {
@@ -49,6 +53,7 @@ QString printSystemRefusal() {
         return {};
     return QString::fromUtf8(cupsLastErrorString());
 }
+#endif
 
 } // namespace
 
@@ -63,10 +68,13 @@ QString printForm(QPrinter& printer, const CollectionStore& store, int month) {
     if (!painter.begin(&printer))
         return loadUiText(TextId::CannotStartPrinting, {name});
     report::renderForm(painter, printer, store, month);
+    // On Windows the spooler's refusal of the job comes back here, from EndDoc.
     if (!painter.end())
         return loadUiText(TextId::CannotStartPrinting, {name});
+#ifndef Q_OS_WIN
     if (const QString refusal = printSystemRefusal(); !refusal.isEmpty())
         return loadUiText(TextId::PrinterRefusedJob, {name, refusal});
+#endif
     return {};
 }
 
