@@ -35,6 +35,16 @@ module() {
     esac
 }
 
+# The operating system's own headers, which only src/platform/ includes. app still catches the
+# POSIX termination signals itself.
+system_header='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|pwd\.h|dirent\.h|windows\.h|shellapi\.h)>'
+may_call_system() {
+    case $1 in
+    platform | app) return 0 ;;
+    *) return 1 ;;
+    esac
+}
+
 failures=0
 fail() {
     echo "$1" >&2
@@ -49,6 +59,11 @@ while IFS= read -r -d '' file; do
     if ! allowed "$from" >/dev/null; then
         fail "$file: folder '$from' has no rule in scripts/check-includes.sh and docs/architecture.md"
         continue
+    fi
+    if ! may_call_system "$from"; then
+        while IFS= read -r match; do
+            fail "$file:${match%%:*}: only src/platform/ includes the system's headers (${match#*:})"
+        done < <(grep -nE "$system_header" "$file" || true)
     fi
     read -r -a may <<<"$(allowed "$from")"
     while IFS= read -r match; do

@@ -5,6 +5,7 @@
 #include "TodayOption.h"
 #include "collection/AbsolutePath.h"
 #include "collection/CollectionStore.h"
+#include "platform/ProgramArguments.h"
 
 #include <iostream>
 
@@ -65,10 +66,11 @@ int run(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     CollectionStore store;
-    if (!loadForCommand("dump", path, today, *codePage, store)) {
+    const std::filesystem::path file = platform::pathFromArgument(path);
+    if (!loadForCommand("dump", file, today, *codePage, store)) {
         return kExitFailure;
     }
-    const CollectionView view = snapshot(store, absolutePath(path));
+    const CollectionView view = snapshot(store, platform::argumentFromPath(absolutePath(file)));
     if (json) {
         writeJson(std::cout, view);
     } else {

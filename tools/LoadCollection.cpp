@@ -26,8 +26,8 @@ public:
 
 } // namespace
 
-bool loadForCommand(const std::string& command, const std::string& path, const LocalDate& today,
-                    const std::string& codePage, CollectionStore& store) {
+bool loadForCommand(const std::string& command, const std::filesystem::path& path,
+                    const LocalDate& today, const std::string& codePage, CollectionStore& store) {
     CollectedMessages messages;
     store.setMessages(&messages);
     store.initialise(today, loadText(TextId::LanguageCode), codePage);

@@ -1,12 +1,13 @@
 #include "OutputPath.h"
 
-#include <sys/stat.h>
+#include "platform/PathKind.h"
 
 namespace kolekt::tool {
 
-bool namesSpecialFile(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode);
+bool namesSpecialFile(const std::filesystem::path& path) {
+    const platform::PathKind kind = platform::entryKind(path);
+    return kind != platform::PathKind::Missing && kind != platform::PathKind::RegularFile &&
+           kind != platform::PathKind::Link;
 }
 
 } // namespace kolekt::tool

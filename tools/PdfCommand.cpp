@@ -4,8 +4,10 @@
 #include "OutputPath.h"
 #include "TodayOption.h"
 #include "collection/CollectionStore.h"
-#include "collection/FileIdentity.h"
+#include "platform/FileIdentity.h"
+#include "platform/ProgramArguments.h"
 #include "report/FormDocument.h"
+#include "resources/PathText.h"
 
 #include <QGuiApplication>
 #include <cctype>
@@ -84,16 +86,19 @@ int run(const std::vector<std::string>& args) {
         return usageError(self, paths.size() < 2 ? "FILE and OUT.pdf are needed"
                                                  : "more than FILE and OUT.pdf given");
 
-    const auto input = identityOf(paths[0]);
-    const auto output = identityOf(paths[1]);
-    const bool sameFile =
-        input && output && input->device == output->device && input->inode == output->inode;
+    const std::filesystem::path input = platform::pathFromArgument(paths[0]);
+    const std::filesystem::path output = platform::pathFromArgument(paths[1]);
+    const auto inputIdentity = platform::identityOf(input);
+    const auto outputIdentity = platform::identityOf(output);
+    const bool sameFile = inputIdentity && outputIdentity &&
+                          inputIdentity->device == outputIdentity->device &&
+                          inputIdentity->inode == outputIdentity->inode;
     if (sameFile || namesCollectionFile(paths[1])) {
         std::cerr << "kolekt-tool pdf: will not write over " << paths[1]
                   << (sameFile ? ", which is FILE itself\n" : ", which is a collection file\n");
         return kExitFailure;
     }
-    if (namesSpecialFile(paths[1])) {
+    if (namesSpecialFile(output)) {
         std::cerr << "kolekt-tool pdf: will not write over " << paths[1]
                   << ", which is not a regular file\n";
         return kExitFailure;
@@ -102,7 +107,7 @@ int run(const std::vector<std::string>& args) {
     if (!codePage)
         return kExitUsage;
     CollectionStore store;
-    if (!loadForCommand("pdf", paths[0], today, *codePage, store))
+    if (!loadForCommand("pdf", input, today, *codePage, store))
         return kExitFailure;
 
     // Fonts need a GUI application object, but not a screen.
@@ -115,7 +120,7 @@ int run(const std::vector<std::string>& args) {
     if (!paperGiven)
         paper = report::defaultPaper();
 
-    const QString out = QString::fromLocal8Bit(paths[1].c_str());
+    const QString out = toQString(output);
     if (!report::writeFormPdf(store, store.month(), out, paper)) {
         std::cerr << "kolekt-tool pdf: cannot write " << paths[1]
                   << " (its folder may be missing, read-only or full); nothing was written\n";

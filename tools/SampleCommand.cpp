@@ -5,6 +5,7 @@
 #include "TodayOption.h"
 #include "collection/AtomicFile.h"
 #include "collection/FileSystemOps.h"
+#include "platform/ProgramArguments.h"
 #include "resources/StringTable.h"
 
 #include <iostream>
@@ -59,13 +60,14 @@ int run(const std::vector<std::string>& args) {
     if (!codePage) {
         return kExitUsage;
     }
-    if (namesSpecialFile(path)) {
+    const std::filesystem::path file = platform::pathFromArgument(path);
+    if (namesSpecialFile(file)) {
         std::cerr << "kolekt-tool sample: will not write over " << path
                   << ", which is not a regular file\n";
         return kExitFailure;
     }
     if (!writeFileAtomically(
-            FileSystemOps::real(), path,
+            FileSystemOps::real(), file,
             demoCollection(today, *codePage, demoGroup(loadText(TextId::LanguageCode)))
                 .fileBytes())) {
         std::cerr << "kolekt-tool sample: cannot write " << path << "\n";

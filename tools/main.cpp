@@ -1,5 +1,6 @@
 // kolekt-tool: looks inside collection files and writes the demo collection.
 #include "Command.h"
+#include "platform/ProgramArguments.h"
 #include "resources/Languages.h"
 
 #include <iostream>
@@ -28,7 +29,7 @@ std::string overallUsage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words = kolekt::platform::programArguments(argc, argv);
     if (words.empty()) {
         std::cerr << overallUsage();
         return kExitUsage;

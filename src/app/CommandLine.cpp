@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "collection/CollectionPath.h"
+#include "resources/PathText.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,7 +95,7 @@ QString commandLineText(const QStringList& arguments) {
 
 QString collectionFromCommandLine(const QStringList& arguments) {
     const QString text = commandLineText(arguments);
-    if (!isCollectionPath(QFile::encodeName(text).toStdString()))
+    if (!isCollectionPath(toPath(text)))
         return {};
     // A file named from a shell may be relative; remembered as "LoadPath" it must still name
     // the same file when the program is next started from another folder.

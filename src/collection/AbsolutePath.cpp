@@ -1,19 +1,17 @@
 #include "collection/AbsolutePath.h"
 
-#include <climits>
-#include <unistd.h>
-
 namespace kolekt {
 
-std::string absolutePath(const std::string& path) {
-    if (!path.empty() && path.front() == '/') {
+std::filesystem::path absolutePath(const std::filesystem::path& path) {
+    if (path.is_absolute()) {
         return path;
     }
-    char folder[PATH_MAX];
-    if (getcwd(folder, sizeof folder) == nullptr) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error) {
         return path;
     }
-    return std::string(folder) + "/" + path;
+    return folder / path;
 }
 
 } // namespace kolekt

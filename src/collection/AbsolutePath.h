@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace kolekt {
 
-// The path as messages name it: a relative path is prefixed with the working
-// directory and '/'; when that cannot be determined the path comes back unchanged.
-std::string absolutePath(const std::string& path);
+// The path as messages name it: a relative path is put after the working folder; when that
+// cannot be determined the path comes back unchanged.
+std::filesystem::path absolutePath(const std::filesystem::path& path);
 
 } // namespace kolekt

@@ -3,15 +3,15 @@
 // anything.
 #pragma once
 
+#include "platform/File.h"
+
 #include <cstdint>
+#include <filesystem>
 #include <span>
-#include <string>
-#include <sys/types.h>
 
 namespace kolekt {
 
 class FileSystemOps;
-struct FileIdentity;
 
 enum class LinkHandling {
     // A symbolic link at the path stays a link, and the file it points to is replaced: the
@@ -26,27 +26,32 @@ enum class LinkHandling {
 // that file, which keeps its permission bits and, where the process may set them, its owner
 // and group. On any failure the temporary file is removed, nothing on disk is changed and the
 // result is false. written, when given, receives the identity of the new file.
-bool writeFileAtomically(FileSystemOps& fs, const std::string& path,
+bool writeFileAtomically(FileSystemOps& fs, const std::filesystem::path& path,
                          std::span<const std::uint8_t> data,
                          LinkHandling links = LinkHandling::WriteTarget,
-                         FileIdentity* written = nullptr);
+                         platform::FileIdentity* written = nullptr);
 
 // Writes data as a new file at the first free name of "stem.extension", "stem 2.extension",
 // "stem 3.extension" ... in folder; nothing that exists is ever opened. Returns the path
-// written, or an empty text when no file could be written (a partly written one is removed).
-std::string writeUniqueFile(FileSystemOps& fs, const std::string& folder, const std::string& stem,
-                            const std::string& extension, std::span<const std::uint8_t> data,
-                            mode_t mode, FileIdentity* written = nullptr);
+// written, or an empty path when no file could be written (a partly written one is removed).
+std::filesystem::path writeUniqueFile(FileSystemOps& fs, const std::filesystem::path& folder,
+                                      const std::filesystem::path& stem,
+                                      const std::filesystem::path& extension,
+                                      std::span<const std::uint8_t> data, platform::FileMode mode,
+                                      platform::FileIdentity* written = nullptr);
 
 // The start of the names of the temporary files that replacing a file called name uses:
 // ".name.kolekt-" followed by six letters or digits.
-std::string temporaryPrefix(const std::string& name);
+std::filesystem::path temporaryPrefix(const std::filesystem::path& name);
 
 // Removes the temporary files that an interrupted save of path (a link's target) left
 // beside it; nothing else is touched. Only safe while no other save of path can run.
-void removeStaleTemporaries(FileSystemOps& fs, const std::string& path);
+void removeStaleTemporaries(FileSystemOps& fs, const std::filesystem::path& path);
 
 // The file that a save of path replaces: a symbolic link's target, else path itself.
-std::string replacedFile(const std::string& path);
+std::filesystem::path replacedFile(const std::filesystem::path& path);
+
+// The folder a file lies in: "." for a bare name.
+std::filesystem::path folderOf(const std::filesystem::path& path);
 
 } // namespace kolekt

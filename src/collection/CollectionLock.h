@@ -1,13 +1,17 @@
 // One writer per collection file: while a Kolekt has a collection open it holds a lock on a
-// hidden file beside it (".Group3.k09.kolekt-lock"). The lock is an open-file-description lock,
-// which the kernel drops when the process ends however it ends, so a killed Kolekt never blocks
-// the next start. A lock on the collection file itself would not do: every save replaces it.
+// hidden file beside it (".Group3.k09.kolekt-lock"), which the system releases when the process
+// ends however it ends, so a killed Kolekt never blocks the next start. A lock on the
+// collection file itself would not do: every save replaces it.
 #pragma once
 
+#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace kolekt {
+
+namespace platform {
+class HeldLock;
+}
 
 class CollectionLock {
 public:
@@ -22,21 +26,19 @@ public:
 
     // Locks the file that path names (a symbolic link's target). Copies share one lock, which
     // is released, and its file removed, when the last copy goes.
-    static CollectionLock take(const std::string& path);
+    static CollectionLock take(const std::filesystem::path& path);
 
     State state() const { return state_; }
     bool held() const { return state_ == State::Held; }
     bool heldElsewhere() const { return state_ == State::HeldElsewhere; }
     // True when this lock is held and is the one that path (or any link to its file) would take.
-    bool covers(const std::string& path) const;
+    bool covers(const std::filesystem::path& path) const;
 
     // Where the lock of the file that path names lies; empty when path names no file.
-    static std::string lockFilePath(const std::string& path);
+    static std::filesystem::path lockFilePath(const std::filesystem::path& path);
 
 private:
-    struct Handle;
-
-    std::shared_ptr<Handle> handle_;
+    std::shared_ptr<platform::HeldLock> handle_;
     State state_ = State::None;
 };
 

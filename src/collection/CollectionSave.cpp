@@ -5,12 +5,12 @@
 #include "collection/FileSystemOps.h"
 #include "collection/Scramble.h"
 #include "collection/StoreMessages.h"
+#include "platform/FileAttributes.h"
+#include "platform/LocalTime.h"
 
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string>
 
 namespace kolekt {
 
@@ -18,32 +18,20 @@ using namespace layout;
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::size_t kExtensionLength = 4; // ".k09"
 
 // "2026-12-08 21.15": sorts by time, and holds no character a file name may not.
 std::string timeStamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(std::time(nullptr));
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H.%M", &local);
     return text;
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A file the user may not write, or whose write permission is off for everyone: root may
-// write anything, but a file someone protected is not replaced by a program acting for them.
-bool isWriteProtected(const std::string& path) {
-    struct stat info {};
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ||
-           (::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0);
+fs::path pathFromUtf8(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
 }
 
 } // namespace
@@ -66,7 +54,7 @@ std::vector<std::uint8_t> CollectionStore::fileImage() const {
     return image;
 }
 
-bool CollectionStore::saveCollection(const std::string& path, LinkHandling links) {
+bool CollectionStore::saveCollection(const fs::path& path, LinkHandling links) {
     if (publisherCount_ < 2) {
         notify({StoreEvent::TooFewPublishers, {}});
         return false;
@@ -90,16 +78,16 @@ SaveResult CollectionStore::saveBack() {
     if (incomplete_) {
         return SaveResult::Refused;
     }
-    const std::optional<FileIdentity> onDisk = identityOf(filePath_);
+    const std::optional<platform::FileIdentity> onDisk = platform::identityOf(filePath_);
     // A file that is gone can be written again at its name without losing anything.
     if (onDisk && diskIdentity_ && *onDisk != *diskIdentity_) {
         return saveBeside();
     }
-    if (onDisk && isWriteProtected(replacedFile(filePath_))) {
+    if (onDisk && platform::isWriteProtected(replacedFile(filePath_))) {
         reportFailedWrite(filePath_);
         return SaveResult::Failed;
     }
-    FileIdentity written;
+    platform::FileIdentity written;
     if (!writeFileAtomically(fileSystem(), filePath_, fileImage(), LinkHandling::WriteTarget,
                              &written)) {
         reportFailedWrite(filePath_);
@@ -115,16 +103,15 @@ SaveResult CollectionStore::saveBack() {
 }
 
 SaveResult CollectionStore::saveBeside() {
-    const std::string original = filePath_;
-    const std::string name = original.substr(original.rfind('/') + 1);
-    const std::string stem =
-        name.substr(0, name.size() - kExtensionLength) + " (Kolekt " + timeStamp() + ")";
-    struct stat info {};
-    const mode_t mode = ::stat(original.c_str(), &info) == 0 ? (info.st_mode & 0666) : 0666;
-    FileIdentity written;
-    const std::string beside = writeUniqueFile(fileSystem(), folderOf(original), stem,
-                                               original.substr(original.size() - kExtensionLength),
-                                               fileImage(), mode, &written);
+    const fs::path original = filePath_;
+    const fs::path::string_type name = original.filename().native();
+    fs::path stem = name.substr(0, name.size() - kExtensionLength);
+    stem += " (Kolekt " + timeStamp() + ")";
+    const platform::FileMode mode = platform::modeOf(original).value_or(0666) & 0666;
+    platform::FileIdentity written;
+    const fs::path beside =
+        writeUniqueFile(fileSystem(), folderOf(original), stem,
+                        name.substr(name.size() - kExtensionLength), fileImage(), mode, &written);
     if (beside.empty()) {
         reportFailedWrite(original);
         return SaveResult::Failed;
@@ -137,7 +124,7 @@ SaveResult CollectionStore::saveBeside() {
     return SaveResult::Saved;
 }
 
-void CollectionStore::rememberSaved(const FileIdentity& identity) {
+void CollectionStore::rememberSaved(const platform::FileIdentity& identity) {
     diskIdentity_ = identity;
     savedImage_ = fileImage();
 }
@@ -146,7 +133,7 @@ bool CollectionStore::hasUnsavedChanges() const {
     return allocated_ && fileImage() != savedImage_;
 }
 
-std::string CollectionStore::saveRecovery(const std::string& folder, const std::string& monthName) {
+fs::path CollectionStore::saveRecovery(const fs::path& folder, const std::string& monthName) {
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     std::string month = monthName;
@@ -155,9 +142,9 @@ std::string CollectionStore::saveRecovery(const std::string& folder, const std::
             c = '-';
         }
     }
-    const std::string stem =
-        "Group" + std::to_string(groupNumber_) + " " + month + " (Kolekt " + timeStamp() + ")";
-    const std::string recovered =
+    const fs::path stem = pathFromUtf8("Group" + std::to_string(groupNumber_) + " " + month +
+                                       " (Kolekt " + timeStamp() + ")");
+    const fs::path recovered =
         writeUniqueFile(fileSystem(), folder, stem, ".k09", fileImage(), 0600);
     if (recovered.empty()) {
         notify({StoreEvent::RecoveryFailed, absolutePath(filePath_), folder});
@@ -167,7 +154,7 @@ std::string CollectionStore::saveRecovery(const std::string& folder, const std::
     return recovered;
 }
 
-void CollectionStore::reportFailedWrite(const std::string& path) const {
+void CollectionStore::reportFailedWrite(const fs::path& path) const {
     notify({StoreEvent::CannotCreateFile, absolutePath(path)});
 }
 

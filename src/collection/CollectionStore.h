@@ -5,12 +5,13 @@
 
 #include "collection/AtomicFile.h"
 #include "collection/CollectionLock.h"
-#include "collection/FileIdentity.h"
 #include "collection/FileLayout.h"
 #include "collection/LocalDate.h"
+#include "platform/FileIdentity.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,20 +57,24 @@ public:
 
     // Reads path. When it holds publishers, path becomes filePath and lock (taken with
     // lockForOpening) becomes the store's; otherwise the store keeps no lock.
-    bool loadCollection(const std::string& path, const LocalDate& today, CollectionLock lock = {});
+    bool loadCollection(const std::filesystem::path& path, const LocalDate& today,
+                        CollectionLock lock = {});
     // The lock for opening path next: the store's own when it already has that file open.
     // When another process holds it, says so; nothing may then be loaded from path.
-    CollectionLock lockForOpening(const std::string& path);
+    CollectionLock lockForOpening(const std::filesystem::path& path);
     // Writes the store in the collection layout to any path (the return file, a test's copy).
-    bool saveCollection(const std::string& path, LinkHandling links = LinkHandling::WriteTarget);
+    bool saveCollection(const std::filesystem::path& path,
+                        LinkHandling links = LinkHandling::WriteTarget);
     // The one way the store goes back to filePath. A file that is no longer the one loaded or
     // last saved (replaced or changed by another program) is not overwritten: the store goes
     // to a new file beside it, which becomes filePath. A file the user may not write is not
     // replaced. Stale temporary files of earlier saves are removed after a save.
     SaveResult saveBack();
     // Writes the store to a new file in folder, named after the group, month and time, when it
-    // cannot go to its own file. Returns the file's path, empty when that failed too.
-    std::string saveRecovery(const std::string& folder, const std::string& monthName);
+    // cannot go to its own file; monthName is UTF-8. Returns the file's path, empty when that
+    // failed too.
+    std::filesystem::path saveRecovery(const std::filesystem::path& folder,
+                                       const std::string& monthName);
     // Posted reports or remarks that are not in filePath yet.
     bool hasUnsavedChanges() const;
     // The file ended before its header's last record: it is shown, never written.
@@ -115,8 +120,8 @@ public:
     int reportYear() const { return reportYear_; }
     int yearSlot() const { return yearSlot_; }
     bool allocated() const { return allocated_; }
-    const std::string& filePath() const { return filePath_; }
-    void setFilePath(const std::string& path) { filePath_ = path; }
+    const std::filesystem::path& filePath() const { return filePath_; }
+    void setFilePath(const std::filesystem::path& path) { filePath_ = path; }
     const std::string& languageCode() const { return languageCode_; }
     const std::string& codePage() const { return codePage_; }
     // The records keep their bytes; only how they are shown and converted changes.
@@ -128,8 +133,8 @@ private:
     void notify(const StoreEvent& event) const;
     std::vector<std::uint8_t> fileImage() const;
     SaveResult saveBeside();
-    void rememberSaved(const FileIdentity& identity);
-    void reportFailedWrite(const std::string& path) const;
+    void rememberSaved(const platform::FileIdentity& identity);
+    void reportFailedWrite(const std::filesystem::path& path) const;
     FileSystemOps& fileSystem() const;
     // The pool grows as reservations need it, up to the limit of 254 remarks.
     bool ensureRemarkRoom(int count);
@@ -145,7 +150,7 @@ private:
     int defaultMonth_ = 0;
     int reportYear_ = 0;
     int yearSlot_ = 0;
-    std::string filePath_;
+    std::filesystem::path filePath_;
     std::string languageCode_;
     std::string codePage_;
     std::string lastPosted_;
@@ -153,7 +158,7 @@ private:
     bool incomplete_ = false;
     CollectionLock lock_;
     // What filePath was when it was loaded or last saved, and what the store wrote there.
-    std::optional<FileIdentity> diskIdentity_;
+    std::optional<platform::FileIdentity> diskIdentity_;
     std::vector<std::uint8_t> savedImage_;
 };
 

@@ -3,7 +3,7 @@
 // tests by recording the event).
 #pragma once
 
-#include <string>
+#include <filesystem>
 #include <utility>
 
 namespace kolekt {
@@ -27,16 +27,16 @@ struct StoreEvent {
         RecoveryFailed,       // neither path nor the recovery folder otherPath could be written
     };
 
-    StoreEvent(Kind eventKind, std::string eventPath = {}, std::string eventOtherPath = {},
-               int eventCount = 0, int eventTotal = 0)
+    StoreEvent(Kind eventKind, std::filesystem::path eventPath = {},
+               std::filesystem::path eventOtherPath = {}, int eventCount = 0, int eventTotal = 0)
         : kind(eventKind), path(std::move(eventPath)), otherPath(std::move(eventOtherPath)),
           count(eventCount), total(eventTotal) {}
 
     Kind kind;
     // The file concerned, made absolute so that the message names it from any folder; empty
     // for events about no particular file.
-    std::string path;
-    std::string otherPath;
+    std::filesystem::path path;
+    std::filesystem::path otherPath;
     int count = 0;
     int total = 0;
 

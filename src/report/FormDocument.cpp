@@ -4,6 +4,7 @@
 #include "collection/FileSystemOps.h"
 #include "report/CollectionForm.h"
 #include "report/QtSurface.h"
+#include "resources/PathText.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -53,7 +54,7 @@ bool writeFormPdf(const CollectionStore& store, int month, const QString& path, 
     if (!painter.end())
         return false;
     const QByteArray& bytes = pdf.data();
-    return writeFileAtomically(FileSystemOps::real(), QFile::encodeName(path).toStdString(),
+    return writeFileAtomically(FileSystemOps::real(), toPath(path),
                                {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                 static_cast<std::size_t>(bytes.size())},
                                LinkHandling::ReplaceName);

@@ -1,5 +1,6 @@
 #include "resources/StoreEventText.h"
 
+#include "resources/PathText.h"
 #include "resources/StringTable.h"
 
 namespace kolekt {
@@ -47,7 +48,9 @@ TextId textOf(StoreEvent::Kind kind) {
 std::string storeEventText(const StoreEvent& event) {
     const std::string count = std::to_string(event.count);
     const std::string total = std::to_string(event.total);
-    return fillArguments(loadText(textOf(event.kind)), {event.path, event.otherPath, count, total});
+    const std::string path = pathText(event.path);
+    const std::string otherPath = pathText(event.otherPath);
+    return fillArguments(loadText(textOf(event.kind)), {path, otherPath, count, total});
 }
 
 } // namespace kolekt

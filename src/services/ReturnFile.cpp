@@ -3,6 +3,7 @@
 #include "collection/CodePage.h"
 #include "collection/CollectionPath.h"
 #include "collection/CollectionStore.h"
+#include "resources/PathText.h"
 #include "resources/TextTables.h"
 #include "services/MailMessage.h"
 #include "services/MailText.h"
@@ -16,13 +17,13 @@ std::optional<QString> writeReturnFile(CollectionStore& store) {
     if (!isCollectionPath(store.filePath())) {
         return std::nullopt;
     }
-    const std::string path = returnPath(store.filePath());
+    const std::filesystem::path path = returnPath(store.filePath());
     // Written as a new file: a link planted at its name in a shared folder is replaced, never
     // followed.
     if (!store.saveCollection(path, LinkHandling::ReplaceName)) {
         return std::nullopt;
     }
-    return QFile::decodeName(QByteArray::fromStdString(path));
+    return toQString(path);
 }
 
 SecretaryAddress secretaryMailAddress(const CollectionStore& store) {

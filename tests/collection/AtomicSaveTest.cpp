@@ -33,20 +33,24 @@ class FailingFileSystem : public FileSystemOps {
 public:
     explicit FailingFileSystem(Step failing) : failing_(failing) {}
 
-    int createUnique(const std::string& folder, const std::string& prefix, mode_t mode,
-                     std::string& createdPath) override {
+    platform::File createUnique(const fs::path& folder, const fs::path& prefix,
+                                platform::FileMode mode, fs::path& createdPath) override {
         return failing_ == Step::Create
-                   ? -1
+                   ? platform::File()
                    : FileSystemOps::createUnique(folder, prefix, mode, createdPath);
     }
-    bool writeAll(int fd, const std::uint8_t* data, std::size_t size) override {
+    bool writeAll(platform::File& file, const std::uint8_t* data, std::size_t size) override {
         // Half the data reaches the disk, as with a full disk.
-        return failing_ == Step::Write ? (FileSystemOps::writeAll(fd, data, size / 2), false)
-                                       : FileSystemOps::writeAll(fd, data, size);
+        return failing_ == Step::Write ? (FileSystemOps::writeAll(file, data, size / 2), false)
+                                       : FileSystemOps::writeAll(file, data, size);
     }
-    bool sync(int fd) override { return failing_ != Step::Sync && FileSystemOps::sync(fd); }
-    bool close(int fd) override { return FileSystemOps::close(fd) && failing_ != Step::Close; }
-    bool rename(const std::string& from, const std::string& to) override {
+    bool sync(platform::File& file) override {
+        return failing_ != Step::Sync && FileSystemOps::sync(file);
+    }
+    bool close(platform::File& file) override {
+        return FileSystemOps::close(file) && failing_ != Step::Close;
+    }
+    bool rename(const fs::path& from, const fs::path& to) override {
         return failing_ != Step::Rename && FileSystemOps::rename(from, to);
     }
 
@@ -265,21 +269,20 @@ TEST_F(AtomicSaveTest, ACollectionReachedThroughALinkStaysALink) {
 
 TEST_F(AtomicSaveTest, RecoveryFilesNeverReplaceOneAnother) {
     const std::string folder = dir.file("data/kolekt/recovered");
-    const std::string first = store.saveRecovery(folder, "November");
+    const fs::path first = store.saveRecovery(folder, "November");
     store.storeRemark(1, 10, 0, 1, "later");
-    const std::string second = store.saveRecovery(folder, "November");
+    const fs::path second = store.saveRecovery(folder, "November");
     ASSERT_FALSE(first.empty());
     ASSERT_FALSE(second.empty());
     EXPECT_NE(first, second);
-    EXPECT_EQ(fs::path(first).filename().string().substr(0, 24), "Group3 November (Kolekt ");
+    EXPECT_EQ(first.filename().string().substr(0, 24), "Group3 November (Kolekt ");
     CollectionStore reread;
     reread.initialise(kToday, "eng", "CP1252");
     ASSERT_TRUE(reread.loadCollection(first, kToday));
     EXPECT_EQ(reread.remarkFor(1, 10, 0).text, "new");
     EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::Recovered, path, first},
                                                         {StoreEvent::Recovered, path, second}}));
-    std::vector<std::string> names{fs::path(first).filename().string(),
-                                   fs::path(second).filename().string()};
+    std::vector<fs::path> names{first.filename(), second.filename()};
     std::sort(names.begin(), names.end());
     EXPECT_EQ(recoveredCollections(folder), names);
 }

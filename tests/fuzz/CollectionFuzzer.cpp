@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -27,8 +28,8 @@ public:
 // Durability is not under test here, and a sync per input would slow the run to a crawl.
 class UnsyncedFileSystem : public kolekt::FileSystemOps {
 public:
-    bool sync(int) override { return true; }
-    void syncFolder(const std::string&) override {}
+    bool sync(kolekt::platform::File&) override { return true; }
+    void syncFolder(const std::filesystem::path&) override {}
 };
 
 const std::string& workFolder() {

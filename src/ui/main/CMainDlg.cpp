@@ -5,6 +5,7 @@
 #include "collection/RecoveryFolder.h"
 #include "resources/Catalogue.h"
 #include "resources/MainDialogTemplate.h"
+#include "resources/PathText.h"
 #include "resources/StringTable.h"
 #include "resources/TextTables.h"
 #include "ui/common/InterfaceLanguage.h"
@@ -89,7 +90,7 @@ bool CMainDlg::initDialog() {
     const QString path = commandLinePath_.isEmpty() ? last.loadPath : commandLinePath_;
     startDirectory_ = QDir::currentPath();
     store_.initialise(clock_(), loadText(TextId::LanguageCode), codePageOf(currentLanguage()));
-    store_.setFilePath(QFile::encodeName(path).toStdString());
+    store_.setFilePath(toPath(path));
     store_.setLastPosted(toRecordText(last.post, store_.codePage()));
 
     showControl(kCreateReturnFile, false);
@@ -284,8 +285,8 @@ void CMainDlg::post() {
     if (publisherList()->count() == 0 || selectedRecord() == 0)
         return;
     if (store_.incomplete()) {
-        const std::string text =
-            fillArguments(loadText(TextId::IncompleteNoPosting), {absolutePath(store_.filePath())});
+        const std::string text = fillArguments(loadText(TextId::IncompleteNoPosting),
+                                               {pathText(absolutePath(store_.filePath()))});
         messageBox(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Warning, this);
         focusList();
         return;
@@ -332,8 +333,7 @@ void CMainDlg::exitAction() {
     store_.setMessages(&messages_);
     if (store_.allocated())
         store_.releaseStore();
-    settings_.write(
-        {QFile::decodeName(store_.filePath().c_str()), recordText(store_.lastPosted())});
+    settings_.write({toQString(store_.filePath()), recordText(store_.lastPosted())});
     for (const StoreEvent& event : deferred.toShow()) {
         if (quietExit_)
             break;
@@ -362,16 +362,17 @@ void CMainDlg::requestExit(ExitMessages messages) {
 }
 
 void CMainDlg::announceRecoveredCollections() {
-    const std::string folder = recoveryFolder();
+    const std::filesystem::path folder = recoveryFolder();
+    const std::string folderText = pathText(folder);
     QStringList names;
-    for (const std::string& name : recoveredCollections(folder))
-        names << QFile::decodeName(name.c_str());
+    for (const std::filesystem::path& name : recoveredCollections(folder))
+        names << toQString(name);
     const QStringList announced = settings_.announcedRecoveries();
     const bool anyNew = std::any_of(names.begin(), names.end(),
                                     [&](const QString& name) { return !announced.contains(name); });
     if (anyNew) {
         messageBox(QString::fromStdString(
-                       fillArguments(loadText(TextId::RecoveredCollectionsFound), {folder})),
+                       fillArguments(loadText(TextId::RecoveredCollectionsFound), {folderText})),
                    MessageButtons::Ok, MessageIcon::Information, this);
     }
     if (names != announced)

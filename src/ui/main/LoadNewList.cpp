@@ -1,6 +1,7 @@
 // "Load New List from Secretary": replaces the open collection with another file.
 
 #include "collection/CollectionPath.h"
+#include "resources/PathText.h"
 #include "ui/common/FileDialog.h"
 #include "ui/common/UiText.h"
 #include "ui/main/CMainDlg.h"
@@ -13,7 +14,7 @@
 namespace kolekt {
 
 void CMainDlg::loadNewList() {
-    const QString current = QFile::decodeName(store_.filePath().c_str());
+    const QString current = toQString(store_.filePath());
     QString folder = startDirectory_;
     // Asked, not opened: opening a FIFO for reading would wait for a writer for ever.
     if (const QFileInfo file(current); !current.isEmpty() && file.isFile() && file.isReadable())
@@ -23,7 +24,7 @@ void CMainDlg::loadNewList() {
                                   loadUiText(TextId::CollectionFileFilter),
                                   QStringLiteral("*.k09")};
     const QString chosen = getOpenFileName(this, request);
-    const std::string chosenPath = QFile::encodeName(chosen).toStdString();
+    const std::filesystem::path chosenPath = toPath(chosen);
     if (!isCollectionPath(chosenPath)) {
         QDir::setCurrent(startDirectory_);
         focusList();

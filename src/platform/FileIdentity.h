@@ -3,16 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
-#include <string>
 
-struct stat;
-
-namespace kolekt {
+namespace kolekt::platform {
 
 struct FileIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
+    std::uint64_t device = 0; // the device, on Windows the volume's serial number
+    std::uint64_t inode = 0;  // the inode, on Windows the file index
     std::int64_t size = 0;
     std::int64_t modifiedSeconds = 0;
     std::int64_t modifiedNanoseconds = 0;
@@ -20,10 +18,8 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-FileIdentity identityOf(const struct stat& info);
-
 // The identity of the file path names (a symbolic link's target); none when it cannot be
 // reached.
-std::optional<FileIdentity> identityOf(const std::string& path);
+std::optional<FileIdentity> identityOf(const std::filesystem::path& path);
 
-} // namespace kolekt
+} // namespace kolekt::platform

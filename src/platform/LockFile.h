@@ -1,0 +1,34 @@
+// An exclusive lock held through a file, which the system releases when the process ends
+// however it ends.
+#pragma once
+
+#include "platform/File.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace kolekt::platform {
+
+// The held lock; released, and its file removed if it is still the one locked, when it goes.
+class HeldLock;
+
+enum class LockOutcome {
+    Held,          // this process holds it now
+    HeldElsewhere, // another process (or another lock of this one) holds it
+    Unavailable,   // no lock file can be made or locked here: a read-only folder or medium,
+                   // something other than a file at its name
+};
+
+struct LockAttempt {
+    LockOutcome outcome = LockOutcome::Unavailable;
+    std::shared_ptr<HeldLock> lock; // set when Held
+};
+
+// Locks the file at lockPath, creating it with the permission bits mode (hidden on Windows);
+// a link at lockPath is never followed.
+LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode);
+
+// True when the file at lockPath is the one lock holds.
+bool isLockAt(const HeldLock& lock, const std::filesystem::path& lockPath);
+
+} // namespace kolekt::platform

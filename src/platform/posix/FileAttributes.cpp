@@ -1,0 +1,47 @@
+#include "platform/FileAttributes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kolekt::platform {
+
+FileMode newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~static_cast<FileMode>(mask);
+}
+
+std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return KeptAttributes{static_cast<FileMode>(info.st_mode & 07777),
+                          info.st_uid != ::geteuid() || info.st_gid != ::getegid(), info.st_uid,
+                          info.st_gid};
+}
+
+void keepOwner(File& file, const KeptAttributes& attributes) {
+    const int fd = static_cast<int>(file.native());
+    if (attributes.keepOwner && ::fchown(fd, attributes.owner, attributes.group) == 0) {
+        // A change of owner drops the set-user and set-group bits.
+        ::fchmod(fd, static_cast<mode_t>(attributes.mode));
+    }
+}
+
+std::optional<FileMode> modeOf(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<FileMode>(info.st_mode & 07777);
+}
+
+bool isWriteProtected(const std::filesystem::path& path) {
+    const std::optional<FileMode> mode = modeOf(path);
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 ||
+           (mode && (*mode & 0222) == 0);
+}
+
+} // namespace kolekt::platform

@@ -1,0 +1,25 @@
+#include "resources/PathText.h"
+
+#include <QFile>
+
+namespace kolekt {
+
+#ifdef _WIN32
+QString toQString(const std::filesystem::path& path) {
+    return QString::fromStdWString(path.native());
+}
+
+std::filesystem::path toPath(const QString& text) {
+    return std::filesystem::path(text.toStdWString());
+}
+#else
+QString toQString(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+std::filesystem::path toPath(const QString& text) {
+    return std::filesystem::path(QFile::encodeName(text).toStdString());
+}
+#endif
+
+} // namespace kolekt
