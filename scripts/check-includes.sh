@@ -37,7 +37,7 @@ module() {
 
 # The operating system's own headers, which only src/platform/ includes. app still catches the
 # POSIX termination signals itself.
-system_header='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|pwd\.h|dirent\.h|windows\.h|shellapi\.h)>'
+system_header='^[[:space:]]*#[[:space:]]*include[[:space:]]*<(unistd\.h|fcntl\.h|sys/[^>]*|pwd\.h|dirent\.h|iconv\.h|windows\.h|shellapi\.h)>'
 may_call_system() {
     case $1 in
     platform | app) return 0 ;;

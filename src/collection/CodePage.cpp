@@ -1,51 +1,48 @@
 #include "collection/CodePage.h"
 
+#include "collection/CodePageTables.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <iconv.h>
+#include <cstdint>
 
 namespace kolekt {
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+constexpr unsigned char kFirstUpper = 0x80;
 
-// Owns one iconv descriptor for the length of a conversion.
-class Converter {
-public:
-    Converter(const std::string& to, const std::string& from)
-        : handle_(iconv_open(to.c_str(), from.c_str())) {}
-    ~Converter() {
-        if (valid()) {
-            iconv_close(handle_);
-        }
+bool sameName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        return lower(x) == lower(y);
+    });
+}
+
+const CodePageTable* tableOf(std::string_view codePage) {
+    const auto found =
+        std::find_if(kCodePageTables.begin(), kCodePageTables.end(),
+                     [&](const CodePageTable& table) { return sameName(table.name, codePage); });
+    return found == kCodePageTables.end() ? nullptr : &*found;
+}
+
+void appendUtf8(std::string& text, char32_t c) {
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
     }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+}
 
-    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts as much as it can; returns false with input starting where it had to stop.
-    bool convert(std::string_view& input, std::string& output) {
-        char buffer[256];
-        while (!input.empty()) {
-            char* in = const_cast<char*>(input.data());
-            std::size_t inLeft = input.size();
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
-            const bool stopped = result == static_cast<std::size_t>(-1) && errno != E2BIG;
-            output.append(buffer, static_cast<std::size_t>(out - buffer));
-            input.remove_prefix(input.size() - inLeft);
-            if (stopped) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    iconv_t handle_;
-};
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Length of the UTF-8 sequence that starts with lead, 1 for a stray byte.
 std::size_t sequenceLength(unsigned char lead) {
@@ -61,53 +58,106 @@ std::size_t sequenceLength(unsigned char lead) {
     return 1;
 }
 
+// The character that a well-formed UTF-8 sequence at the start of text encodes, with its
+// length; none for a stray, overlong, cut-off or surrogate sequence.
+bool decodeUtf8(std::string_view text, char32_t& c, std::size_t& length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    length = sequenceLength(lead);
+    if (length == 1) {
+        c = lead;
+        return lead < 0x80;
+    }
+    if (text.size() < length) {
+        return false;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if (!isContinuation(byte(i))) {
+            return false;
+        }
+    }
+    const unsigned char second = byte(1);
+    // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F) || lead > 0xF4) {
+        return false;
+    }
+    c = static_cast<char32_t>(lead & (0xFF >> (length + 1)));
+    for (std::size_t i = 1; i < length; ++i) {
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    return true;
+}
+
+// The byte of c in table, none when the code page cannot hold it.
+bool encodeByte(const CodePageTable& table, char32_t c, char& byte) {
+    if (c < kFirstUpper) {
+        byte = static_cast<char>(c);
+        return true;
+    }
+    if (c == kUndefinedCharacter) {
+        return false;
+    }
+    const auto found = std::find(table.upperHalf.begin(), table.upperHalf.end(), c);
+    if (found == table.upperHalf.end()) {
+        return false;
+    }
+    byte = static_cast<char>(kFirstUpper + (found - table.upperHalf.begin()));
+    return true;
+}
+
 } // namespace
 
 std::string toUtf8(std::string_view bytes, std::string_view codePage) {
+    const CodePageTable* table = tableOf(codePage);
     std::string result;
     result.reserve(bytes.size());
-    Converter converter("UTF-8", std::string(codePage));
-    if (!converter.valid()) {
-        for (const char byte : bytes) {
-            const auto c = static_cast<unsigned char>(byte);
-            result += c < 0x80 ? std::string(1, static_cast<char>(c))
-                               : std::string(kReplacementCharacter);
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c < kFirstUpper) {
+            result += byte;
+        } else if (table == nullptr || table->upperHalf[c - kFirstUpper] == kUndefinedCharacter) {
+            // A byte the code page leaves undefined: show that something is there.
+            result += kReplacementCharacter;
+        } else {
+            appendUtf8(result, table->upperHalf[c - kFirstUpper]);
         }
-        return result;
-    }
-    while (!converter.convert(bytes, result)) {
-        // A byte the code page leaves undefined: show that something is there.
-        result += kReplacementCharacter;
-        bytes.remove_prefix(1);
     }
     return result;
 }
 
 std::string fromUtf8(std::string_view utf8, std::string_view codePage, std::size_t maxBytes) {
+    const CodePageTable* table = tableOf(codePage);
     std::string result;
     result.reserve(utf8.size());
-    Converter converter(std::string(codePage), "UTF-8");
-    if (converter.valid()) {
-        while (!converter.convert(utf8, result)) {
-            // Unmappable or malformed: one '?' for the whole character.
-            result += '?';
-            const std::size_t length = sequenceLength(static_cast<unsigned char>(utf8.front()));
-            std::size_t skip = 1;
-            while (skip < length && skip < utf8.size() &&
-                   (static_cast<unsigned char>(utf8[skip]) & 0xC0) == 0x80) {
-                ++skip;
-            }
-            utf8.remove_prefix(skip);
-        }
-    } else {
-        for (const char byte : utf8) {
-            const auto c = static_cast<unsigned char>(byte);
-            if (c < 0x80) {
-                result += static_cast<char>(c);
-            } else if (c >= 0xC0) {
+    while (!utf8.empty()) {
+        const auto lead = static_cast<unsigned char>(utf8.front());
+        if (table == nullptr) {
+            // Without a code page only ASCII is known; each other character becomes one '?'.
+            if (lead < kFirstUpper) {
+                result += static_cast<char>(lead);
+            } else if (lead >= 0xC0) {
                 result += '?';
             }
+            utf8.remove_prefix(1);
+            continue;
         }
+        char32_t c = 0;
+        std::size_t length = 1;
+        char byte = '?';
+        if (decodeUtf8(utf8, c, length) && encodeByte(*table, c, byte)) {
+            result += byte;
+            utf8.remove_prefix(length);
+            continue;
+        }
+        // Unmappable or malformed: one '?' for the whole character.
+        result += '?';
+        std::size_t skip = 1;
+        while (skip < length && skip < utf8.size() &&
+               isContinuation(static_cast<unsigned char>(utf8[skip]))) {
+            ++skip;
+        }
+        utf8.remove_prefix(skip);
     }
     if (maxBytes != 0 && result.size() > maxBytes) {
         result.resize(maxBytes);

@@ -7,7 +7,8 @@
 
 namespace kolekt {
 
-// codePage is an iconv name such as "CP1250"; the languages' table lists those Kolekt uses.
+// codePage is a name such as "CP1250", in any letter case; the languages' table lists those
+// Kolekt uses, and any other is read as ASCII.
 // Never fails: bytes the code page leaves undefined still come out visibly.
 std::string toUtf8(std::string_view bytes, std::string_view codePage);
 
