@@ -1,6 +1,5 @@
 #include "platform/ProgramArguments.h"
 
-#include <shellapi.h>
 #include <windows.h>
 
 namespace kolekt::platform {
