@@ -3,7 +3,8 @@
 // KOLEKT_MAPI_RESULT (0 when unset). A narrow call's texts are read in the code page that
 // KOLEKT_MAPI_CODEPAGE gives as a number (the system's when unset). Built three ways: whole,
 // without MAPISendMailW (KOLEKT_MAPI_NARROW_ONLY), and without MAPILogon
-// (KOLEKT_MAPI_NO_LOGON).
+// (KOLEKT_MAPI_NO_LOGON). Wine loads it from beside the program only with
+// WINEDLLOVERRIDES=mapi32=n; otherwise its own mapi32 answers.
 //
 // Each line of the log is one field, "name: value"; a value's backslashes, carriage returns and
 // line feeds are written as \\, \r and \n:
