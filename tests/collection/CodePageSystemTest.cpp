@@ -89,7 +89,8 @@ TEST(CodePageSystem, EveryByteOfEachCodePageReadsAndWritesAsTheSystemConvertsIt)
             const char32_t character = systemCharacter(codePage, static_cast<unsigned char>(value));
             if (read == "\xEF\xBF\xBD") {
                 // Windows passes some undefined bytes through as the C1 control of their value.
-                EXPECT_TRUE(character == 0 || character == value) << character;
+                EXPECT_TRUE(character == 0 || character == value)
+                    << static_cast<unsigned>(character);
                 continue;
             }
             EXPECT_EQ(read, utf8Of(character));
@@ -118,7 +119,12 @@ TEST(CodePageSystem, EveryOtherCharacterOfTheFirstPlaneBecomesAQuestionMark) {
             }
             const std::string written = fromUtf8(utf8Of(c), codePage);
 #ifdef _WIN32
-            const std::string expected = systemBytes(codePage, c);
+            std::string expected = systemBytes(codePage, c);
+            // Windows writes a C1 control as the byte of its value where the code page leaves
+            // that byte undefined; such a byte reads back as nothing, so Kolekt writes '?'.
+            if (toUtf8(expected, codePage) == "\xEF\xBF\xBD") {
+                expected = "?";
+            }
 #else
             const std::string converted = iconvConvert(codePage, "UTF-8", utf8Of(c));
             const std::string expected = converted.empty() ? "?" : converted;

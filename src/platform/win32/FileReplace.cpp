@@ -16,9 +16,25 @@ bool heldByAnother(DWORD error) {
            error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
+// Whether another program's open of path would keep it from being replaced, asked first: a
+// ReplaceFileW that fails on such a file may leave a temporary file of its own behind.
+DWORD replaceableState(const std::filesystem::path& path) {
+    const HANDLE probe = ::CreateFileW(
+        path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+        return ::GetLastError();
+    }
+    ::CloseHandle(probe);
+    return ERROR_SUCCESS;
+}
+
 // ReplaceFileW keeps the replaced file's attributes and permissions; it needs a file to
 // replace and a file system that can, and the plain move does the rest.
 DWORD replaceOnce(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (const DWORD state = replaceableState(to); heldByAnother(state)) {
+        return state;
+    }
     if (::ReplaceFileW(to.c_str(), from.c_str(), nullptr,
                        REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
                        nullptr) != 0) {
