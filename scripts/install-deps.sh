@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build g++ ccache pkg-config
     qt6-base-dev libgl-dev libcurl4-openssl-dev libcups2-dev
+    # the mail password in the desktop's keyring (optional at configure time)
+    qtkeychain-qt6-dev
     # lrelease compiles the catalogues; Qt's own dialogs in the user's language
     qt6-l10n-tools qt6-translations-l10n
     # the fonts the package depends on, with every letter of the secretary's code pages

@@ -3,6 +3,7 @@
 #include "platform/ProgramArguments.h"
 #include "resources/Languages.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace {
@@ -16,9 +17,12 @@ std::string overallUsage() {
                 "\n";
     }
     text += "\nLanguages (--language CODE; also a locale name such as cs or cs_CZ):\n";
+    std::size_t widest = 0;
+    for (const kolekt::Language& language : kolekt::languages())
+        widest = std::max(widest, language.code.size());
     for (const kolekt::Language& language : kolekt::languages()) {
         const std::string code(language.code);
-        text += "  " + code + std::string(12 - code.size(), ' ') +
+        text += "  " + code + std::string(widest + 2 - code.size(), ' ') +
                 std::string(language.nativeName) + ", code page " + std::string(language.codePage) +
                 "\n";
     }

@@ -43,6 +43,13 @@ MailSettings IniSettings::mailSettings() const {
     return readMailSettings(path_);
 }
 
+void IniSettings::storeMailSettings(const MailSettings& mail) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    QSettings settings(path_, QSettings::IniFormat);
+    writeMailSettings(settings, mail);
+    settings.sync();
+}
+
 LanguageSettings IniSettings::languageSettings() const {
     const QSettings settings(path_, QSettings::IniFormat);
     return {settings.value(kLanguage).toString().trimmed(),

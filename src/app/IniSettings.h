@@ -23,6 +23,7 @@ public:
     QStringList announcedRecoveries() const override;
     void setAnnouncedRecoveries(const QStringList& names) override;
     MailSettings mailSettings() const override;
+    void storeMailSettings(const MailSettings& mail) override;
     LanguageSettings languageSettings() const;
     void storeLanguage(const QString& code) override;
 

@@ -11,4 +11,10 @@ struct LocalDate {
     static LocalDate today();
 };
 
+// The calendar year of the collection month 0..11 on date today: this year's month when it
+// is not after today's, else last year's (December collected in January).
+constexpr int yearOfMonth(int month, const LocalDate& today) {
+    return month <= today.month ? today.year : today.year - 1;
+}
+
 } // namespace kolekt

@@ -8,7 +8,6 @@
 #include "resources/TextTables.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -101,10 +100,9 @@ void FormPrinter::run() {
     grid.columnLines = {columns_.phoneLine, columns_.shared,  columns_.studies,  columns_.auxP,
                         columns_.hours,     columns_.remarks, columns_.gridRight};
 
-    char subtitle[64];
-    std::snprintf(subtitle, sizeof subtitle, "%s #%d", loadText(TextId::Group).c_str(),
-                  store_.groupNumber());
-    state_.subtitle = std::string(subtitle) + "  ";
+    state_.subtitle =
+        fillArguments(loadText(TextId::FormGroupHeading), {std::to_string(store_.groupNumber())}) +
+        "  ";
     state_.nameHeading = loadText(TextId::NameHeading);
     state_.phoneHeading = loadText(TextId::TelephoneHeading);
 

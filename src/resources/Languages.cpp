@@ -19,14 +19,25 @@ constexpr std::array kLanguages{
     Language{"italian", "it", "Italiano", "CP1252"},
     Language{"dutch", "nl", "Nederlands", "CP1252"},
     Language{"Polish", "pl", "Polski", "CP1250"},
-    Language{"portuguese", "pt", "Português", "CP1252"},
+    // Portugal before Brazil: a bare "pt", and Portuguese of any other country, is read as
+    // European Portuguese.
+    Language{"portuguese-pt", "pt_PT", "Português (Portugal)", "CP1252"},
+    Language{"portuguese", "pt_BR", "Português (Brasil)", "CP1252"},
     Language{"sk", "sk", "Slovenčina", "CP1250"},
     Language{"Turkish", "tr", "Türkçe", "CP1254"},
 };
 
-// "cs_CZ.UTF-8@euro" names the language "cs".
+// "cs_CZ.UTF-8@euro" names the language "cs" and the country "CZ".
 std::string_view languagePart(std::string_view localeName) {
     return localeName.substr(0, localeName.find_first_of("_.@-"));
+}
+
+std::string_view countryPart(std::string_view localeName) {
+    const std::size_t start = localeName.find_first_of("_-");
+    if (start == std::string_view::npos || start != languagePart(localeName).size())
+        return {};
+    const std::string_view rest = localeName.substr(start + 1);
+    return rest.substr(0, rest.find_first_of(".@"));
 }
 
 } // namespace
@@ -65,11 +76,18 @@ const Language* findLanguage(std::string_view codeOrLocale) {
 
 const Language* languageOfLocale(std::string_view localeName) {
     const std::string_view wanted = languagePart(localeName);
+    const std::string_view country = countryPart(localeName);
+    const Language* sameLanguage = nullptr;
     for (const Language& language : kLanguages) {
-        if (equalIgnoringCase(language.locale, wanted))
+        if (!equalIgnoringCase(languagePart(language.locale), wanted))
+            continue;
+        if (countryPart(language.locale).empty() ||
+            equalIgnoringCase(countryPart(language.locale), country))
             return &language;
+        if (!sameLanguage)
+            sameLanguage = &language;
     }
-    return nullptr;
+    return sameLanguage;
 }
 
 } // namespace kolekt

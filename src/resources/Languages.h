@@ -13,7 +13,8 @@ struct Language {
     // printing character set and the preview's headings key on it.
     std::string_view code;
     // The desktop's language name (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) and the catalogue's
-    // file name kolekt_<locale>.
+    // file name kolekt_<locale>; with a country ("pt_BR") only where one language has a
+    // catalogue per country.
     std::string_view locale;
     // As the language names itself, for the language menu.
     std::string_view nativeName;
@@ -36,8 +37,9 @@ bool equalIgnoringCase(std::string_view a, std::string_view b);
 // ignored; nullptr for none.
 const Language* findLanguage(std::string_view codeOrLocale);
 
-// The language of a desktop locale name such as "cs_CZ.UTF-8" or "pt_BR"; nullptr for "C",
-// "POSIX" and languages Kolekt does not speak.
+// The language of a desktop locale name such as "cs_CZ.UTF-8" or "pt_BR": the catalogue of
+// that country where the language has one per country, else the first of that language;
+// nullptr for "C", "POSIX" and languages Kolekt does not speak.
 const Language* languageOfLocale(std::string_view localeName);
 
 } // namespace kolekt

@@ -41,6 +41,25 @@ public:
     virtual void endTransfer() = 0;
     // The native handle of the window that a system's own dialogs open over; 0 for none.
     virtual std::uintptr_t nativeWindow() const { return 0; }
+    // Between the two a series of mails goes out; before each, how many went and how many
+    // there are. A front end that shows the series keeps one window for all its transfers.
+    virtual void beginBatch() {}
+    virtual void batchProgress(int /*done*/, int /*total*/) {}
+    // The user cancelled the series between two of its mails.
+    virtual bool batchCancelled() const { return false; }
+    virtual void endBatch() {}
+};
+
+// Holds the host's batch state for its scope.
+class HandOffBatch {
+public:
+    explicit HandOffBatch(HandOffHost& host) : host_(host) { host_.beginBatch(); }
+    ~HandOffBatch() { host_.endBatch(); }
+    HandOffBatch(const HandOffBatch&) = delete;
+    HandOffBatch& operator=(const HandOffBatch&) = delete;
+
+private:
+    HandOffHost& host_;
 };
 
 // Holds the host's request state for its scope.

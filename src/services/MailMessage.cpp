@@ -125,6 +125,12 @@ bool MailMessage::addAttachment(const QString& path, const QString& displayName)
     return true;
 }
 
+void MailMessage::clearContent() {
+    OutgoingMail next;
+    next.originator = message_.originator;
+    message_ = std::move(next);
+}
+
 HandOffResult MailMessage::sendMail(HandOffHost& host) {
     if (!transport_) {
         return unavailable_;
@@ -139,9 +145,10 @@ HandOffResult MailMessage::sendMail(HandOffHost& host) {
     if (message_.recipients.isEmpty()) {
         return kSendFailed;
     }
-    if (!transport_->logOn(host)) {
+    if (!loggedOn_ && !transport_->logOn(host)) {
         return {HandOffResult::Kind::Cancelled, TextId::None, {}};
     }
+    loggedOn_ = true;
     return transport_->send(message_, host);
 }
 

@@ -43,6 +43,9 @@ public:
     void setBody(const QString& body);
     void setCodePage(const std::string& codePage);
     bool addAttachment(const QString& path, const QString& displayName = QString());
+    // Empties recipients, subject, text and attachments for the next mail through the same
+    // transport, which keeps its log-on.
+    void clearContent();
 
     // Asks the host for the log-on, then hands the mail over while the host shows the
     // request. Handed; Cancelled when the user cancelled the log-on or the transfer;
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<MailTransport> transport_;
     HandOffResult unavailable_; // why there is no transport
     int errorCode_ = mail_error::kNone;
+    bool loggedOn_ = false;
 };
 
 } // namespace kolekt

@@ -1,6 +1,7 @@
 // Which mail transport to use, from section "Mail" of the settings file.
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <chrono>
 
@@ -17,9 +18,19 @@ struct MailSettings {
     bool allowPlainText = false;
     // How long the server may stay silent before sending gives up.
     std::chrono::seconds serverTimeout{30};
+    // The password is kept in the desktop's keyring, never in the settings file.
+    bool rememberPassword = false;
+    // Signs the reminders; empty: they go unsigned.
+    QString overseerName{};
+    // The reminder's subject and text as the user wrote them, by the language's locale name
+    // ("de", "pt_BR"); a language without one sends its catalogue's default.
+    QMap<QString, QString> reminderSubjects{};
+    QMap<QString, QString> reminderTexts{};
 };
 
 MailSettings readMailSettings(QSettings& settings);
 MailSettings readMailSettings(const QString& settingsFile);
+// Writes section "Mail"; an empty reminder subject or text is left out, so the default applies.
+void writeMailSettings(QSettings& settings, const MailSettings& mail);
 
 } // namespace kolekt

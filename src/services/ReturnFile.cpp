@@ -5,7 +5,6 @@
 #include "collection/CollectionStore.h"
 #include "resources/PathText.h"
 #include "resources/TextTables.h"
-#include "services/MailMessage.h"
 #include "services/MailText.h"
 
 #include <QFile>
@@ -40,22 +39,16 @@ SecretaryAddress secretaryMailAddress(const CollectionStore& store) {
     return {address, usable};
 }
 
-HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,
-                             const QString& address, const MailSettings& settings,
-                             HandOffHost& host) {
+MailDraft returnFileMail(const CollectionStore& store, const QString& path,
+                         const QString& address) {
     const QString month = QString::fromStdString(monthName(store.month()));
     const QString group =
         mailText(TextId::Group) + QLatin1Char(' ') + QString::number(store.groupNumber());
-    MailMessage mail(settings);
-    mail.setCodePage(store.codePage());
-    mail.addRecipients(address);
-    mail.setSenderName(QStringLiteral("Kolekt"));
-    mail.setSubject(mailText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +
-                    QStringLiteral(" - ") + group);
-    mail.setBody(month + QLatin1Char(' ') + mailText(TextId::ReturnMailBody) + QLatin1Char(' ') +
-                 group);
-    mail.addAttachment(path);
-    return mail.sendMail(host);
+    return {address,
+            mailText(TextId::ReturnMailSubject) + QStringLiteral(" - ") + month +
+                QStringLiteral(" - ") + group,
+            month + QLatin1Char(' ') + mailText(TextId::ReturnMailBody) + QLatin1Char(' ') + group,
+            path, store.codePage()};
 }
 
 } // namespace kolekt

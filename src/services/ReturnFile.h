@@ -1,8 +1,7 @@
 // The return file for the secretary, and the mail that takes it there.
 #pragma once
 
-#include "services/HandOff.h"
-#include "services/MailSettings.h"
+#include "services/MailDraft.h"
 
 #include <QString>
 #include <optional>
@@ -23,9 +22,8 @@ struct SecretaryAddress {
 };
 SecretaryAddress secretaryMailAddress(const CollectionStore& store);
 
-// Mails the return file at path to address, naming the collection month and the group.
-HandOffResult mailReturnFile(const CollectionStore& store, const QString& path,
-                             const QString& address, const MailSettings& settings,
-                             HandOffHost& host);
+// The mail that takes the return file at path to address, naming the collection month and the
+// group.
+MailDraft returnFileMail(const CollectionStore& store, const QString& path, const QString& address);
 
 } // namespace kolekt

@@ -143,7 +143,14 @@ HandOffResult sendingResult(CURLcode code, const QString& server) {
 
 } // namespace
 
+// curl keeps the connection in the handle between transfers.
+struct SmtpTransport::Connection {
+    CurlPtr<CURL> curl{curl_easy_init()};
+};
+
 SmtpTransport::SmtpTransport(MailSettings settings) : settings_(std::move(settings)) {}
+
+SmtpTransport::~SmtpTransport() = default;
 
 bool SmtpTransport::isUsable(const MailSettings& settings) {
     const QUrl url(settings.smtpUrl, QUrl::StrictMode);
@@ -168,11 +175,13 @@ bool SmtpTransport::logOn(HandOffHost& host) {
 
 HandOffResult SmtpTransport::send(const OutgoingMail& mail, HandOffHost& host) {
     const HandOffResult failed{HandOffResult::Kind::Failed, TextId::SendMailFailed, {}};
-    CurlPtr<CURL> curl(curl_easy_init());
-    if (!curl) {
+    if (!connection_) {
+        connection_ = std::make_unique<Connection>();
+    }
+    CURL* handle = connection_->curl.get();
+    if (handle == nullptr) {
         return failed;
     }
-    CURL* handle = curl.get();
 
     const QUrl serverUrl(settings_.smtpUrl);
     const QByteArray url = settings_.smtpUrl.toUtf8();
@@ -257,7 +266,12 @@ HandOffResult SmtpTransport::send(const OutgoingMail& mail, HandOffHost& host) {
     }
     curl_easy_setopt(handle, CURLOPT_MIMEPOST, mime.get());
 
-    return sendingResult(performOffThread(handle, host, serverUrl.host()), serverUrl.host());
+    const CURLcode code = performOffThread(handle, host, serverUrl.host());
+    // The handle outlives this mail's lists and parts; it must not point at them.
+    curl_easy_setopt(handle, CURLOPT_MIMEPOST, nullptr);
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, nullptr);
+    curl_easy_setopt(handle, CURLOPT_MAIL_RCPT, nullptr);
+    return sendingResult(code, serverUrl.host());
 }
 
 } // namespace kolekt

@@ -74,6 +74,35 @@ TEST_F(IniSettingsTest, TheLanguageChosenInTheMenuComesBackBesideTheCodePage) {
     EXPECT_EQ(read.codePage, u"cp1250"_s);
 }
 
+TEST_F(IniSettingsTest, MailSettingsComeBackWithTheirTemplatesAndNeverAPassword) {
+    using namespace Qt::StringLiterals;
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Mail]\nAllowPlainText=true\nReminderText_fr=old\n");
+    file.close();
+    MailSettings mail;
+    mail.smtpUrl = u"smtps://mail.example.org"_s;
+    mail.user = u"overseer"_s;
+    mail.rememberPassword = true;
+    mail.overseerName = u"Zoë Müller"_s;
+    mail.reminderSubjects.insert(u"pt_BR"_s, u"%MONTH% %YEAR%"_s);
+    mail.reminderTexts.insert(u"de"_s, u"Hallo %NAME%,\n\nbitte\nabgeben"_s);
+
+    IniSettings(path).storeMailSettings(mail);
+    const MailSettings read = IniSettings(path).mailSettings();
+
+    EXPECT_EQ(read.smtpUrl, mail.smtpUrl);
+    EXPECT_EQ(read.user, mail.user);
+    EXPECT_TRUE(read.rememberPassword);
+    EXPECT_TRUE(read.allowPlainText); // kept as the user wrote it
+    EXPECT_EQ(read.overseerName, mail.overseerName);
+    EXPECT_EQ(read.reminderSubjects, mail.reminderSubjects);
+    EXPECT_EQ(read.reminderTexts, mail.reminderTexts); // the French one the user removed is gone
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().toLower().contains("\npassword"));
+}
+
 TEST_F(IniSettingsTest, MissingFileReadsAsEmptyValues) {
     const LastSession read = IniSettings(folder_.filePath(u"none.ini"_s)).read();
     EXPECT_TRUE(read.loadPath.isEmpty());

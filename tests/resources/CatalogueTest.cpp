@@ -12,7 +12,8 @@ namespace kolekt {
 namespace {
 
 std::multiset<std::string> placeholders(const std::string& text) {
-    static const std::regex placeholder("%[0-9]");
+    // "%1" fills in code; "%NAME%" and its kind fill the reminder templates the user may edit.
+    static const std::regex placeholder("%[0-9]|%[A-Z]+%");
     return {std::sregex_token_iterator(text.begin(), text.end(), placeholder),
             std::sregex_token_iterator()};
 }
@@ -92,7 +93,11 @@ TEST(LanguageChoice, CommandLineThenSettingsThenDesktopElseEnglish) {
         // A locale name and any letter case are taken as well as the code.
         {{{"CS"}, {}, {}}, "cz", "CP1250", {}, {}},
         {{{"turkish"}, {}, {}}, "Turkish", "CP1254", {}, {}},
+        // Portugal's catalogue for "pt" and Portuguese of countries that have none of their own.
         {{{}, {}, {"pt_BR.UTF-8"}}, "portuguese", "CP1252", {}, {}},
+        {{{}, {}, {"pt_PT.UTF-8@euro"}}, "portuguese-pt", "CP1252", {}, {}},
+        {{{"PT"}, {}, {}}, "portuguese-pt", "CP1252", {}, {}},
+        {{{}, {}, {"pt_AO"}}, "portuguese-pt", "CP1252", {}, {}},
         {{{}, {}, {"gd", "et_EE"}}, "estonian", "CP1257", {}, {}},
         {{{}, {}, {"C.UTF-8"}}, "eng", "CP1252", {}, {}},
         {{{"klingon"}, {}, {"de_DE.UTF-8"}}, "german", "CP1252", {"klingon"}, {}},
@@ -117,7 +122,7 @@ TEST(LanguageChoice, RefusalsNameWhatIsAccepted) {
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_NE(texts[0].find("\"xx\""), std::string::npos);
     EXPECT_NE(texts[0].find("eng, cz, german, estonian, greek, spanish, french, italian, dutch, "
-                            "Polish, portuguese, sk, Turkish."),
+                            "Polish, portuguese-pt, portuguese, sk, Turkish."),
               std::string::npos);
     EXPECT_NE(texts[1].find("\"utf-8\""), std::string::npos);
     EXPECT_NE(texts[1].find("CP1250, CP1252, CP1253, CP1254, CP1257."), std::string::npos);

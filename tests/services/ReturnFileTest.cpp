@@ -80,8 +80,9 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
     const SecretaryAddress secretary = secretaryMailAddress(store_);
     EXPECT_TRUE(secretary.usable);
     EXPECT_EQ(secretary.address, QStringLiteral("secretary@example.org"));
-    EXPECT_EQ(mailReturnFile(store_, *path, secretary.address, MailSettings{}, host_).kind,
-              HandOffResult::Kind::Handed);
+    EXPECT_EQ(
+        sendDraft(returnFileMail(store_, *path, secretary.address), MailSettings{}, host_).kind,
+        HandOffResult::Kind::Handed);
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{u"--utf8"_s, u"--subject"_s, kSubject, u"--body"_s, kBody + u" "_s,
                            u"--attach"_s, QString::fromStdString(returnPath),
@@ -176,8 +177,9 @@ TEST_F(ReturnFileTest, AHostileAddressIsNeverHandedToTheMailProgram) {
         const std::optional<QString> path = writeReturnFile(store_);
         ASSERT_TRUE(path);
 
-        const HandOffResult result = mailReturnFile(
-            store_, *path, secretaryMailAddress(store_).address, MailSettings{}, host_);
+        const HandOffResult result =
+            sendDraft(returnFileMail(store_, *path, secretaryMailAddress(store_).address),
+                      MailSettings{}, host_);
 
         EXPECT_EQ(xdgEmail.runCount(), 0);
         EXPECT_EQ(result.kind, HandOffResult::Kind::Failed);
@@ -193,12 +195,13 @@ TEST_F(ReturnFileTest, MailsTheFileThroughSmtpIntact) {
     const std::optional<QString> path = writeReturnFile(store_);
     ASSERT_TRUE(path);
 
-    const HandOffResult result = mailReturnFile(store_, *path, secretaryMailAddress(store_).address,
-                                                {.smtpUrl = server.url(),
-                                                 .from = u"overseer@example.org"_s,
-                                                 .user = u"overseer"_s,
-                                                 .allowPlainText = true},
-                                                prompt);
+    const HandOffResult result =
+        sendDraft(returnFileMail(store_, *path, secretaryMailAddress(store_).address),
+                  {.smtpUrl = server.url(),
+                   .from = u"overseer@example.org"_s,
+                   .user = u"overseer"_s,
+                   .allowPlainText = true},
+                  prompt);
 
     EXPECT_EQ(result.kind, HandOffResult::Kind::Handed);
     ASSERT_EQ(server.receivedCount(), 1);

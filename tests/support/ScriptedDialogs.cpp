@@ -19,13 +19,22 @@ QStringList ScriptedMessageBox::texts() const {
 
 MessageAnswer ScriptedMessageBox::show(QWidget*, const QString& text, MessageButtons buttons,
                                        MessageIcon icon) {
-    shown_.append({text, buttons, icon});
+    shown_.append({text, buttons, icon, {}});
     if (!answers_.empty()) {
         const MessageAnswer answer = answers_.front();
         answers_.pop_front();
         return answer;
     }
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+int ScriptedMessageBox::offer(QWidget*, const QString& text, const QStringList& offers) {
+    shown_.append({text, MessageButtons::Ok, MessageIcon::Warning, offers});
+    if (offers_.empty())
+        return -1;
+    const int index = offers_.front();
+    offers_.pop_front();
+    return index;
 }
 
 ScriptedFileDialog::ScriptedFileDialog() {

@@ -15,6 +15,7 @@ struct ShownMessage {
     QString text;
     MessageButtons buttons;
     MessageIcon icon;
+    QStringList offers; // the buttons of a message that offers what to do instead
 };
 
 class ScriptedMessageBox : public MessageBoxSeam {
@@ -24,15 +25,19 @@ public:
 
     // Answers given in order; when none is queued a box answers Ok (or Yes for Yes/No).
     void queueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    // Offers chosen in order (-1 for OK); when none is queued a message that offers answers OK.
+    void queueOffer(int index) { offers_.push_back(index); }
     const QList<ShownMessage>& shown() const { return shown_; }
     QStringList texts() const;
     void clear() { shown_.clear(); }
 
     MessageAnswer show(QWidget* parent, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
+    int offer(QWidget* parent, const QString& text, const QStringList& offers) override;
 
 private:
     std::deque<MessageAnswer> answers_;
+    std::deque<int> offers_;
     QList<ShownMessage> shown_;
 };
 

@@ -57,7 +57,7 @@
     </message>
     <message id="114">
         <source>Change &amp;Month ( late report )</source>
-        <translation>Změnit &amp;měsíc (pozdní zpráva)</translation>
+        <translation>Jiný &amp;měsíc (opožděná zpráva)</translation>
     </message>
     <message id="1000">
         <source>Post - %1</source>
@@ -89,7 +89,7 @@
     </message>
     <message id="1023">
         <source>Ministerial Servant</source>
-        <translation>Služebník pomocník</translation>
+        <translation>Služební pomocník</translation>
     </message>
     <message id="1024">
         <source>Elder</source>
@@ -205,7 +205,7 @@ To enter a late report, type Alt-M or click the Change Month button.
 </source>
         <translation>Poznámku zapíšete po stisknutí Alt-P nebo kliknutím na tlačítko Poznámky.  Ukončete ji klávesou Enter.
 
-Pozdní zprávu zapíšete po stisknutí Alt-M nebo kliknutím na tlačítko Změnit měsíc.
+Opožděnou zprávu zapíšete po stisknutí Alt-M nebo kliknutím na tlačítko Jiný měsíc.
 
 </translation>
     </message>
@@ -291,13 +291,7 @@ Nebyl otevřen a Kolekt do něj nebude zapisovat.</translation>
     </message>
     <message id="1419">
         <source>Studies</source>
-        <translation>Kurzy</translation>
-    </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Prosím o odevzdání zprávy o službě za %1. 
-Děkuji.</translation>
+        <translation>Studia</translation>
     </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
@@ -461,7 +455,7 @@ So that neither version is lost, Kolekt did not overwrite it and saved your coll
 %2
 Kolekt goes on with that file.</source>
         <translation>Soubor %1 byl od chvíle, kdy ho Kolekt otevřel, změněn nebo nahrazen jiným programem.
-Aby se žádná z obou verzí neztratila, Kolekt ho nepřepsal a sebrané zprávy uložil jako
+Aby se neztratila ani jedna z verzí, Kolekt ho nepřepsal a sebrané zprávy uložil jako
 %2
 Kolekt dále pracuje s tímto souborem.</translation>
     </message>
@@ -633,10 +627,6 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Zpráva o službě</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Knihovna DLL poštovního systému je neplatná.</translation>
@@ -670,7 +660,7 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
 Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
-        <translation>Znaková sada souboru pro sběr zpráv (%2) neobsahuje tyto znaky poznámky: %1
+        <translation>Kódová stránka souboru pro sběr zpráv (%2) neobsahuje tyto znaky poznámky: %1
 Každý z nich by se uložil jako „?“.
 
 Uložit poznámku takto? Jinak zůstane otevřená, abyste ji mohli upravit.</translation>
@@ -678,6 +668,164 @@ Uložit poznámku takto? Jinak zůstane otevřená, abyste ji mohli upravit.</tr
     <message id="2500">
         <source>%1 left</source>
         <translation>zbývá %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Skupina č. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Zavolat na zobrazené telefonní číslo</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Zpráva o službě za %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Dobrý den, %NAME%,
+
+prosím o odevzdání zprávy o službě za %MONTH% %YEAR%.
+Děkuji.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Kopírovat zprávu</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Zobrazit soubor ve složce</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+K e-mailu je třeba přiložit tento soubor:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Nebyl nalezen žádný správce souborů, který by soubor zobrazil.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Připomenout všem chybějícím</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Poslat každému z těchto %1 zvěstovatelů, jejichž zpráva chybí, vlastní připomínku?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Tito zvěstovatelé nemají použitelnou e-mailovou adresu a připomínku nedostanou:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Žádný zvěstovatel, jehož zpráva chybí, nemá použitelnou e-mailovou adresu.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>E-mailový program teď otevře pro každého zvěstovatele jednu zprávu (celkem %1). Zkontrolujte je a odešlete je z něj.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Odesláno %1 z %2 připomínek.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>V e-mailovém programu otevřeno %1 z %2 připomínek.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Odesílá se připomínka %1 z %2 přes %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Nastavení e-mailu...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Nastavení e-mailu</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>Poštovní &amp;server:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Ponechte prázdné, chcete-li použít e-mailový program pracovní plochy; například smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Adresa odesílatele:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Uživatelské jméno:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Heslo:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Zapamatovat heslo v klíčence pracovní plochy</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Vaše &amp;jméno (podepisuje připomínky):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>&amp;Předmět připomínky:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>&amp;Text připomínky:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% znamená křestní jméno zvěstovatele, %MONTH% a %YEAR% měsíc a jeho rok, %GROUP% číslo skupiny.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>&amp;Odeslat zkušební zprávu</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Zkušební zpráva z Kolektu</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Tato zpráva ukazuje, že Kolekt může s tímto nastavením posílat e-maily.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Poštovní server %1 přijal zkušební zprávu pro %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Zkušební zpráva pro %1 byla předána e-mailovému programu pracovní plochy.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Jako odesílatele zadejte svou vlastní e-mailovou adresu: zkušební zpráva se pošle na ni.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Heslo se nepodařilo uložit do klíčenky pracovní plochy:
+%1</translation>
     </message>
 </context>
 </TS>

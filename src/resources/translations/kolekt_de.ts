@@ -169,7 +169,7 @@ Klicken Sie auf „Ja“, um die .k19-Datei per E-Mail an diese Adresse zu sende
         <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
 
 From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
-        <translation>Tipps zur Verwendung von Kolekt   Wichtig!  Ihr Sekretär muss Scriba ab Version 10 verwenden.
+        <translation>Tipps zur Verwendung von Kolekt   Wichtig!  Der Sekretär Ihrer Versammlung muss Scriba ab Version 10 verwenden.
 
 Besorgen Sie sich beim Sekretär eine Datei Group.k09 für den Monat, dessen Berichte Sie sammeln.  </translation>
     </message>
@@ -267,7 +267,7 @@ Heben Sie den Schreibschutz des Ordners bzw. der Datei auf, oder lassen Sie sich
         <source>%1 is not a collection file from the secretary.
 It was not opened, and Kolekt will not write to it.</source>
         <translation>%1 ist keine Sammeldatei vom Sekretär.
-Die Datei wurde nicht geöffnet, und Kolekt schreibt nicht hinein.</translation>
+Die Datei wurde nicht geöffnet, und Kolekt speichert nichts darin.</translation>
     </message>
     <message id="1247">
         <source>Report Collection Form</source>
@@ -292,12 +292,6 @@ Die Datei wurde nicht geöffnet, und Kolekt schreibt nicht hinein.</translation>
     <message id="1419">
         <source>Studies</source>
         <translation>Studien</translation>
-    </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Bitte gib deinen Bericht für %1 ab. 
-Vielen Dank!</translation>
     </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
@@ -353,7 +347,7 @@ Vielen Dank!</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
-        <translation>Im Dienst beteiligt</translation>
+        <translation>Im Dienst tätig</translation>
     </message>
     <message id="2021">
         <source>&amp;OK</source>
@@ -633,10 +627,6 @@ Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kan
         <source>E-mail - </source>
         <translation>E-Mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Predigtdienstbericht</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Die DLL des Mailsystems ist ungültig.</translation>
@@ -678,6 +668,164 @@ Bemerkung so speichern? Andernfalls bleibt sie zum Ändern geöffnet.</translati
     <message id="2500">
         <source>%1 left</source>
         <translation>noch %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Gruppe Nr. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Die angezeigte Telefonnummer anrufen</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Predigtdienstbericht für %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Hallo %NAME%,
+
+bitte gib deinen Bericht für %MONTH% %YEAR% ab.
+Vielen Dank!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Nachricht kopieren</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Datei im Ordner zeigen</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Diese Datei ist an die E-Mail anzuhängen:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Es wurde kein Dateimanager gefunden, der die Datei zeigen kann.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Alle Fehlenden erinnern</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Jedem dieser %1 Verkündiger, deren Bericht fehlt, eine eigene Erinnerung senden?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Diese Verkündiger haben keine verwendbare E-Mail-Adresse und bekommen keine Erinnerung:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Kein Verkündiger, dessen Bericht fehlt, hat eine verwendbare E-Mail-Adresse.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Das E-Mail-Programm öffnet jetzt %1 Nachrichten, eine für jeden Verkündiger. Prüfen und senden Sie jede dort.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>%1 von %2 Erinnerungen wurden gesendet.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>%1 von %2 Erinnerungen wurden im E-Mail-Programm geöffnet.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Erinnerung %1 von %2 wird über %3 gesendet...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>E-Mail-Einstellungen...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>E-Mail-Einstellungen</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>E-Mail-&amp;Server:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Leer lassen, um das E-Mail-Programm des Desktops zu verwenden; zum Beispiel smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Absenderadresse:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>Passwort im Schlüsselbund des Desktops &amp;merken</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Ihr &amp;Name (unterschreibt die Erinnerungen):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Bet&amp;reff der Erinnerung:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;xt der Erinnerung:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% steht für den Vornamen des Verkündigers, %MONTH% und %YEAR% für den Monat und sein Jahr, %GROUP% für die Nummer der Gruppe.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Testnachricht s&amp;enden</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Testnachricht von Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Diese Nachricht zeigt, dass Kolekt mit diesen Einstellungen E-Mails senden kann.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Der E-Mail-Server %1 hat die Testnachricht an %2 angenommen.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Die Testnachricht an %1 wurde an das E-Mail-Programm des Desktops übergeben.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Geben Sie Ihre eigene E-Mail-Adresse als Absender ein: Die Testnachricht geht an sie.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -89,7 +89,7 @@
     </message>
     <message id="1023">
         <source>Ministerial Servant</source>
-        <translation>Διακονικός υπηρέτης</translation>
+        <translation>Διακονικός υπάλληλος</translation>
     </message>
     <message id="1024">
         <source>Elder</source>
@@ -101,7 +101,7 @@
     </message>
     <message id="1026">
         <source>Auxiliary Pioneer</source>
-        <translation>Βοηθ. σκαπανέας</translation>
+        <translation>Βοηθός σκαπανέας</translation>
     </message>
     <message id="1027">
         <source>Regular Pioneer</source>
@@ -177,7 +177,7 @@ From your secretary, obtain a Group.k09 file for the month you are collecting.  
         <source>Drop the file on your Kolekt icon or launch Kolekt and use the &apos;Load New List from Secretary&apos; button to open the file.
 
 </source>
-        <translation>Αφήστε το αρχείο πάνω στο εικονίδιο του Kolekt ή ανοίξτε το Kolekt και πατήστε το κουμπί «Φόρτωση νέας λίστας από τον γραμματέα» για να ανοίξετε το αρχείο.
+        <translation>Σύρετε το αρχείο πάνω στο εικονίδιο του Kolekt ή ανοίξτε το Kolekt και πατήστε το κουμπί «Φόρτωση νέας λίστας από τον γραμματέα» για να ανοίξετε το αρχείο.
 
 </translation>
     </message>
@@ -293,12 +293,6 @@ It was not opened, and Kolekt will not write to it.</source>
         <source>Studies</source>
         <translation>Μελέτ.</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Παρακαλώ στείλτε την έκθεση υπηρεσίας σας (%1). 
-Ευχαριστώ.</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>Συμμετείχε σε κάποια μορφή διακονίας κατά τη διάρκεια του μήνα</translation>
@@ -369,11 +363,11 @@ Thank you.</source>
     </message>
     <message id="2024">
         <source>Auxiliary Pioneer</source>
-        <translation>Βοηθ. σκαπανέας</translation>
+        <translation>Βοηθός σκαπανέας</translation>
     </message>
     <message id="2025">
         <source>&lt;1h</source>
-        <translation>&lt;1 ώρα</translation>
+        <translation>&lt;1 ώ.</translation>
     </message>
     <message id="2040">
         <source>&amp;Close</source>
@@ -461,7 +455,7 @@ So that neither version is lost, Kolekt did not overwrite it and saved your coll
 %2
 Kolekt goes on with that file.</source>
         <translation>Το αρχείο %1 άλλαξε ή αντικαταστάθηκε από άλλο πρόγραμμα αφότου το άνοιξε το Kolekt.
-Για να μη χαθεί καμία από τις δύο εκδοχές, το Kolekt δεν έγραψε επάνω του αλλά αποθήκευσε τη συλλογή σας ως
+Για να μη χαθεί καμία από τις δύο εκδόσεις, το Kolekt δεν έγραψε επάνω του αλλά αποθήκευσε τη συλλογή σας ως
 %2
 Το Kolekt συνεχίζει με αυτό το αρχείο.</translation>
     </message>
@@ -633,10 +627,6 @@ The secretary&apos;s e-mail address in the file cannot be used, so the file cann
         <source>E-mail - </source>
         <translation>Email - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Έκθεση υπηρεσίας</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Το DLL του συστήματος αλληλογραφίας δεν είναι έγκυρο.</translation>
@@ -678,6 +668,164 @@ Store the remark like this? Otherwise it stays open for you to change it.</sourc
     <message id="2500">
         <source>%1 left</source>
         <translation>απομένουν %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Όμιλος αρ. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Κλήση του αριθμού τηλεφώνου που εμφανίζεται</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Έκθεση υπηρεσίας (%MONTH% %YEAR%)</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Γεια σας, %NAME%,
+
+παρακαλώ στείλτε την έκθεση υπηρεσίας σας (%MONTH% %YEAR%).
+Ευχαριστώ.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Αντιγραφή μηνύματος</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Εμφάνιση αρχείου στον φάκελο</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Το αρχείο που πρέπει να επισυνάψετε στο μήνυμα είναι:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Δεν βρέθηκε πρόγραμμα διαχείρισης αρχείων για να εμφανίσει το αρχείο.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Υπενθύμιση σε όλους όσοι λείπουν</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Να σταλεί χωριστή υπενθύμιση σε καθέναν από αυτούς τους %1 ευαγγελιζομένους των οποίων λείπει η έκθεση;%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Αυτοί οι ευαγγελιζόμενοι δεν έχουν διεύθυνση email που μπορεί να χρησιμοποιηθεί και δεν θα λάβουν υπενθύμιση:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Κανένας ευαγγελιζόμενος του οποίου λείπει η έκθεση δεν έχει διεύθυνση email που μπορεί να χρησιμοποιηθεί.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Το πρόγραμμα ηλεκτρονικού ταχυδρομείου θα ανοίξει τώρα %1 μηνύματα, ένα για κάθε ευαγγελιζόμενο. Ελέγξτε και στείλτε το καθένα από εκεί.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Στάλθηκαν %1 από %2 υπενθυμίσεις.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>Άνοιξαν %1 από %2 υπενθυμίσεις στο πρόγραμμα ηλεκτρονικού ταχυδρομείου.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Αποστολή υπενθύμισης %1 από %2 μέσω %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Ρυθμίσεις email...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Ρυθμίσεις email</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Διακομιστής email:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Αφήστε το κενό για να χρησιμοποιηθεί το πρόγραμμα ηλεκτρονικού ταχυδρομείου της επιφάνειας εργασίας· για παράδειγμα smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>Διεύθυνση &amp;αποστολέα:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Όνομα &amp;χρήστη:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Κωδικός πρόσβασης:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>Α&amp;πομνημόνευση του κωδικού στην κλειδοθήκη της επιφάνειας εργασίας</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Το &amp;όνομά σας (υπογράφει τις υπενθυμίσεις):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>&amp;Θέμα υπενθύμισης:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Κεί&amp;μενο υπενθύμισης:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>Το %NAME% σημαίνει το μικρό όνομα του ευαγγελιζομένου, τα %MONTH% και %YEAR% τον μήνα και το έτος του, το %GROUP% τον αριθμό του ομίλου.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Αποστολή δοκιμαστικού μην&amp;ύματος</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Δοκιμαστικό μήνυμα του Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Αυτό το μήνυμα δείχνει ότι το Kolekt μπορεί να στέλνει email με αυτές τις ρυθμίσεις.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Ο διακομιστής email %1 δέχτηκε το δοκιμαστικό μήνυμα προς %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Το δοκιμαστικό μήνυμα προς %1 παραδόθηκε στο πρόγραμμα ηλεκτρονικού ταχυδρομείου της επιφάνειας εργασίας.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Εισαγάγετε τη δική σας διεύθυνση email ως αποστολέα: το δοκιμαστικό μήνυμα στέλνεται σε αυτήν.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Ο κωδικός πρόσβασης δεν μπόρεσε να φυλαχτεί στην κλειδοθήκη της επιφάνειας εργασίας:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -169,7 +169,7 @@ Haga clic en Sí para enviar el archivo .k19 por correo electrónico a </transla
         <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
 
 From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
-        <translation>Consejos para usar Kolekt   ¡Importante!  Su secretario debe usar Scriba versión 10 o posterior.
+        <translation>Consejos para usar Kolekt   ¡Importante!  El secretario de su congregación debe usar Scriba versión 10 o posterior.
 
 Pídale al secretario un archivo Group.k09 del mes cuyos informes va a recoger.  </translation>
     </message>
@@ -271,7 +271,7 @@ No se abrió, y Kolekt no escribirá en él.</translation>
     </message>
     <message id="1247">
         <source>Report Collection Form</source>
-        <translation>Registro de informes de predicación</translation>
+        <translation>Lista de informes de predicación</translation>
     </message>
     <message id="1415">
         <source>Plcmts</source>
@@ -292,12 +292,6 @@ No se abrió, y Kolekt no escribirá en él.</translation>
     <message id="1419">
         <source>Studies</source>
         <translation>Cursos</translation>
-    </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Por favor, envíe su informe de %1. 
-¡Muchas gracias!</translation>
     </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
@@ -583,11 +577,11 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
     </message>
     <message id="2301">
         <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
-        <translation>No se conoce el idioma “%1”. Kolekt conoce estos idiomas: %2.</translation>
+        <translation>No se reconoce el idioma “%1”. Idiomas disponibles en Kolekt: %2.</translation>
     </message>
     <message id="2302">
         <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
-        <translation>No se conoce la página de códigos “%1”. Kolekt lee archivos de informes en estas páginas de códigos: %2.</translation>
+        <translation>No se reconoce la página de códigos “%1”. Kolekt puede leer archivos de informes en estas páginas de códigos: %2.</translation>
     </message>
     <message id="2303">
         <source>&amp;Yes</source>
@@ -633,10 +627,6 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
         <source>E-mail - </source>
         <translation>Correo - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Informe de predicación</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>La DLL del sistema de correo no es válida.</translation>
@@ -671,13 +661,171 @@ Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
         <translation>La página de códigos del archivo de informes (%2) no admite estos caracteres de la nota: %1
-Cada uno se guardaría como «?».
+Cada uno se guardaría como “?”.
 
 ¿Guardar la nota así? Si no, queda abierta para que pueda cambiarla.</translation>
     </message>
     <message id="2500">
         <source>%1 left</source>
         <translation>quedan %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Grupo n.º %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Llamar al número de teléfono que se muestra</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Informe de predicación de %MONTH% de %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Hola, %NAME%:
+
+Por favor, entregue su informe de %MONTH% de %YEAR%.
+¡Muchas gracias!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Copiar mensaje</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Mostrar archivo en la carpeta</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+El archivo que hay que adjuntar al correo es:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>No se encontró ningún administrador de archivos para mostrar el archivo.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Recordar a todos los que faltan</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>¿Enviar un recordatorio a cada uno de estos %1 publicadores cuyo informe falta, un mensaje para cada uno?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Estos publicadores no tienen una dirección de correo utilizable y no recibirán recordatorio:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Ningún publicador cuyo informe falta tiene una dirección de correo utilizable.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>El programa de correo abrirá ahora %1 mensajes, uno para cada publicador. Revíselos y envíelos desde allí.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Se enviaron %1 de %2 recordatorios.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>Se abrieron %1 de %2 recordatorios en el programa de correo.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Enviando el recordatorio %1 de %2 por %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Configuración del correo...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Configuración del correo</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Servidor de correo:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Déjelo vacío para usar el programa de correo del escritorio; por ejemplo smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Dirección del remitente:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Recordar la contraseña en el llavero del escritorio</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Su &amp;nombre (firma los recordatorios):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>&amp;Asunto del recordatorio:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;xto del recordatorio:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% representa el nombre del publicador, %MONTH% y %YEAR% el mes y su año, %GROUP% el número del grupo.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Enviar mensaje de &amp;prueba</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Mensaje de prueba de Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Este mensaje muestra que Kolekt puede enviar correo con esta configuración.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>El servidor de correo %1 aceptó el mensaje de prueba para %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>El mensaje de prueba para %1 se entregó al programa de correo del escritorio.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Escriba su propia dirección de correo como remitente: el mensaje de prueba se envía a ella.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>No se pudo guardar la contraseña en el llavero del escritorio:
+%1</translation>
     </message>
 </context>
 </TS>

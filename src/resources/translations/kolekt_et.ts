@@ -293,12 +293,6 @@ Seda ei avatud ja Kolekt ei kirjuta sellesse.</translation>
         <source>Studies</source>
         <translation>Uurim.</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Palun esitage oma teenistusaruanne (%1). 
-Aitäh!</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>Osales kuu jooksul mingil kujul teenistuses</translation>
@@ -633,10 +627,6 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
         <source>E-mail - </source>
         <translation>E-kiri - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Teenistusaruanne</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Meilisüsteemi DLL on vigane.</translation>
@@ -670,7 +660,7 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
 Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
-        <translation>Kogumisfaili kooditabel (%2) ei sisalda märkuse neid märke: %1
+        <translation>Kogumisfaili koodileht (%2) ei sisalda märkuse neid märke: %1
 Igaüks neist salvestataks kujul „?“.
 
 Kas salvestada märkus sellisena? Muidu jääb see avatuks, et saaksite seda muuta.</translation>
@@ -678,6 +668,164 @@ Kas salvestada märkus sellisena? Muidu jääb see avatuks, et saaksite seda muu
     <message id="2500">
         <source>%1 left</source>
         <translation>jäänud %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Rühm nr %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Helista näidatud telefoninumbrile</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Teenistusaruanne (%MONTH% %YEAR%)</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Tere, %NAME%!
+
+Palun esitage oma teenistusaruanne (%MONTH% %YEAR%).
+Aitäh!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Kopeeri sõnum</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Näita faili kaustas</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+E-kirjale tuleb lisada see fail:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Ei leitud failihaldurit, mis faili näitaks.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Tuleta meelde kõigile puudujatele</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Kas saata igale neist %1 kuulutajast, kelle aruanne puudub, eraldi meeldetuletus?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Neil kuulutajatel pole kasutatavat e-posti aadressi ja nad ei saa meeldetuletust:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Ühelgi kuulutajal, kelle aruanne puudub, pole kasutatavat e-posti aadressi.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>E-posti programm avab nüüd %1 kirja, ühe iga kuulutaja jaoks. Kontrollige ja saatke igaüks neist sealt.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Saadeti %1 meeldetuletust %2-st.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>E-posti programmis avati %1 meeldetuletust %2-st.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Saadetakse meeldetuletust %1/%2 serveri %3 kaudu...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>E-posti seaded...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>E-posti seaded</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>E-posti &amp;server:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Töölaua e-posti programmi kasutamiseks jätke tühjaks; näiteks smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>Saatja &amp;aadress:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Kasutajanimi:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Parool:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Jäta parool töölaua võtmehoidjasse meelde</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Teie &amp;nimi (meeldetuletuste allkiri):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Meeldetuletuse &amp;teema:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Meeldetuletuse t&amp;ekst:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% tähistab kuulutaja eesnime, %MONTH% ja %YEAR% kuud ja selle aastat, %GROUP% rühma numbrit.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Saada p&amp;roovikiri</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Kolekti proovikiri</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>See kiri näitab, et Kolekt saab nende seadetega e-kirju saata.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>E-posti server %1 võttis proovikirja aadressile %2 vastu.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Proovikiri aadressile %1 anti üle töölaua e-posti programmile.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Sisestage saatjaks oma e-posti aadress: proovikiri saadetakse sinna.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Parooli ei õnnestunud töölaua võtmehoidjasse salvestada:
+%1</translation>
     </message>
 </context>
 </TS>

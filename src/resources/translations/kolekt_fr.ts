@@ -169,9 +169,9 @@ Cliquez sur Oui pour envoyer le fichier .k19 par e-mail à </translation>
         <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
 
 From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
-        <translation>Conseils d'utilisation de Kolekt   Important !  Votre secrétaire doit utiliser Scriba version 10 ou ultérieure.
+        <translation>Conseils d'utilisation de Kolekt   Important !  Le secrétaire de votre congrégation doit utiliser Scriba version 10 ou ultérieure.
 
-Demandez à votre secrétaire un fichier Group.k09 pour le mois dont vous recueillez les rapports.  </translation>
+Demandez au secrétaire un fichier Group.k09 pour le mois dont vous recueillez les rapports.  </translation>
     </message>
     <message id="1060">
         <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
@@ -293,12 +293,6 @@ Il n'a pas été ouvert, et Kolekt n'y écrira pas.</translation>
         <source>Studies</source>
         <translation>Cours</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Pourriez-vous remettre votre rapport de prédication (%1) ? 
-Merci.</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>A participé au ministère, sous une forme ou une autre, pendant le mois</translation>
@@ -401,7 +395,7 @@ Merci.</translation>
     </message>
     <message id="2063">
         <source>Questions and fixes: kolekt@example.org</source>
-        <translation>Questions et corrections : kolekt@example.org</translation>
+        <translation>Questions et corrections : kolekt@example.org</translation>
     </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
@@ -410,43 +404,43 @@ Merci.</translation>
     <message id="2100">
         <source>Kolekt cannot open %1:
 the file does not exist. It may have been moved, renamed or deleted.</source>
-        <translation>Kolekt ne peut pas ouvrir %1 :
+        <translation>Kolekt ne peut pas ouvrir %1 :
 le fichier n'existe pas. Il a peut-être été déplacé, renommé ou supprimé.</translation>
     </message>
     <message id="2101">
         <source>Kolekt cannot open %1:
 the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
-        <translation>Kolekt ne peut pas ouvrir %1 :
+        <translation>Kolekt ne peut pas ouvrir %1 :
 le fichier ne peut pas être lu. Demandez au propriétaire du fichier ou de son dossier l'autorisation de le lire.</translation>
     </message>
     <message id="2102">
         <source>Kolekt cannot open %1:
 it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
-        <translation>Kolekt ne peut pas ouvrir %1 :
+        <translation>Kolekt ne peut pas ouvrir %1 :
 ce n'est pas un fichier ordinaire, mais un dossier ou un fichier spécial. Choisissez le fichier de collecte du secrétaire.</translation>
     </message>
     <message id="2103">
         <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
 You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
-        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 proclamateurs qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
+        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 proclamateurs qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
 Vous pouvez l'afficher et l'imprimer, mais Kolekt n'y enregistrera rien. Redemandez le fichier au secrétaire.</translation>
     </message>
     <message id="2104">
         <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
 You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
-        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 remarques qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
+        <translation>%1 est incomplet : il s'arrête trop tôt, et il y manque %3 des %4 remarques qu'il devrait contenir, comme après une copie ou un téléchargement interrompu.
 Vous pouvez l'afficher et l'imprimer, mais Kolekt n'y enregistrera rien. Redemandez le fichier au secrétaire.</translation>
     </message>
     <message id="2105">
         <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
 Ask the secretary for the file again.</source>
-        <translation>%1 est incomplet : Kolekt n'y enregistre donc rien et n'en tire aucun fichier pour le secrétaire.
+        <translation>%1 est incomplet : Kolekt n'y enregistre donc rien et n'en tire aucun fichier pour le secrétaire.
 Redemandez le fichier au secrétaire.</translation>
     </message>
     <message id="2106">
         <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
 Ask the secretary for the file again.</source>
-        <translation>Impossible de saisir des rapports dans %1 : le fichier est incomplet et Kolekt n'y enregistrera rien.
+        <translation>Impossible de saisir des rapports dans %1 : le fichier est incomplet et Kolekt n'y enregistrera rien.
 Redemandez le fichier au secrétaire.</translation>
     </message>
     <message id="2107">
@@ -473,7 +467,7 @@ Open that file with "Load New List from Secretary" to go on with it.</source>
         <translation>Kolekt n'a pas pu enregistrer la collecte dans %1.
 Pour qu'aucun rapport ne soit perdu, elle a été enregistrée sous
 %2
-Ouvrez ce fichier avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
+Ouvrez ce fichier avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
     </message>
     <message id="2110">
         <source>Kolekt could not save the collection to %1, nor to the folder %2.
@@ -487,7 +481,7 @@ Les rapports saisis depuis le dernier enregistrement n'ont pas pu être conserv�
 Open one with "Load New List from Secretary" to go on with it.</source>
         <translation>Les collectes qui n'ont pas pu être enregistrées dans leur propre fichier à la fermeture de Kolekt sont conservées dans
 %1
-Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
+Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
@@ -506,7 +500,7 @@ Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continue
 %1
 
 %2</source>
-        <translation>Le fichier PDF n'a pas pu être écrit :
+        <translation>Le fichier PDF n'a pas pu être écrit :
 %1
 
 %2</translation>
@@ -514,7 +508,7 @@ Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continue
     <message id="2204">
         <source>The printer %1 did not take the job:
 %2</source>
-        <translation>L'imprimante %1 n'a pas accepté la tâche d'impression :
+        <translation>L'imprimante %1 n'a pas accepté la tâche d'impression :
 %2</translation>
     </message>
     <message id="2205">
@@ -535,11 +529,11 @@ Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continue
 The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
         <translation>
 
-L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le fichier ne peut donc pas être envoyé par e-mail d'ici. Veuillez le remettre vous-même au secrétaire.</translation>
+L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le fichier ne peut donc pas être envoyé par e-mail d'ici. Veuillez le remettre vous-même au secrétaire.</translation>
     </message>
     <message id="2251">
         <source>Mail password for %1 on %2:</source>
-        <translation>Mot de passe de messagerie de %1 sur %2 :</translation>
+        <translation>Mot de passe de messagerie de %1 sur %2 :</translation>
     </message>
     <message id="2252">
         <source>Sending the mail through %1...</source>
@@ -567,11 +561,11 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
     </message>
     <message id="2258">
         <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
-        <translation>Le serveur de messagerie %1 ne propose pas de connexion chiffrée (STARTTLS) : Kolekt n'a donc pas envoyé le mot de passe. Le message n'a pas été envoyé.</translation>
+        <translation>Le serveur de messagerie %1 ne propose pas de connexion chiffrée (STARTTLS) : Kolekt n'a donc pas envoyé le mot de passe. Le message n'a pas été envoyé.</translation>
     </message>
     <message id="2259">
         <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
-        <translation>Impossible d'établir une connexion sécurisée avec le serveur de messagerie %1 : son certificat n'a pas été accepté. Le message n'a pas été envoyé.</translation>
+        <translation>Impossible d'établir une connexion sécurisée avec le serveur de messagerie %1 : son certificat n'a pas été accepté. Le message n'a pas été envoyé.</translation>
     </message>
     <message id="2260">
         <source>The mail server %1 refused the mail. The mail was not sent.</source>
@@ -583,11 +577,11 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
     </message>
     <message id="2301">
         <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
-        <translation>La langue « %1 » est inconnue. Kolekt connaît ces langues : %2.</translation>
+        <translation>La langue « %1 » est inconnue. Kolekt connaît ces langues : %2.</translation>
     </message>
     <message id="2302">
         <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
-        <translation>La page de codes « %1 » est inconnue. Kolekt lit les fichiers de collecte dans ces pages de codes : %2.</translation>
+        <translation>La page de codes « %1 » est inconnue. Kolekt lit les fichiers de collecte dans ces pages de codes : %2.</translation>
     </message>
     <message id="2303">
         <source>&amp;Yes</source>
@@ -633,10 +627,6 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Rapport de prédication</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>La DLL du système de messagerie n'est pas valide.</translation>
@@ -670,10 +660,168 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le 
 Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
-        <translation>La page de codes du fichier de collecte (%2) ne contient pas ces caractères de la remarque : %1
-Chacun d'eux serait enregistré sous la forme « ? ».
+        <translation>La page de codes du fichier de collecte (%2) ne contient pas ces caractères de la remarque : %1
+Chacun d'eux serait enregistré sous la forme « ? ».
 
-Enregistrer la remarque ainsi ? Sinon, elle reste ouverte pour que vous puissiez la modifier.</translation>
+Enregistrer la remarque ainsi ? Sinon, elle reste ouverte pour que vous puissiez la modifier.</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Groupe n° %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Appeler le numéro de téléphone affiché</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Rapport de prédication (%MONTH% %YEAR%)</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Bonjour %NAME%,
+
+Pourriez-vous remettre votre rapport de prédication (%MONTH% %YEAR%) ?
+Merci.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Copier le message</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Afficher le fichier dans le dossier</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Le fichier à joindre au message est :
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Aucun gestionnaire de fichiers n'a été trouvé pour afficher le fichier.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Rappeler tous les retardataires</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Envoyer un rappel à chacun de ces %1 proclamateurs dont le rapport manque, un message par personne ?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Ces proclamateurs n'ont pas d'adresse e-mail utilisable et ne recevront pas de rappel :%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Aucun proclamateur dont le rapport manque n'a d'adresse e-mail utilisable.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Le programme de messagerie va ouvrir %1 messages, un pour chaque proclamateur. Vérifiez-les et envoyez-les depuis ce programme.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>%1 rappels sur %2 ont été envoyés.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>%1 rappels sur %2 ont été ouverts dans le programme de messagerie.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Envoi du rappel %1 sur %2 par %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Paramètres de messagerie...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Paramètres de messagerie</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Serveur de messagerie :</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Laissez vide pour utiliser le programme de messagerie du bureau ; par exemple smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Adresse de l'expéditeur :</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nom d'&amp;utilisateur :</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Retenir le mot de passe dans le trousseau du bureau</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Votre &amp;nom (signe les rappels) :</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>O&amp;bjet du rappel :</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;xte du rappel :</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% représente le prénom du proclamateur, %MONTH% et %YEAR% le mois et son année, %GROUP% le numéro du groupe.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Envoyer un message de &amp;test</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Message de test de Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Ce message montre que Kolekt peut envoyer des e-mails avec ces paramètres.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Le serveur de messagerie %1 a accepté le message de test pour %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Le message de test pour %1 a été transmis au programme de messagerie du bureau.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Saisissez votre propre adresse e-mail comme expéditeur : le message de test lui est envoyé.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Le mot de passe n'a pas pu être conservé dans le trousseau du bureau :
+%1</translation>
     </message>
     <message id="2500">
         <source>%1 left</source>

@@ -293,12 +293,6 @@ Non è stato aperto e Kolekt non vi scriverà.</translation>
         <source>Studies</source>
         <translation>Studi</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Per favore, invia il tuo rapporto di %1. 
-Grazie!</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>Ha partecipato a qualche forma di ministero durante il mese</translation>
@@ -583,11 +577,11 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
     </message>
     <message id="2301">
         <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
-        <translation>La lingua “%1” non è conosciuta. Kolekt conosce queste lingue: %2.</translation>
+        <translation>La lingua “%1” non è riconosciuta. Lingue disponibili in Kolekt: %2.</translation>
     </message>
     <message id="2302">
         <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
-        <translation>La tabella codici “%1” non è conosciuta. Kolekt legge i file dei rapporti in queste tabelle codici: %2.</translation>
+        <translation>La tabella codici “%1” non è riconosciuta. Kolekt può leggere i file dei rapporti in queste tabelle codici: %2.</translation>
     </message>
     <message id="2303">
         <source>&amp;Yes</source>
@@ -633,10 +627,6 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Rapporto di servizio</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>La DLL del sistema di posta non è valida.</translation>
@@ -671,13 +661,171 @@ Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
         <translation>La tabella codici del file dei rapporti (%2) non contiene questi caratteri della nota: %1
-Ognuno verrebbe salvato come «?».
+Ognuno verrebbe salvato come “?”.
 
 Salvare la nota così? Altrimenti resta aperta per poterla modificare.</translation>
     </message>
     <message id="2500">
         <source>%1 left</source>
         <translation>restano %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Gruppo n. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Chiama il numero di telefono visualizzato</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Rapporto di servizio di %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Ciao %NAME%,
+
+per favore, consegna il tuo rapporto di %MONTH% %YEAR%.
+Grazie!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Copia messaggio</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Mostra file nella cartella</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Il file da allegare all'e-mail è:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Non è stato trovato nessun gestore di file per mostrare il file.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Promemoria a tutti i mancanti</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Inviare un promemoria a ciascuno di questi %1 proclamatori il cui rapporto manca, un messaggio per ognuno?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Questi proclamatori non hanno un indirizzo e-mail utilizzabile e non riceveranno il promemoria:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Nessun proclamatore il cui rapporto manca ha un indirizzo e-mail utilizzabile.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Il programma di posta aprirà ora %1 messaggi, uno per ogni proclamatore. Controllali e inviali da lì.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Inviati %1 promemoria su %2.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>Aperti %1 promemoria su %2 nel programma di posta.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Invio del promemoria %1 di %2 tramite %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Impostazioni e-mail...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Impostazioni e-mail</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Server di posta:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Lascialo vuoto per usare il programma di posta del desktop; per esempio smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Indirizzo del mittente:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Ricorda la password nel portachiavi del desktop</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Il tuo &amp;nome (firma i promemoria):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>O&amp;ggetto del promemoria:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>&amp;Testo del promemoria:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% sta per il nome del proclamatore, %MONTH% e %YEAR% per il mese e il suo anno, %GROUP% per il numero del gruppo.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Invia messaggio di &amp;prova</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Messaggio di prova di Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Questo messaggio mostra che Kolekt può inviare e-mail con queste impostazioni.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Il server di posta %1 ha accettato il messaggio di prova per %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Il messaggio di prova per %1 è stato consegnato al programma di posta del desktop.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Inserisci il tuo indirizzo e-mail come mittente: il messaggio di prova viene inviato lì.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Non è stato possibile conservare la password nel portachiavi del desktop:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -57,7 +57,7 @@
     </message>
     <message id="114">
         <source>Change &amp;Month ( late report )</source>
-        <translation>Andere &amp;maand (laat bericht)</translation>
+        <translation>Andere &amp;maand (te laat)</translation>
     </message>
     <message id="1000">
         <source>Post - %1</source>
@@ -205,7 +205,7 @@ To enter a late report, type Alt-M or click the Change Month button.
 </source>
         <translation>Om een opmerking in te voeren, typt u Alt+R of klikt u op de knop ‘Opmerkingen’.  Sluit af met Enter.
 
-Om een laat bericht in te voeren, typt u Alt+M of klikt u op de knop ‘Andere maand’.
+Om een te laat bericht in te voeren, typt u Alt+M of klikt u op de knop ‘Andere maand’.
 
 </translation>
     </message>
@@ -293,19 +293,13 @@ Het is niet geopend en Kolekt schrijft er niet in.</translation>
         <source>Studies</source>
         <translation>Studies</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Wil je je bericht over %1 inleveren? 
-Bedankt!</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>Heeft deze maand op een of andere manier aan de bediening deelgenomen</translation>
     </message>
     <message id="1500">
         <source>Shared</source>
-        <translation>Actief</translation>
+        <translation>Deeln.</translation>
     </message>
     <message id="2000">
         <source>Field Service Reports</source>
@@ -633,10 +627,6 @@ Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Velddienstbericht</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>De DLL van het e-mailsysteem is ongeldig.</translation>
@@ -678,6 +668,164 @@ De opmerking zo opslaan? Anders blijft ze open zodat u ze kunt wijzigen.</transl
     <message id="2500">
         <source>%1 left</source>
         <translation>nog %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Groep nr. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Het getoonde telefoonnummer bellen</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Velddienstbericht over %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Hoi %NAME%,
+
+Wil je je bericht over %MONTH% %YEAR% inleveren?
+Bedankt!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Bericht kopiëren</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Bestand in map tonen</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Het bestand dat bij de e-mail moet worden gevoegd:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Er is geen bestandsbeheerder gevonden om het bestand te tonen.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Iedereen zonder bericht herinneren</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Elk van deze %1 verkondigers van wie het bericht ontbreekt een eigen herinnering sturen?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Geen enkele verkondiger van wie het bericht ontbreekt, heeft een bruikbaar e-mailadres.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Het e-mailprogramma opent nu %1 berichten, één voor elke verkondiger. Controleer en verstuur ze daar.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>%1 van de %2 herinneringen zijn verstuurd.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>%1 van de %2 herinneringen zijn in het e-mailprogramma geopend.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Herinnering %1 van %2 wordt via %3 verstuurd...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>E-mailinstellingen...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>E-mailinstellingen</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Mailserver:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Laat leeg om het e-mailprogramma van het bureaublad te gebruiken; bijvoorbeeld smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Adres van de afzender:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>Wachtwoord &amp;onthouden in de sleutelbos van het bureaublad</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Uw &amp;naam (ondertekent de herinneringen):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Onderw&amp;erp van de herinnering:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;kst van de herinnering:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% staat voor de voornaam van de verkondiger, %MONTH% en %YEAR% voor de maand en het jaar, %GROUP% voor het nummer van de groep.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>&amp;Testbericht versturen</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Testbericht van Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Dit bericht laat zien dat Kolekt met deze instellingen e-mail kan versturen.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>De mailserver %1 heeft het testbericht aan %2 aangenomen.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Het testbericht aan %1 is aan het e-mailprogramma van het bureaublad overgedragen.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Vul uw eigen e-mailadres in als afzender: het testbericht gaat daarheen.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Het wachtwoord kon niet in de sleutelbos van het bureaublad worden bewaard:
+%1</translation>
     </message>
 </context>
 </TS>

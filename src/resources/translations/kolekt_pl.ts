@@ -283,7 +283,7 @@ Nie został otwarty i Kolekt nie będzie w nim niczego zapisywać.</translation>
     </message>
     <message id="1417">
         <source>Hours</source>
-        <translation>Godziny</translation>
+        <translation>Godz.</translation>
     </message>
     <message id="1418">
         <source>R.Visits</source>
@@ -292,12 +292,6 @@ Nie został otwarty i Kolekt nie będzie w nim niczego zapisywać.</translation>
     <message id="1419">
         <source>Studies</source>
         <translation>Studia</translation>
-    </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Proszę o przekazanie sprawozdania ze służby za %1. 
-Dziękuję.</translation>
     </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
@@ -453,7 +447,7 @@ Poproś sekretarza o ponowne przesłanie pliku.</translation>
         <source>%1 is already open in another Kolekt.
 A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
         <translation>Plik %1 jest już otwarty w innym oknie programu Kolekt.
-Plik ze sprawozdaniami może być otwarty naraz tylko w jednym oknie programu Kolekt, aby sprawozdanie wpisane w jednym oknie nie przepadło przez drugie. Zamknij go tam, a potem otwórz tutaj.</translation>
+Plik do zbierania sprawozdań może być otwarty naraz tylko w jednym oknie programu Kolekt, aby sprawozdanie wpisane w jednym oknie nie przepadło przez drugie. Zamknij go tam, a potem otwórz tutaj.</translation>
     </message>
     <message id="2108">
         <source>%1 was changed or replaced by another program since Kolekt opened it.
@@ -587,7 +581,7 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
     </message>
     <message id="2302">
         <source>The code page &quot;%1&quot; is not known. Kolekt reads collection files in these code pages: %2.</source>
-        <translation>Strona kodowa „%1” jest nieznana. Kolekt odczytuje pliki ze sprawozdaniami w tych stronach kodowych: %2.</translation>
+        <translation>Strona kodowa „%1” jest nieznana. Kolekt odczytuje pliki do zbierania sprawozdań w tych stronach kodowych: %2.</translation>
     </message>
     <message id="2303">
         <source>&amp;Yes</source>
@@ -633,10 +627,6 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Sprawozdanie ze służby</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Biblioteka DLL systemu poczty jest nieprawidłowa.</translation>
@@ -678,6 +668,164 @@ Zapisać uwagę w tej postaci? W przeciwnym razie pozostanie otwarta do poprawie
     <message id="2500">
         <source>%1 left</source>
         <translation>zostało %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Grupa nr %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Zadzwoń pod wyświetlony numer telefonu</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Sprawozdanie ze służby za %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Dzień dobry, %NAME%!
+
+Proszę o przekazanie sprawozdania ze służby za %MONTH% %YEAR%.
+Dziękuję.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Kopiuj wiadomość</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Pokaż plik w folderze</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+Do wiadomości trzeba dołączyć ten plik:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Nie znaleziono menedżera plików, który mógłby pokazać plik.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Przypomnij wszystkim brakującym</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Wysłać każdemu z tych %1 głosicieli, których sprawozdania brakuje, osobne przypomnienie?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Ci głosiciele nie mają użytecznego adresu e-mail i nie dostaną przypomnienia:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Żaden głosiciel, którego sprawozdania brakuje, nie ma użytecznego adresu e-mail.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>Program pocztowy otworzy teraz po jednej wiadomości dla każdego głosiciela (razem %1). Sprawdź je i wyślij z tego programu.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Wysłano %1 z %2 przypomnień.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>Otwarto %1 z %2 przypomnień w programie pocztowym.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Wysyłanie przypomnienia %1 z %2 przez %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Ustawienia poczty...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Ustawienia poczty</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Serwer poczty:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Pozostaw puste, aby użyć programu pocztowego pulpitu; na przykład smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Adres nadawcy:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nazwa &amp;użytkownika:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Zapamiętaj hasło w pęku kluczy pulpitu</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Twoje &amp;imię i nazwisko (podpis przypomnień):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>&amp;Temat przypomnienia:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>T&amp;reść przypomnienia:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% oznacza imię głosiciela, %MONTH% i %YEAR% miesiąc i jego rok, %GROUP% numer grupy.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Wyślij wiadomość &amp;próbną</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Wiadomość próbna z programu Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Ta wiadomość pokazuje, że Kolekt może wysyłać pocztę z tymi ustawieniami.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Serwer poczty %1 przyjął wiadomość próbną do %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Wiadomość próbna do %1 została przekazana programowi pocztowemu pulpitu.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Wpisz jako nadawcę swój własny adres e-mail: wiadomość próbna zostanie wysłana na ten adres.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Nie udało się zachować hasła w pęku kluczy pulpitu:
+%1</translation>
     </message>
 </context>
 </TS>

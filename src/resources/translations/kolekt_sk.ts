@@ -293,12 +293,6 @@ Nebol otvorený a Kolekt doň nebude zapisovať.</translation>
         <source>Studies</source>
         <translation>Štúdiá</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Prosím o odovzdanie správy o službe za %1. 
-Ďakujem.</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
         <translation>Počas mesiaca sa zapojil(a) do niektorej formy služby</translation>
@@ -461,7 +455,7 @@ So that neither version is lost, Kolekt did not overwrite it and saved your coll
 %2
 Kolekt goes on with that file.</source>
         <translation>Súbor %1 bol odvtedy, ako ho Kolekt otvoril, zmenený alebo nahradený iným programom.
-Aby sa žiadna z oboch verzií nestratila, Kolekt ho neprepísal a zozbierané správy uložil ako
+Aby sa nestratila ani jedna z verzií, Kolekt ho neprepísal a zozbierané správy uložil ako
 %2
 Kolekt ďalej pracuje s týmto súborom.</translation>
     </message>
@@ -633,10 +627,6 @@ E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súb
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Správa o službe</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Knižnica DLL poštového systému je neplatná.</translation>
@@ -678,6 +668,164 @@ Uložiť poznámku takto? Inak zostane otvorená, aby ste ju mohli upraviť.</tr
     <message id="2500">
         <source>%1 left</source>
         <translation>zostáva %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Skupina č. %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Zavolať na zobrazené telefónne číslo</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Správa o službe za %MONTH% %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Dobrý deň, %NAME%,
+
+prosím o odovzdanie správy o službe za %MONTH% %YEAR%.
+Ďakujem.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Kopírovať správu</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Zobraziť súbor v priečinku</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+K e-mailu treba priložiť tento súbor:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Nenašiel sa žiadny správca súborov, ktorý by súbor zobrazil.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Pripomenúť všetkým chýbajúcim</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Poslať každému z týchto %1 zvestovateľov, ktorých správa chýba, vlastnú pripomienku?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Títo zvestovatelia nemajú použiteľnú e-mailovú adresu a pripomienku nedostanú:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Žiadny zvestovateľ, ktorého správa chýba, nemá použiteľnú e-mailovú adresu.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>E-mailový program teraz otvorí pre každého zvestovateľa jednu správu (spolu %1). Skontrolujte ich a odošlite ich z neho.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Odoslané %1 z %2 pripomienok.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>V e-mailovom programe otvorené %1 z %2 pripomienok.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Odosiela sa pripomienka %1 z %2 cez %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Nastavenia e-mailu...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Nastavenia e-mailu</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>Poštový &amp;server:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Nechajte prázdne, ak chcete použiť e-mailový program pracovnej plochy; napríklad smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Adresa odosielateľa:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Používateľské meno:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Heslo:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Zapamätať si heslo v kľúčenke pracovnej plochy</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Vaše &amp;meno (podpisuje pripomienky):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Pre&amp;dmet pripomienky:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>&amp;Text pripomienky:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% znamená krstné meno zvestovateľa, %MONTH% a %YEAR% mesiac a jeho rok, %GROUP% číslo skupiny.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>&amp;Odoslať skúšobnú správu</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Skúšobná správa z Kolektu</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Táto správa ukazuje, že Kolekt môže s týmito nastaveniami posielať e-maily.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>Poštový server %1 prijal skúšobnú správu pre %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>Skúšobná správa pre %1 bola odovzdaná e-mailovému programu pracovnej plochy.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Ako odosielateľa zadajte svoju vlastnú e-mailovú adresu: skúšobná správa sa pošle na ňu.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Heslo sa nepodarilo uložiť do kľúčenky pracovnej plochy:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Kaydet - %1</translation>
+        <translation>Rapor gir - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -130,7 +130,7 @@
     <message id="1038">
         <source>Your updates have been saved in a file at
 %1</source>
-        <translation>Güncellemeleriniz şu dosyaya kaydedildi:
+        <translation>Değişiklikleriniz şu dosyaya kaydedildi:
 %1</translation>
     </message>
     <message id="1039">
@@ -293,15 +293,9 @@ Dosya açılmadı ve Kolekt bu dosyaya yazmayacak.</translation>
         <source>Studies</source>
         <translation>Tetkik</translation>
     </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Lütfen %1 ayı hizmet raporunuzu gönderin. 
-Teşekkürler.</translation>
-    </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
-        <translation>Bu ay hizmetin herhangi bir şekline katıldı</translation>
+        <translation>Ay içinde hizmetin herhangi bir şekline katıldı</translation>
     </message>
     <message id="1500">
         <source>Shared</source>
@@ -491,7 +485,7 @@ Birine devam etmek için onu “Sekreterden yeni liste yükle” düğmesiyle a�
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Kaydet</translation>
+        <translation>Rapor gir</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -633,10 +627,6 @@ Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-p
         <source>E-mail - </source>
         <translation>E-posta - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Hizmet raporu</translation>
-    </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
         <translation>Posta sistemi DLL&apos;si geçersiz.</translation>
@@ -671,13 +661,171 @@ Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
         <translation>Rapor toplama dosyasının kod sayfası (%2) notun şu karakterlerini içermiyor: %1
-Her biri "?" olarak kaydedilir.
+Her biri “?” olarak kaydedilir.
 
 Not bu haliyle kaydedilsin mi? Aksi halde düzeltebilmeniz için açık kalır.</translation>
     </message>
     <message id="2500">
         <source>%1 left</source>
         <translation>%1 kaldı</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>%1. Grup</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Gösterilen telefon numarasını ara</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>%MONTH% %YEAR% hizmet raporu</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Merhaba %NAME%,
+
+Lütfen %MONTH% %YEAR% hizmet raporunuzu gönderin.
+Teşekkürler.</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>İletiyi kopyala</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Dosyayı klasörde göster</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+E-postaya eklenecek dosya:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Dosyayı gösterecek bir dosya yöneticisi bulunamadı.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Eksik olanların hepsine hatırlat</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Raporu eksik olan bu %1 müjdecinin her birine ayrı bir hatırlatma gönderilsin mi?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Bu müjdecilerin kullanılabilir bir e-posta adresi yok, hatırlatma almayacaklar:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Raporu eksik olan müjdecilerin hiçbirinin kullanılabilir bir e-posta adresi yok.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>E-posta programı şimdi her müjdeci için bir tane olmak üzere %1 ileti açacak. Her birini orada kontrol edip gönderin.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>%2 hatırlatmadan %1 tanesi gönderildi.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>%2 hatırlatmadan %1 tanesi e-posta programında açıldı.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Hatırlatma %1/%2, %3 üzerinden gönderiliyor...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>E-posta ayarları...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>E-posta ayarları</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>E-posta &amp;sunucusu:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Masaüstünün e-posta programını kullanmak için boş bırakın; örneğin smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>Gönderen &amp;adresi:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>&amp;Kullanıcı adı:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>&amp;Parola:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>Parolayı masaüstünün anahtarlığında &amp;hatırla</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Adınız (hatırlatmaları &amp;imzalar):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Hatırlatmanın k&amp;onusu:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Hatırlatmanın &amp;metni:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% müjdecinin adını, %MONTH% ve %YEAR% ayı ve yılını, %GROUP% grubun numarasını gösterir.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>&amp;Deneme iletisi gönder</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Kolekt deneme iletisi</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Bu ileti, Kolekt'in bu ayarlarla e-posta gönderebildiğini gösterir.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>%1 e-posta sunucusu %2 adresine giden deneme iletisini kabul etti.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>%1 adresine giden deneme iletisi masaüstünün e-posta programına verildi.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Gönderen olarak kendi e-posta adresinizi girin: deneme iletisi bu adrese gider.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Parola masaüstünün anahtarlığına kaydedilemedi:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,29 @@ MessageAnswer showRealBox(QWidget* parent, const QString& text, MessageButtons b
     return MessageAnswer::Ok;
 }
 
+int showRealOffer(QWidget* parent, const QString& text, const QStringList& offers) {
+    QMessageBox box(QMessageBox::Warning, applicationName(), text, QMessageBox::NoButton,
+                    parent ? parent : QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QList<QPushButton*> buttons;
+    for (const QString& offer : offers)
+        buttons << box.addButton(offer, QMessageBox::ActionRole);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
+
 } // namespace
+
+int messageBoxOffering(const QString& text, const QStringList& offers, QWidget* parent) {
+    if (currentSeam) {
+        return currentSeam->offer(parent, text, offers);
+    }
+    return showRealOffer(parent, text, offers);
+}
 
 MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                          QWidget* parent) {

@@ -51,6 +51,7 @@ QString asCaption(QString text) {
 
 // The about box's command identifier in the system menu.
 [[maybe_unused]] constexpr unsigned kAboutCommand = 16;
+constexpr QKeyCombination kRemindAllKeys = Qt::CTRL | Qt::Key_M;
 
 QString tipsText() {
     std::string text;
@@ -66,7 +67,9 @@ QString tipsText() {
 CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Clock clock,
                    QWidget* parent)
     : CBaseDialog(kMainDialogTemplate, parent), settings_(settings),
-      commandLinePath_(commandLinePath), clock_(std::move(clock)), store_(&messages_) {
+      commandLinePath_(commandLinePath), clock_(std::move(clock)),
+      handOff_(this, [this] { return settings_.mailSettings().rememberPassword; }),
+      store_(&messages_) {
     nameSignButtons();
     // Linux gives the program no window menu of its own; the about box is on the context menu,
     // which the keyboard reaches as on the classic desktop.
@@ -77,11 +80,16 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
             showContextMenu(anchor->mapToGlobal(anchor->rect().center()));
         });
     }
+    connect(new QShortcut(QKeySequence(kRemindAllKeys), this), &QShortcut::activated, this,
+            &CMainDlg::remindAllMissing);
 }
 
 void CMainDlg::nameSignButtons() {
-    // "> > >" read aloud says nothing about what the button does.
-    control(kNextPhone)->setAccessibleName(loadUiText(TextId::NextTelephoneNumber));
+    // "> > >" read aloud or seen says nothing about what the button does, nor "Dial" where.
+    const QString nextPhone = loadUiText(TextId::NextTelephoneNumber);
+    control(kNextPhone)->setAccessibleName(nextPhone);
+    control(kNextPhone)->setToolTip(nextPhone);
+    control(kDial)->setToolTip(loadUiText(TextId::DialTip));
 }
 
 bool CMainDlg::initDialog() {
@@ -440,6 +448,10 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
     const QString aboutText = loadUiText(TextId::AboutMenu);
     QAction* about = aboutText.isEmpty() ? nullptr : menu.addAction(aboutText);
     // Each language in its own name, so that a user who cannot read the current one finds his.
+    QAction* remindAll = menu.addAction(loadUiText(TextId::RemindAllMissingMenu));
+    remindAll->setShortcut(QKeySequence(kRemindAllKeys));
+    remindAll->setVisible(store_.publisherCount() > 1);
+    QAction* mailSettings = menu.addAction(loadUiText(TextId::MailSettingsMenu));
     QMenu* languageMenu = menu.addMenu(loadUiText(TextId::LanguageMenu));
     QActionGroup group(languageMenu);
     for (const Language& language : languages()) {
@@ -449,9 +461,18 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
         action->setActionGroup(&group);
         connect(action, &QAction::triggered, this, [this, &language] { switchLanguage(language); });
     }
-    if (QAction* chosen = menu.exec(globalPos); chosen && chosen == about)
+    QAction* chosen = menu.exec(globalPos);
+    if (!chosen) {
+        focusList();
+    } else if (chosen == about) {
         showAbout();
-    focusList();
+    } else if (chosen == remindAll) {
+        remindAllMissing();
+    } else if (chosen == mailSettings) {
+        showMailSettings();
+    } else {
+        focusList();
+    }
 }
 
 void CMainDlg::switchLanguage(const Language& language) {

@@ -5,6 +5,7 @@
 
 #include "collection/CollectionStore.h"
 #include "collection/LocalDate.h"
+#include "services/MailDraft.h"
 #include "ui/common/BaseDialog.h"
 #include "ui/common/GuiStoreMessages.h"
 #include "ui/common/StoreOwner.h"
@@ -103,14 +104,20 @@ private:
     void dial();
     void sendReminder();
     void previewReminder();
+    void remindAllMissing();
+    // The reminder for the collection month to the publisher of record at address.
+    MailDraft reminderTo(int record, const QString& address) const;
+    void showMailSettings();
     void offerReturnFile(const QString& path);
+    // Sends draft; when it reaches no one, offers to copy it and to show its file.
+    void sendOrOffer(const MailDraft& draft);
     void showResult(const HandOffResult& result);
 
     SessionSettings& settings_;
     QString commandLinePath_;
     Clock clock_;
     GuiStoreMessages messages_;
-    DesktopHandOff handOff_{this};
+    DesktopHandOff handOff_;
     CollectionStore store_;
     bool limitToMissing_ = false;
     int currentIndex_ = 0;

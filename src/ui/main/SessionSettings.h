@@ -31,6 +31,7 @@ public:
     // How mail is sent, read when a mail is about to go out; by default through the
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }
+    virtual void storeMailSettings(const MailSettings& /*mail*/) {}
 };
 
 } // namespace kolekt

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <functional>
 
+class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace kolekt {
@@ -19,11 +21,17 @@ public:
 
     // Closes the window once the transfer has ended.
     void finish();
+    // For a series of mails the one window stays: it says which mail goes, done of total, and
+    // Cancel reaches the transfer under way.
+    void showStep(const QString& text, int done, int total);
+    void setCancel(std::function<void()> cancel);
 
     void reject() override;
 
 private:
     std::function<void()> cancel_;
+    QLabel* label_;
+    QProgressBar* bar_;
     QPushButton* cancelButton_;
     bool finished_ = false;
 };

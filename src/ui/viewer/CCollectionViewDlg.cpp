@@ -34,6 +34,7 @@ CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
     : CBaseDialog(kViewerDialogTemplate, ownerWindow, createPane), owner_(owner) {
     pane_ = controlAs<CPreviewPane>(kPane);
     button(kNextPage)->setAccessibleName(loadUiText(TextId::NextPage));
+    button(kNextPage)->setToolTip(loadUiText(TextId::NextPage));
     pane_->setPaintHandler([this](report::Surface& surface, int x, int y, int w, int h) {
         paintPreview(x, y, w, h, surface);
     });
@@ -77,9 +78,10 @@ void CCollectionViewDlg::updatePageButtons() {
         return;
     }
     setControlText(kPrevPage, first_ == 0 ? kForward : kBack);
-    // Read aloud, the arrows say nothing; the names say where the button leads.
-    button(kPrevPage)->setAccessibleName(
-        loadUiText(first_ == 0 ? TextId::NextPage : TextId::PreviousPage));
+    // Read aloud or seen, the arrows say nothing; the names say where the button leads.
+    const QString leadsTo = loadUiText(first_ == 0 ? TextId::NextPage : TextId::PreviousPage);
+    button(kPrevPage)->setAccessibleName(leadsTo);
+    button(kPrevPage)->setToolTip(leadsTo);
     showControl(kNextPage, first_ > 0 && end_ < total_);
 }
 

@@ -149,7 +149,8 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
         QStringList offered;
         for (const QAction* action : menu->actions())
             offered << action->text();
-        EXPECT_EQ(offered, (QStringList{u"&About Kolekt..."_s, u"&Language"_s}));
+        EXPECT_EQ(offered, (QStringList{u"&About Kolekt..."_s, u"Remind All Missing"_s,
+                                        u"Mail Settings..."_s, u"&Language"_s}));
         QTest::keyClick(menu, Qt::Key_A);
     });
     key(Qt::Key_Menu);

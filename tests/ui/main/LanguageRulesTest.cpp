@@ -54,6 +54,7 @@ const LanguageCase kCases[] = {
     {"german", "Weiß, Jürgen", "Jürgen Weiß", kEnglish, false, "April", kLatin},
     {"spanish", "Martínez, José", "José Martínez", kEnglish, false, "abril", kLatin},
     {"italian", "Bianchi, Niccolò", "Niccolò Bianchi", kEnglish, false, "aprile", kLatin},
+    {"portuguese-pt", "Gonçalves, João", "João Gonçalves", kEnglish, false, "abril", kLatin},
     {"portuguese", "Gonçalves, João", "João Gonçalves", kEnglish, false, "abril", kLatin},
     {"dutch", "van den Berg, Sjoerd", "Sjoerd van den Berg", kEnglish, false, "april", kLatin},
 };

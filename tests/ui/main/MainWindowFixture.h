@@ -20,6 +20,7 @@ class MemorySettings : public SessionSettings {
 public:
     LastSession read() const override { return values; }
     MailSettings mailSettings() const override { return mail; }
+    void storeMailSettings(const MailSettings& stored) override { mail = stored; }
     void write(const LastSession& written) override {
         values = written;
         ++writes;

@@ -6,10 +6,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QJsonArray>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <filesystem>
 
 namespace kolekt::test {
@@ -19,7 +23,11 @@ namespace {
 
 using namespace main_dialog;
 
-const QString kReminder = QStringLiteral("Please submit your report for February. \nThank you.");
+const QString kReminderSubject = u"Field service report for February 2026"_s;
+const QString kReminder =
+    u"Dear Anna,\n\nPlease submit your report for February 2026.\nThank you."_s;
+const QString kReminderDraft =
+    u"To: anna@example.org\nSubject: "_s + kReminderSubject + u"\n\n"_s + kReminder;
 const QString kSaved = QStringLiteral("Your updates have been saved in a file at\n");
 
 TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFile) {
@@ -94,6 +102,76 @@ TEST_F(MainWindowTest, TheReturnFileIsMailedOnlyOnYesAndOnlyToAnAddress) {
     }
 }
 
+TEST_F(MainWindowTest, AReturnFileNoMailProgramTakesIsOfferedToCopyAndToShowInItsFolder) {
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
+    builder.setSecretary("secretary@example.org");
+    open(write(builder));
+    const EmptyPath noPrograms;
+    StandInProgram dbusSend(u"dbus-send"_s);
+    messages.queueAnswer(MessageAnswer::Yes);
+    messages.queueOffer(1);
+
+    click(kCreateReturnFile);
+
+    const QString returnFile = QString::fromStdString(dir.file("Group3.k19"));
+    ASSERT_EQ(messages.shown().size(), 3);
+    EXPECT_EQ(messages.shown()[1].text, u"No mail program was found.\n\nThe file to attach to the "
+                                        u"mail is:\n"_s +
+                                            returnFile);
+    EXPECT_EQ(messages.shown()[1].offers,
+              (QStringList{u"Copy Message"_s, u"Show File in Folder"_s}));
+    EXPECT_TRUE(dbusSend.arguments().contains(u"array:string:"_s +
+                                              QUrl::fromLocalFile(returnFile).toString()))
+        << dbusSend.arguments().join(u' ').toStdString();
+    EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+TEST_F(MainWindowTest, RemindAllMissingMailsEachPublisherWithAnAddressOnItsOwn) {
+    SmtpTestServer server;
+    ASSERT_TRUE(server.isRunning());
+    CollectionBuilder builder =
+        group({{"Anna", "Berg"}, {"Ben", "Cole"}, {"Cleo", "Dunn"}, {"Dan", "Eyre"}});
+    builder.setEmail(1, "anna@example.org").setEmail(2, "ben@example.org");
+    builder.setEmail(4, "dan@example.org").setReport(4, kMonth, kSlot, {.shared = true});
+    for (bool smtp : {true, false}) {
+        SCOPED_TRACE(smtp);
+        settings.mail = {};
+        if (smtp)
+            settings.mail = {.smtpUrl = server.url(), .from = u"overseer@example.org"_s};
+        StandInProgram xdgEmail(u"xdg-email"_s);
+        open(write(builder));
+        messages.clear();
+
+        key(Qt::Key_M, Qt::ControlModifier);
+
+        ASSERT_FALSE(messages.shown().isEmpty());
+        EXPECT_EQ(messages.shown()[0].text,
+                  u"Send a reminder to each of these 2 publishers whose report is missing, one "
+                  u"message each?\n    Anna Berg\n    Ben Cole\n\nThese publishers have no usable "
+                  u"e-mail address and get no reminder:\n    Cleo Dunn"_s);
+        if (smtp) {
+            ASSERT_EQ(server.receivedCount(), 2);
+            for (int i = 0; i < 2; ++i) {
+                const QJsonObject message = server.received(i);
+                const QString name = i == 0 ? u"Anna"_s : u"Ben"_s;
+                EXPECT_EQ(message[u"rcptTos"_s].toArray(),
+                          QJsonArray{name.toLower() + u"@example.org"_s});
+                EXPECT_EQ(message[u"subject"_s].toString(), kReminderSubject);
+                EXPECT_TRUE(message[u"body"_s].toString().startsWith(u"Dear "_s + name + u","_s));
+            }
+            EXPECT_EQ(messages.texts().last(), u"2 of 2 reminders were sent."_s);
+        } else {
+            EXPECT_EQ(xdgEmail.runCount(), 2);
+            EXPECT_EQ(xdgEmail.arguments().last(), u"ben@example.org"_s);
+            EXPECT_EQ(messages.texts().mid(1),
+                      (QStringList{u"The mail program will now open 2 messages, one for each "
+                                   u"publisher. Check and send each of them there."_s,
+                                   u"2 of 2 reminders were opened in the mail program."_s}));
+            EXPECT_EQ(dlg->focusedId(), kPublisherList);
+        }
+    }
+}
+
 TEST_F(MainWindowTest, ReminderAndPreviewNameTheCollectionMonth) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
     builder.setEmail(1, "anna@example.org");
@@ -102,14 +180,14 @@ TEST_F(MainWindowTest, ReminderAndPreviewNameTheCollectionMonth) {
     ASSERT_TRUE(shown(kSendReminder));
 
     click(kPreviewReminder);
-    EXPECT_EQ(messages.texts(), QStringList{kReminder});
+    EXPECT_EQ(messages.texts(), QStringList{kReminderDraft});
     EXPECT_EQ(xdgEmail.runCount(), 0);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 
     messages.clear();
     click(kSendReminder);
     EXPECT_EQ(messages.texts(), QStringList{u"anna@example.org"_s});
-    EXPECT_EQ(xdgEmail.arguments(), (QStringList{u"--utf8"_s, u"--subject"_s, u"Report"_s,
+    EXPECT_EQ(xdgEmail.arguments(), (QStringList{u"--utf8"_s, u"--subject"_s, kReminderSubject,
                                                  u"--body"_s, kReminder, u"anna@example.org"_s}));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
@@ -120,9 +198,13 @@ TEST_F(MainWindowTest, WithoutMailOrTelephonyTheReminderAndDialSayWhy) {
     open(write(builder));
     const EmptyPath noPrograms;
 
+    // The reminder can still go by web mail: copied, the message is offered again.
+    messages.queueOffer(0);
     click(kSendReminder);
-    EXPECT_EQ(messages.texts(),
-              (QStringList{u"anna@example.org"_s, u"No mail program was found."_s}));
+    EXPECT_EQ(messages.texts(), (QStringList{u"anna@example.org"_s, u"No mail program was found."_s,
+                                             u"No mail program was found."_s}));
+    EXPECT_EQ(messages.shown()[1].offers, QStringList{u"Copy Message"_s});
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), kReminderDraft);
 
     messages.clear();
     click(kDial);

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<TS version="2.1" language="pt_PT" sourcelanguage="en">
 <context>
     <name></name>
     <message id="101">
@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Registrar - %1</translation>
+        <translation>Registar - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -69,11 +69,11 @@
     </message>
     <message id="1002">
         <source>Select Collection File from Secretary</source>
-        <translation>Selecione o arquivo de relatórios do secretário</translation>
+        <translation>Selecione o ficheiro de relatórios do secretário</translation>
     </message>
     <message id="1003">
         <source>Collection Files from Secretary (.k09)</source>
-        <translation>Arquivos de relatórios do secretário (.k09)</translation>
+        <translation>Ficheiros de relatórios do secretário (.k09)</translation>
     </message>
     <message id="1014">
         <source>Hours</source>
@@ -113,7 +113,7 @@
     </message>
     <message id="1030">
         <source>- WARNING -   You have already posted the %1 report for %2.</source>
-        <translation>- ATENÇÃO -   Você já registrou o relatório de %1 de %2.</translation>
+        <translation>- ATENÇÃO -   Já registou o relatório de %1 de %2.</translation>
     </message>
     <message id="1031">
         <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
@@ -130,7 +130,7 @@
     <message id="1038">
         <source>Your updates have been saved in a file at
 %1</source>
-        <translation>Suas alterações foram salvas no arquivo
+        <translation>As suas alterações foram guardadas no ficheiro
 %1</translation>
     </message>
     <message id="1039">
@@ -139,11 +139,11 @@
 Click Yes to E-mail the .k19 file to </source>
         <translation>
 
-Clique em Sim para enviar o arquivo .k19 por e-mail para </translation>
+Clique em Sim para enviar o ficheiro .k19 por e-mail para </translation>
     </message>
     <message id="1040">
         <source>Click No to send the file to the secretary later.</source>
-        <translation>Clique em Não para enviar o arquivo ao secretário mais tarde.</translation>
+        <translation>Clique em Não para enviar o ficheiro ao secretário mais tarde.</translation>
     </message>
     <message id="1041">
         <source>,
@@ -155,11 +155,11 @@ Clique em Sim para enviar o arquivo .k19 por e-mail para </translation>
     </message>
     <message id="1042">
         <source>Collection File</source>
-        <translation>Arquivo de relatórios</translation>
+        <translation>Ficheiro de relatórios</translation>
     </message>
     <message id="1043">
         <source>.k19 file for</source>
-        <translation>– arquivo .k19 do</translation>
+        <translation>– ficheiro .k19 do</translation>
     </message>
     <message id="1058">
         <source>Group</source>
@@ -169,15 +169,15 @@ Clique em Sim para enviar o arquivo .k19 por e-mail para </translation>
         <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
 
 From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
-        <translation>Dicas para usar o Kolekt   Importante!  O secretário precisa usar o Scriba versão 10 ou posterior.
+        <translation>Sugestões para utilizar o Kolekt   Importante!  O secretário tem de utilizar o Scriba versão 10 ou posterior.
 
-Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está recolhendo.  </translation>
+Peça ao secretário um ficheiro Group.k09 do mês cujos relatórios está a recolher.  </translation>
     </message>
     <message id="1060">
         <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
 
 </source>
-        <translation>Arraste o arquivo até o ícone do Kolekt, ou abra o Kolekt e use o botão “Carregar nova lista do secretário” para abrir o arquivo.
+        <translation>Arraste o ficheiro para o ícone do Kolekt, ou abra o Kolekt e utilize o botão “Carregar nova lista do secretário” para abrir o ficheiro.
 
 </translation>
     </message>
@@ -185,7 +185,7 @@ Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está 
         <source>You'll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
 
 </source>
-        <translation>Você vai ver que é fácil registrar os relatórios usando só o teclado.  Digite as duas ou três primeiras letras do sobrenome.  Use as setas para cima e para baixo para selecionar o nome e pressione Enter.
+        <translation>Verá que é fácil registar os relatórios só com o teclado.  Escreva as duas ou três primeiras letras do apelido.  Utilize as setas para cima e para baixo para selecionar o nome e prima Enter.
 
 </translation>
     </message>
@@ -193,7 +193,7 @@ Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está 
         <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
 
 </source>
-        <translation>Registre o relatório terminando cada dado com a tecla Enter.  Pressione Enter depois do último campo para voltar à lista.
+        <translation>Registe o relatório premindo Enter depois de cada campo.  Prima Enter depois do último campo para voltar à lista.
 
 </translation>
     </message>
@@ -203,9 +203,9 @@ Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está 
 To enter a late report, type Alt-M or click the Change Month button.
 
 </source>
-        <translation>Para escrever observações, pressione Alt+R ou clique no botão “Observações”.  Termine com a tecla Enter.
+        <translation>Para escrever observações, prima Alt+R ou clique no botão “Observações”.  Termine com a tecla Enter.
 
-Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mudar mês”.
+Para registar um relatório atrasado, prima Alt+M ou clique no botão “Mudar mês”.
 
 </translation>
     </message>
@@ -213,7 +213,7 @@ Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mu
         <source>If you have a mail program, you can send report reminders to publishers.
 
 </source>
-        <translation>Se você tiver um programa de e-mail, poderá enviar aos publicadores um lembrete para entregarem o relatório.
+        <translation>Se tiver um programa de e-mail, pode enviar aos publicadores um lembrete para entregarem o relatório.
 
 </translation>
     </message>
@@ -221,13 +221,13 @@ Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mu
         <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
 
 </source>
-        <translation>Se você tiver um programa de e-mail, também poderá enviar os resultados ao secretário diretamente pelo programa.
+        <translation>Se tiver um programa de e-mail, também pode enviar os resultados ao secretário diretamente a partir do programa.
 
 </translation>
     </message>
     <message id="1066">
         <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
-        <translation>Caso contrário, você precisará anexar o arquivo .k19 a um e-mail ou entregá-lo ao secretário em um pen drive ou outra mídia portátil.</translation>
+        <translation>Caso contrário, terá de anexar o ficheiro .k19 a um e-mail ou entregá-lo ao secretário numa pen USB ou noutro suporte portátil.</translation>
     </message>
     <message id="1116">
         <source>Total Publishers</source>
@@ -251,13 +251,13 @@ Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mu
     </message>
     <message id="1198">
         <source>eng</source>
-        <translation>portuguese</translation>
+        <translation>portuguese-pt</translation>
     </message>
     <message id="1231">
         <source>Unable to create new file: %1.
 Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
-        <translation>Não é possível criar o novo arquivo: %1.
-Remova o atributo somente leitura da pasta ou do arquivo, ou obtenha permissão para criar arquivos nesta pasta.</translation>
+        <translation>Não é possível criar o novo ficheiro: %1.
+Retire o atributo só de leitura da pasta ou do ficheiro, ou obtenha permissão para criar ficheiros nesta pasta.</translation>
     </message>
     <message id="1232">
         <source>Group has less than 3 publishers</source>
@@ -266,12 +266,12 @@ Remova o atributo somente leitura da pasta ou do arquivo, ou obtenha permissão 
     <message id="1233">
         <source>%1 is not a collection file from the secretary.
 It was not opened, and Kolekt will not write to it.</source>
-        <translation>%1 não é um arquivo de relatórios do secretário.
-Ele não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
+        <translation>%1 não é um ficheiro de relatórios do secretário.
+Não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
     </message>
     <message id="1247">
         <source>Report Collection Form</source>
-        <translation>Formulário de coleta de relatórios</translation>
+        <translation>Formulário de recolha de relatórios</translation>
     </message>
     <message id="1415">
         <source>Plcmts</source>
@@ -292,12 +292,6 @@ Ele não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
     <message id="1419">
         <source>Studies</source>
         <translation>Estudos</translation>
-    </message>
-    <message id="1422">
-        <source>Please submit your report for %1. 
-Thank you.</source>
-        <translation>Por favor, envie seu relatório de %1. 
-Obrigado!</translation>
     </message>
     <message id="1495">
         <source>Shared in any form of the ministry during the month</source>
@@ -325,7 +319,7 @@ Obrigado!</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
-        <translation> Último relatório registrado </translation>
+        <translation> Último relatório registado </translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
@@ -333,7 +327,7 @@ Obrigado!</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Criar arquivo para o secretário</translation>
+        <translation>Criar ficheiro para o secretário</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
@@ -349,7 +343,7 @@ Obrigado!</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Visualizar e-mail</translation>
+        <translation>Pré-visualizar e-mail</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -397,7 +391,7 @@ Obrigado!</translation>
     </message>
     <message id="2062">
         <source>GNU GPL 3 or later</source>
-        <translation>GPL 3 ou posterior</translation>
+        <translation>GNU GPL 3 ou posterior</translation>
     </message>
     <message id="2063">
         <source>Questions and fixes: kolekt@example.org</source>
@@ -405,93 +399,93 @@ Obrigado!</translation>
     </message>
     <message id="2064">
         <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
-        <translation>Requer arquivos Groupx.k09 do Scriba versão 10a ou posterior</translation>
+        <translation>Requer ficheiros Groupx.k09 do Scriba versão 10a ou posterior</translation>
     </message>
     <message id="2100">
         <source>Kolekt cannot open %1:
 the file does not exist. It may have been moved, renamed or deleted.</source>
         <translation>O Kolekt não consegue abrir %1:
-o arquivo não existe. Talvez ele tenha sido movido, renomeado ou excluído.</translation>
+o ficheiro não existe. Talvez tenha sido movido, mudado de nome ou eliminado.</translation>
     </message>
     <message id="2101">
         <source>Kolekt cannot open %1:
 the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
         <translation>O Kolekt não consegue abrir %1:
-não é possível ler o arquivo. Peça ao dono do arquivo ou da pasta dele permissão para lê-lo.</translation>
+não é possível ler o ficheiro. Peça ao proprietário do ficheiro ou da pasta permissão para o ler.</translation>
     </message>
     <message id="2102">
         <source>Kolekt cannot open %1:
 it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
         <translation>O Kolekt não consegue abrir %1:
-não é um arquivo comum, mas uma pasta ou um arquivo especial. Escolha o arquivo de relatórios do secretário.</translation>
+não é um ficheiro normal, mas uma pasta ou um ficheiro especial. Escolha o ficheiro de relatórios do secretário.</translation>
     </message>
     <message id="2103">
         <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
 You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
-        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 dos seus %4 publicadores, como acontece quando uma cópia ou um download é interrompido.
-Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+        <translation>%1 está incompleto: termina antes do esperado e faltam %3 dos %4 registos de publicadores do ficheiro, como acontece quando uma cópia ou uma transferência é interrompida.
+Pode ver e imprimir o ficheiro, mas o Kolekt não vai guardar nada nele. Volte a pedir o ficheiro ao secretário.</translation>
     </message>
     <message id="2104">
         <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
 You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
-        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 das suas %4 observações, como acontece quando uma cópia ou um download é interrompido.
-Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+        <translation>%1 está incompleto: termina antes do esperado e faltam %3 das %4 observações do ficheiro, como acontece quando uma cópia ou uma transferência é interrompida.
+Pode ver e imprimir o ficheiro, mas o Kolekt não vai guardar nada nele. Volte a pedir o ficheiro ao secretário.</translation>
     </message>
     <message id="2105">
         <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
 Ask the secretary for the file again.</source>
-        <translation>%1 está incompleto, por isso o Kolekt não salva nada nele nem cria com ele um arquivo para o secretário.
-Peça o arquivo de novo ao secretário.</translation>
+        <translation>%1 está incompleto, por isso o Kolekt não guarda nada nele nem cria a partir dele um ficheiro para o secretário.
+Volte a pedir o ficheiro ao secretário.</translation>
     </message>
     <message id="2106">
         <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
 Ask the secretary for the file again.</source>
-        <translation>Não é possível registrar relatórios em %1, porque o arquivo está incompleto e o Kolekt não vai salvar nada nele.
-Peça o arquivo de novo ao secretário.</translation>
+        <translation>Não é possível registar relatórios em %1, porque o ficheiro está incompleto e o Kolekt não vai guardar nada nele.
+Volte a pedir o ficheiro ao secretário.</translation>
     </message>
     <message id="2107">
         <source>%1 is already open in another Kolekt.
 A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
-        <translation>%1 já está aberto em outro Kolekt.
-Um arquivo de relatórios só pode estar aberto em um Kolekt por vez, para que nenhum relatório registrado em um seja perdido pelo outro. Feche-o lá e depois abra-o aqui.</translation>
+        <translation>%1 já está aberto noutra janela do Kolekt.
+Um ficheiro de relatórios só pode estar aberto numa janela do Kolekt de cada vez, para que nenhum relatório registado numa se perca por causa da outra. Feche-o lá e depois abra-o aqui.</translation>
     </message>
     <message id="2108">
         <source>%1 was changed or replaced by another program since Kolekt opened it.
 So that neither version is lost, Kolekt did not overwrite it and saved your collection as
 %2
 Kolekt goes on with that file.</source>
-        <translation>%1 foi alterado ou substituído por outro programa depois que o Kolekt o abriu.
-Para que nenhuma das duas versões se perca, o Kolekt não o sobrescreveu e salvou seus relatórios como
+        <translation>%1 foi alterado ou substituído por outro programa depois de o Kolekt o ter aberto.
+Para que nenhuma das versões se perca, o Kolekt não o substituiu e guardou os seus relatórios como
 %2
-O Kolekt continua com esse arquivo.</translation>
+O Kolekt continua com esse ficheiro.</translation>
     </message>
     <message id="2109">
         <source>Kolekt could not save the collection to %1.
 So that no report is lost, it was saved as
 %2
 Open that file with "Load New List from Secretary" to go on with it.</source>
-        <translation>O Kolekt não conseguiu salvar os relatórios em %1.
-Para que nenhum relatório se perca, eles foram salvos como
+        <translation>O Kolekt não conseguiu guardar os relatórios em %1.
+Para que nenhum relatório se perca, foram guardados como
 %2
-Abra esse arquivo com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+Abra esse ficheiro com “Carregar nova lista do secretário” para continuar a trabalhar nele.</translation>
     </message>
     <message id="2110">
         <source>Kolekt could not save the collection to %1, nor to the folder %2.
 The reports posted since it was last saved could not be kept.</source>
-        <translation>O Kolekt não conseguiu salvar os relatórios nem em %1 nem na pasta %2.
-Os relatórios registrados desde a última vez que foram salvos não puderam ser mantidos.</translation>
+        <translation>O Kolekt não conseguiu guardar os relatórios nem em %1 nem na pasta %2.
+Os relatórios registados desde a última vez que foram guardados não puderam ser mantidos.</translation>
     </message>
     <message id="2111">
         <source>Collections that could not be saved to their own files when Kolekt ended are kept in
 %1
 Open one with "Load New List from Secretary" to go on with it.</source>
-        <translation>Os relatórios que não puderam ser salvos no próprio arquivo quando o Kolekt foi fechado estão guardados em
+        <translation>Os relatórios que não puderam ser guardados no próprio ficheiro quando o Kolekt foi fechado estão em
 %1
-Abra um desses arquivos com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+Abra um desses ficheiros com “Carregar nova lista do secretário” para continuar a trabalhar nele.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Registrar</translation>
+        <translation>Registar</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -506,7 +500,7 @@ Abra um desses arquivos com “Carregar nova lista do secretário” para contin
 %1
 
 %2</source>
-        <translation>Não foi possível gravar o arquivo PDF:
+        <translation>Não foi possível gravar o ficheiro PDF:
 %1
 
 %2</translation>
@@ -535,15 +529,15 @@ Abra um desses arquivos com “Carregar nova lista do secretário” para contin
 The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
         <translation>
 
-O endereço de e-mail do secretário que está no arquivo não pode ser usado, por isso o arquivo não pode ser enviado por e-mail daqui. Entregue-o você mesmo ao secretário.</translation>
+O endereço de e-mail do secretário que está no ficheiro não pode ser utilizado, por isso o ficheiro não pode ser enviado por e-mail a partir daqui. Entregue-o pessoalmente ao secretário.</translation>
     </message>
     <message id="2251">
         <source>Mail password for %1 on %2:</source>
-        <translation>Senha de e-mail de %1 em %2:</translation>
+        <translation>Palavra-passe de e-mail de %1 em %2:</translation>
     </message>
     <message id="2252">
         <source>Sending the mail through %1...</source>
-        <translation>Enviando o e-mail por %1...</translation>
+        <translation>A enviar o e-mail através de %1...</translation>
     </message>
     <message id="2253">
         <source>Cancel</source>
@@ -555,7 +549,7 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="2255">
         <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
-        <translation>O Kolekt não conseguiu se conectar ao servidor de e-mail %1. O e-mail não foi enviado.</translation>
+        <translation>O Kolekt não conseguiu ligar-se ao servidor de e-mail %1. O e-mail não foi enviado.</translation>
     </message>
     <message id="2256">
         <source>The mail server %1 did not answer in time. The mail was not sent.</source>
@@ -563,15 +557,15 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="2257">
         <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
-        <translation>O servidor de e-mail %1 recusou o login. Verifique o nome de usuário e a senha. O e-mail não foi enviado.</translation>
+        <translation>O servidor de e-mail %1 recusou o início de sessão. Verifique o nome de utilizador e a palavra-passe. O e-mail não foi enviado.</translation>
     </message>
     <message id="2258">
         <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
-        <translation>O servidor de e-mail %1 não oferece conexão criptografada (STARTTLS), por isso o Kolekt não enviou a senha. O e-mail não foi enviado.</translation>
+        <translation>O servidor de e-mail %1 não oferece ligação encriptada (STARTTLS), por isso o Kolekt não enviou a palavra-passe. O e-mail não foi enviado.</translation>
     </message>
     <message id="2259">
         <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
-        <translation>Não foi possível estabelecer uma conexão segura com o servidor de e-mail %1: o certificado dele não foi aceito. O e-mail não foi enviado.</translation>
+        <translation>Não foi possível estabelecer uma ligação segura com o servidor de e-mail %1: o certificado não foi aceite. O e-mail não foi enviado.</translation>
     </message>
     <message id="2260">
         <source>The mail server %1 refused the mail. The mail was not sent.</source>
@@ -583,11 +577,11 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="2301">
         <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
-        <translation>O idioma “%1” não é conhecido. O Kolekt conhece estes idiomas: %2.</translation>
+        <translation>O idioma “%1” não é reconhecido. Idiomas disponíveis no Kolekt: %2.</translation>
     </message>
     <message id="2302">
         <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
-        <translation>A página de código “%1” não é conhecida. O Kolekt lê arquivos de relatórios nestas páginas de código: %2.</translation>
+        <translation>A página de códigos “%1” não é reconhecida. O Kolekt lê ficheiros de relatórios nestas páginas de códigos: %2.</translation>
     </message>
     <message id="2303">
         <source>&amp;Yes</source>
@@ -603,7 +597,7 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="2391">
         <source>Post the monthly field service reports of a group and return them to the secretary</source>
-        <translation>Registrar os relatórios mensais de serviço de campo de um grupo e devolvê-los ao secretário</translation>
+        <translation>Registar os relatórios mensais de serviço de campo de um grupo e devolvê-los ao secretário</translation>
     </message>
     <message id="2392">
         <source>Collect the monthly field service reports of a group</source>
@@ -611,7 +605,7 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="2393">
         <source>Field service report collection</source>
-        <translation>Arquivo de relatórios de serviço de campo</translation>
+        <translation>Ficheiro de relatórios de serviço de campo</translation>
     </message>
     <message id="2400">
         <source>Low Memory</source>
@@ -633,25 +627,13 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
         <source>E-mail - </source>
         <translation>E-mail - </translation>
     </message>
-    <message id="2405">
-        <source>Report</source>
-        <translation>Relatório de serviço de campo</translation>
-    </message>
-    <message id="2700">
-        <source>Mail system DLL is invalid.</source>
-        <translation>A DLL do sistema de e-mail é inválida.</translation>
-    </message>
-    <message id="2701">
-        <source>bad procaddress</source>
-        <translation>endereço de procedimento inválido</translation>
-    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
-        <translation>Digite um número inteiro.</translation>
+        <translation>Introduza um número inteiro.</translation>
     </message>
     <message id="61714">
         <source>Please enter an integer between %1 and %2.</source>
-        <translation>Digite um número inteiro entre %1 e %2.</translation>
+        <translation>Introduza um número inteiro entre %1 e %2.</translation>
     </message>
     <message id="61840">
         <source>No mail program was found.</source>
@@ -659,7 +641,7 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
     </message>
     <message id="61841">
         <source>The mail settings are not usable.</source>
-        <translation>As configurações de e-mail não podem ser usadas.</translation>
+        <translation>As definições de e-mail não podem ser utilizadas.</translation>
     </message>
     <message id="61842">
         <source>Send Mail failed to send message.</source>
@@ -670,14 +652,180 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
 Each of them would be stored as "?".
 
 Store the remark like this? Otherwise it stays open for you to change it.</source>
-        <translation>A página de código do arquivo de relatórios (%2) não contém estes caracteres da observação: %1
-Cada um seria gravado como "?".
+        <translation>A página de códigos do ficheiro de relatórios (%2) não contém estes caracteres da observação: %1
+Cada um seria gravado como “?”.
 
-Gravar a observação assim? Caso contrário, ela fica aberta para você alterá-la.</translation>
+Gravar a observação assim? Caso contrário, fica aberta para a poder alterar.</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Grupo n.º %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Ligar para o número de telefone apresentado</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Relatório de serviço de campo de %MONTH% de %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Olá, %NAME%!
+
+Por favor, entregue o seu relatório de %MONTH% de %YEAR%.
+Obrigado!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Copiar mensagem</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Mostrar ficheiro na pasta</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+O ficheiro a anexar ao e-mail é:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Não foi encontrado nenhum gestor de ficheiros para mostrar o ficheiro.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Lembrar todos os pendentes</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Enviar um lembrete a cada um destes %1 publicadores com relatório pendente, uma mensagem para cada um?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Estes publicadores não têm um endereço de e-mail utilizável e não vão receber lembrete:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Nenhum publicador com relatório pendente tem um endereço de e-mail utilizável.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>O programa de e-mail vai abrir agora %1 mensagens, uma para cada publicador. Verifique e envie cada uma a partir desse programa.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>Foram enviados %1 de %2 lembretes.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>Foram abertos %1 de %2 lembretes no programa de e-mail.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>A enviar o lembrete %1 de %2 através de %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Definições de e-mail...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Definições de e-mail</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Servidor de e-mail:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Deixe vazio para utilizar o programa de e-mail do ambiente de trabalho; por exemplo smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Endereço do remetente:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;utilizador:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>P&amp;alavra-passe:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Lembrar a palavra-passe no porta-chaves do ambiente de trabalho</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>O seu &amp;nome (assina os lembretes):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Assun&amp;to do lembrete:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;xto do lembrete:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% representa o nome próprio do publicador, %MONTH% e %YEAR% o mês e o ano, %GROUP% o número do grupo.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Enviar &amp;mensagem de teste</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Mensagem de teste do Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Esta mensagem mostra que o Kolekt consegue enviar e-mails com estas definições.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>O servidor de e-mail %1 aceitou a mensagem de teste para %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>A mensagem de teste para %1 foi entregue ao programa de e-mail do ambiente de trabalho.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Introduza o seu próprio endereço de e-mail como remetente: a mensagem de teste é enviada para ele.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Não foi possível guardar a palavra-passe no porta-chaves do ambiente de trabalho:
+%1</translation>
     </message>
     <message id="2500">
         <source>%1 left</source>
         <translation>restam %1</translation>
+    </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>A DLL do sistema de e-mail é inválida.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>endereço de procedimento inválido</translation>
     </message>
 </context>
 </TS>

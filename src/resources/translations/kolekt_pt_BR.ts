@@ -1,0 +1,831 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Kolekt...</source>
+        <translation>&amp;Sobre o Kolekt...</translation>
+    </message>
+    <message id="102">
+        <source>January</source>
+        <translation>janeiro</translation>
+    </message>
+    <message id="103">
+        <source>February</source>
+        <translation>fevereiro</translation>
+    </message>
+    <message id="104">
+        <source>March</source>
+        <translation>março</translation>
+    </message>
+    <message id="105">
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message id="106">
+        <source>May</source>
+        <translation>maio</translation>
+    </message>
+    <message id="107">
+        <source>June</source>
+        <translation>junho</translation>
+    </message>
+    <message id="108">
+        <source>July</source>
+        <translation>julho</translation>
+    </message>
+    <message id="109">
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message id="110">
+        <source>September</source>
+        <translation>setembro</translation>
+    </message>
+    <message id="111">
+        <source>October</source>
+        <translation>outubro</translation>
+    </message>
+    <message id="112">
+        <source>November</source>
+        <translation>novembro</translation>
+    </message>
+    <message id="113">
+        <source>December</source>
+        <translation>dezembro</translation>
+    </message>
+    <message id="114">
+        <source>Change &amp;Month ( late report )</source>
+        <translation>Mudar &amp;mês (atrasado)</translation>
+    </message>
+    <message id="1000">
+        <source>Post - %1</source>
+        <translation>Registrar - %1</translation>
+    </message>
+    <message id="1001">
+        <source>Missing %1 Reports</source>
+        <translation>Relatórios pendentes (%1)</translation>
+    </message>
+    <message id="1002">
+        <source>Select Collection File from Secretary</source>
+        <translation>Selecione o arquivo de relatórios do secretário</translation>
+    </message>
+    <message id="1003">
+        <source>Collection Files from Secretary (.k09)</source>
+        <translation>Arquivos de relatórios do secretário (.k09)</translation>
+    </message>
+    <message id="1014">
+        <source>Hours</source>
+        <translation>horas</translation>
+    </message>
+    <message id="1019">
+        <source>Remarks</source>
+        <translation>Observações</translation>
+    </message>
+    <message id="1020">
+        <source>AuxP</source>
+        <translation>P. aux.</translation>
+    </message>
+    <message id="1023">
+        <source>Ministerial Servant</source>
+        <translation>Servo ministerial</translation>
+    </message>
+    <message id="1024">
+        <source>Elder</source>
+        <translation>Ancião</translation>
+    </message>
+    <message id="1025">
+        <source>Baptized Brother</source>
+        <translation>Irmão batizado</translation>
+    </message>
+    <message id="1026">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioneiro auxiliar</translation>
+    </message>
+    <message id="1027">
+        <source>Regular Pioneer</source>
+        <translation>Pioneiro regular</translation>
+    </message>
+    <message id="1029">
+        <source>Special Pioneer</source>
+        <translation>Pioneiro especial</translation>
+    </message>
+    <message id="1030">
+        <source>- WARNING -   You have already posted the %1 report for %2.</source>
+        <translation>- ATENÇÃO -   Você já registrou o relatório de %1 de %2.</translation>
+    </message>
+    <message id="1031">
+        <source>Changes WILL NOT BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>As alterações NÃO SERÃO INCLUÍDAS no relatório de %1 enviado à filial.</translation>
+    </message>
+    <message id="1032">
+        <source>Any changes WILL BE INCLUDED in the %1 report to the branch office.</source>
+        <translation>Qualquer alteração SERÁ INCLUÍDA no relatório de %1 enviado à filial.</translation>
+    </message>
+    <message id="1033">
+        <source>Out of Space for Remarks</source>
+        <translation>Sem espaço para observações</translation>
+    </message>
+    <message id="1038">
+        <source>Your updates have been saved in a file at
+%1</source>
+        <translation>Suas alterações foram salvas no arquivo
+%1</translation>
+    </message>
+    <message id="1039">
+        <source>
+
+Click Yes to E-mail the .k19 file to </source>
+        <translation>
+
+Clique em Sim para enviar o arquivo .k19 por e-mail para </translation>
+    </message>
+    <message id="1040">
+        <source>Click No to send the file to the secretary later.</source>
+        <translation>Clique em Não para enviar o arquivo ao secretário mais tarde.</translation>
+    </message>
+    <message id="1041">
+        <source>,
+       or
+</source>
+        <translation>,
+       ou
+</translation>
+    </message>
+    <message id="1042">
+        <source>Collection File</source>
+        <translation>Arquivo de relatórios</translation>
+    </message>
+    <message id="1043">
+        <source>.k19 file for</source>
+        <translation>– arquivo .k19 do</translation>
+    </message>
+    <message id="1058">
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message id="1059">
+        <source>Tips for using Kolekt   Important!  Your secretary must be running Scriba version 10 or later.
+
+From your secretary, obtain a Group.k09 file for the month you are collecting.  </source>
+        <translation>Dicas para usar o Kolekt   Importante!  O secretário precisa usar o Scriba versão 10 ou posterior.
+
+Peça ao secretário um arquivo Group.k09 do mês cujos relatórios você está recolhendo.  </translation>
+    </message>
+    <message id="1060">
+        <source>Drop the file on your Kolekt icon or launch Kolekt and use the 'Load New List from Secretary' button to open the file.
+
+</source>
+        <translation>Arraste o arquivo até o ícone do Kolekt, ou abra o Kolekt e use o botão “Carregar nova lista do secretário” para abrir o arquivo.
+
+</translation>
+    </message>
+    <message id="1061">
+        <source>You'll find it easy to enter reports using only the keyboard.  Type the first two or three characters of the last name.  Use the up/down arrows to select the name and press Enter.
+
+</source>
+        <translation>Você vai ver que é fácil registrar os relatórios usando só o teclado.  Digite as duas ou três primeiras letras do sobrenome.  Use as setas para cima e para baixo para selecionar o nome e pressione Enter.
+
+</translation>
+    </message>
+    <message id="1062">
+        <source>Enter the report terminating each entry with the Enter key.  Press Enter after the last field to return to the selection list.
+
+</source>
+        <translation>Registre o relatório pressionando Enter depois de cada campo.  Pressione Enter depois do último campo para voltar à lista.
+
+</translation>
+    </message>
+    <message id="1063">
+        <source>To enter remarks, type Alt-R or click the Remarks button.  Terminate with the Enter key.
+
+To enter a late report, type Alt-M or click the Change Month button.
+
+</source>
+        <translation>Para escrever observações, pressione Alt+R ou clique no botão “Observações”.  Termine com a tecla Enter.
+
+Para registrar um relatório atrasado, pressione Alt+M ou clique no botão “Mudar mês”.
+
+</translation>
+    </message>
+    <message id="1064">
+        <source>If you have a mail program, you can send report reminders to publishers.
+
+</source>
+        <translation>Se você tiver um programa de e-mail, poderá enviar aos publicadores um lembrete para entregarem o relatório.
+
+</translation>
+    </message>
+    <message id="1065">
+        <source>If you have a mail program, you can also e-mail the results to the secretary directly from the program.
+
+</source>
+        <translation>Se você tiver um programa de e-mail, também poderá enviar os resultados ao secretário diretamente pelo programa.
+
+</translation>
+    </message>
+    <message id="1066">
+        <source>Otherwise, you will need to manually attach the .k19 file to an email or deliver it to the secretary on portable media.</source>
+        <translation>Caso contrário, você precisará anexar o arquivo .k19 a um e-mail ou entregá-lo ao secretário em um pen drive ou outra mídia portátil.</translation>
+    </message>
+    <message id="1116">
+        <source>Total Publishers</source>
+        <translation>Total de publicadores</translation>
+    </message>
+    <message id="1167">
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message id="1168">
+        <source>Telephone</source>
+        <translation>Telefone</translation>
+    </message>
+    <message id="1188">
+        <source>%1 Report Collection</source>
+        <translation>Relatórios de %1</translation>
+    </message>
+    <message id="1194">
+        <source>Special Pioneers are NOT INCLUDED in Report to Branch</source>
+        <translation>Pioneiros especiais NÃO SÃO INCLUÍDOS no relatório enviado à filial</translation>
+    </message>
+    <message id="1198">
+        <source>eng</source>
+        <translation>portuguese</translation>
+    </message>
+    <message id="1231">
+        <source>Unable to create new file: %1.
+Remove the read-only attribute from the directory / file or obtain permission to create files in this directory.</source>
+        <translation>Não é possível criar o novo arquivo: %1.
+Remova o atributo somente leitura da pasta ou do arquivo, ou obtenha permissão para criar arquivos nesta pasta.</translation>
+    </message>
+    <message id="1232">
+        <source>Group has less than 3 publishers</source>
+        <translation>O grupo tem menos de 3 publicadores</translation>
+    </message>
+    <message id="1233">
+        <source>%1 is not a collection file from the secretary.
+It was not opened, and Kolekt will not write to it.</source>
+        <translation>%1 não é um arquivo de relatórios do secretário.
+Ele não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
+    </message>
+    <message id="1247">
+        <source>Report Collection Form</source>
+        <translation>Formulário de coleta de relatórios</translation>
+    </message>
+    <message id="1415">
+        <source>Plcmts</source>
+        <translation>Publ.</translation>
+    </message>
+    <message id="1416">
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message id="1417">
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message id="1418">
+        <source>R.Visits</source>
+        <translation>Revis.</translation>
+    </message>
+    <message id="1419">
+        <source>Studies</source>
+        <translation>Estudos</translation>
+    </message>
+    <message id="1495">
+        <source>Shared in any form of the ministry during the month</source>
+        <translation>Participou de alguma forma do ministério durante o mês</translation>
+    </message>
+    <message id="1500">
+        <source>Shared</source>
+        <translation>Particip.</translation>
+    </message>
+    <message id="2000">
+        <source>Field Service Reports</source>
+        <translation>Relatórios de serviço de campo</translation>
+    </message>
+    <message id="2001">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2002">
+        <source>Exit Program</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="2003">
+        <source>Limit List to Missing Reports</source>
+        <translation>Mostrar apenas relatórios pendentes</translation>
+    </message>
+    <message id="2004">
+        <source> Last Person Posted </source>
+        <translation> Último relatório registrado </translation>
+    </message>
+    <message id="2005">
+        <source>Load New List from Secretary</source>
+        <translation>Carregar nova lista do secretário</translation>
+    </message>
+    <message id="2006">
+        <source>Create File for Secretary</source>
+        <translation>Criar arquivo para o secretário</translation>
+    </message>
+    <message id="2007">
+        <source>Dial</source>
+        <translation>Ligar</translation>
+    </message>
+    <message id="2008">
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message id="2009">
+        <source>View or Print Report Collection List</source>
+        <translation>Ver ou imprimir a lista de relatórios</translation>
+    </message>
+    <message id="2010">
+        <source>Preview E-mail</source>
+        <translation>Visualizar e-mail</translation>
+    </message>
+    <message id="2020">
+        <source>Shared in Ministry</source>
+        <translation>Participou</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Remarks</source>
+        <translation>Obse&amp;rvações</translation>
+    </message>
+    <message id="2024">
+        <source>Auxiliary Pioneer</source>
+        <translation>Pioneiro auxiliar</translation>
+    </message>
+    <message id="2025">
+        <source>&lt;1h</source>
+        <translation>&lt;1h</translation>
+    </message>
+    <message id="2040">
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message id="2041">
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message id="2042">
+        <source>Print &amp;Setup</source>
+        <translation>Im&amp;pressora</translation>
+    </message>
+    <message id="2060">
+        <source>About Kolekt</source>
+        <translation>Sobre o Kolekt</translation>
+    </message>
+    <message id="2061">
+        <source>Kolekt Version 5a</source>
+        <translation>Kolekt versão 5a</translation>
+    </message>
+    <message id="2062">
+        <source>GNU GPL 3 or later</source>
+        <translation>GNU GPL 3 ou posterior</translation>
+    </message>
+    <message id="2063">
+        <source>Questions and fixes: kolekt@example.org</source>
+        <translation>Dúvidas e correções: kolekt@example.org</translation>
+    </message>
+    <message id="2064">
+        <source>Requires Groupx.k09 files from Scriba Version 10a or later</source>
+        <translation>Requer arquivos Groupx.k09 do Scriba versão 10a ou posterior</translation>
+    </message>
+    <message id="2100">
+        <source>Kolekt cannot open %1:
+the file does not exist. It may have been moved, renamed or deleted.</source>
+        <translation>O Kolekt não consegue abrir %1:
+o arquivo não existe. Talvez ele tenha sido movido, renomeado ou excluído.</translation>
+    </message>
+    <message id="2101">
+        <source>Kolekt cannot open %1:
+the file cannot be read. Ask the owner of the file or of its folder for permission to read it.</source>
+        <translation>O Kolekt não consegue abrir %1:
+não é possível ler o arquivo. Peça ao dono do arquivo ou da pasta dele permissão para lê-lo.</translation>
+    </message>
+    <message id="2102">
+        <source>Kolekt cannot open %1:
+it is not a regular file but a folder or a special file. Choose the collection file from the secretary.</source>
+        <translation>O Kolekt não consegue abrir %1:
+não é um arquivo comum, mas uma pasta ou um arquivo especial. Escolha o arquivo de relatórios do secretário.</translation>
+    </message>
+    <message id="2103">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 publisher records are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 dos %4 registros de publicadores do arquivo, como acontece quando uma cópia ou um download é interrompido.
+Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2104">
+        <source>%1 is incomplete: it ends early, and %3 of its %4 remarks are missing, as after a copy or download that was cut off.
+You can view and print it, but Kolekt will not save anything to it. Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto: ele termina antes do esperado e faltam %3 das %4 observações do arquivo, como acontece quando uma cópia ou um download é interrompido.
+Você pode ver e imprimir o arquivo, mas o Kolekt não vai salvar nada nele. Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2105">
+        <source>%1 is incomplete, so Kolekt saves nothing to it and makes no file for the secretary from it.
+Ask the secretary for the file again.</source>
+        <translation>%1 está incompleto, por isso o Kolekt não salva nada nele nem cria com ele um arquivo para o secretário.
+Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2106">
+        <source>Reports cannot be posted to %1, because the file is incomplete and Kolekt will not save to it.
+Ask the secretary for the file again.</source>
+        <translation>Não é possível registrar relatórios em %1, porque o arquivo está incompleto e o Kolekt não vai salvar nada nele.
+Peça o arquivo de novo ao secretário.</translation>
+    </message>
+    <message id="2107">
+        <source>%1 is already open in another Kolekt.
+A collection file can be open in only one Kolekt at a time, so that no report posted in one is lost by the other. Close it there, then open it here.</source>
+        <translation>%1 já está aberto em outro Kolekt.
+Um arquivo de relatórios só pode estar aberto em um Kolekt por vez, para que nenhum relatório registrado em um seja perdido pelo outro. Feche-o lá e depois abra-o aqui.</translation>
+    </message>
+    <message id="2108">
+        <source>%1 was changed or replaced by another program since Kolekt opened it.
+So that neither version is lost, Kolekt did not overwrite it and saved your collection as
+%2
+Kolekt goes on with that file.</source>
+        <translation>%1 foi alterado ou substituído por outro programa depois que o Kolekt o abriu.
+Para que nenhuma das duas versões se perca, o Kolekt não o sobrescreveu e salvou seus relatórios como
+%2
+O Kolekt continua com esse arquivo.</translation>
+    </message>
+    <message id="2109">
+        <source>Kolekt could not save the collection to %1.
+So that no report is lost, it was saved as
+%2
+Open that file with "Load New List from Secretary" to go on with it.</source>
+        <translation>O Kolekt não conseguiu salvar os relatórios em %1.
+Para que nenhum relatório se perca, eles foram salvos como
+%2
+Abra esse arquivo com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+    </message>
+    <message id="2110">
+        <source>Kolekt could not save the collection to %1, nor to the folder %2.
+The reports posted since it was last saved could not be kept.</source>
+        <translation>O Kolekt não conseguiu salvar os relatórios nem em %1 nem na pasta %2.
+Os relatórios registrados desde a última vez que foram salvos não puderam ser mantidos.</translation>
+    </message>
+    <message id="2111">
+        <source>Collections that could not be saved to their own files when Kolekt ended are kept in
+%1
+Open one with "Load New List from Secretary" to go on with it.</source>
+        <translation>Os relatórios que não puderam ser salvos no próprio arquivo quando o Kolekt foi fechado estão guardados em
+%1
+Abra um desses arquivos com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
+    </message>
+    <message id="2200">
+        <source>Post</source>
+        <translation>Registrar</translation>
+    </message>
+    <message id="2201">
+        <source>Print Setup</source>
+        <translation>Configurar impressora</translation>
+    </message>
+    <message id="2202">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="2203">
+        <source>The PDF file could not be written:
+%1
+
+%2</source>
+        <translation>Não foi possível gravar o arquivo PDF:
+%1
+
+%2</translation>
+    </message>
+    <message id="2204">
+        <source>The printer %1 did not take the job:
+%2</source>
+        <translation>A impressora %1 não aceitou o trabalho:
+%2</translation>
+    </message>
+    <message id="2205">
+        <source>Next Telephone Number</source>
+        <translation>Próximo número de telefone</translation>
+    </message>
+    <message id="2206">
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message id="2207">
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message id="2250">
+        <source>
+
+The secretary's e-mail address in the file cannot be used, so the file cannot be e-mailed from here. Please hand it to the secretary yourself.</source>
+        <translation>
+
+O endereço de e-mail do secretário que está no arquivo não pode ser usado, por isso o arquivo não pode ser enviado por e-mail daqui. Entregue-o você mesmo ao secretário.</translation>
+    </message>
+    <message id="2251">
+        <source>Mail password for %1 on %2:</source>
+        <translation>Senha de e-mail de %1 em %2:</translation>
+    </message>
+    <message id="2252">
+        <source>Sending the mail through %1...</source>
+        <translation>Enviando o e-mail por %1...</translation>
+    </message>
+    <message id="2253">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="2254">
+        <source>Sending was cancelled. The mail was not sent.</source>
+        <translation>O envio foi cancelado. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2255">
+        <source>Kolekt could not connect to the mail server %1. The mail was not sent.</source>
+        <translation>O Kolekt não conseguiu se conectar ao servidor de e-mail %1. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2256">
+        <source>The mail server %1 did not answer in time. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 não respondeu a tempo. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2257">
+        <source>The mail server %1 refused the log-on. Check the user name and the password. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 recusou o login. Verifique o nome de usuário e a senha. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2258">
+        <source>The mail server %1 does not offer an encrypted connection (STARTTLS), so Kolekt did not send the password. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 não oferece conexão criptografada (STARTTLS), por isso o Kolekt não enviou a senha. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2259">
+        <source>No secure connection to the mail server %1 could be made: its certificate was not accepted. The mail was not sent.</source>
+        <translation>Não foi possível estabelecer uma conexão segura com o servidor de e-mail %1: o certificado dele não foi aceito. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2260">
+        <source>The mail server %1 refused the mail. The mail was not sent.</source>
+        <translation>O servidor de e-mail %1 recusou o e-mail. O e-mail não foi enviado.</translation>
+    </message>
+    <message id="2300">
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message id="2301">
+        <source>The language "%1" is not known. Kolekt knows these languages: %2.</source>
+        <translation>O idioma “%1” não é reconhecido. Idiomas disponíveis no Kolekt: %2.</translation>
+    </message>
+    <message id="2302">
+        <source>The code page "%1" is not known. Kolekt reads collection files in these code pages: %2.</source>
+        <translation>A página de código “%1” não é conhecida. O Kolekt lê arquivos de relatórios nestas páginas de código: %2.</translation>
+    </message>
+    <message id="2303">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message id="2304">
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message id="2390">
+        <source>Field Service Reports</source>
+        <translation>Relatórios de serviço de campo</translation>
+    </message>
+    <message id="2391">
+        <source>Post the monthly field service reports of a group and return them to the secretary</source>
+        <translation>Registrar os relatórios mensais de serviço de campo de um grupo e devolvê-los ao secretário</translation>
+    </message>
+    <message id="2392">
+        <source>Collect the monthly field service reports of a group</source>
+        <translation>Recolher os relatórios mensais de serviço de campo de um grupo</translation>
+    </message>
+    <message id="2393">
+        <source>Field service report collection</source>
+        <translation>Arquivo de relatórios de serviço de campo</translation>
+    </message>
+    <message id="2400">
+        <source>Low Memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message id="2401">
+        <source>No Printer</source>
+        <translation>Nenhuma impressora</translation>
+    </message>
+    <message id="2402">
+        <source>Printing on %1 could not be started.</source>
+        <translation>Não foi possível iniciar a impressão em %1.</translation>
+    </message>
+    <message id="2403">
+        <source>Telephone service not available</source>
+        <translation>Serviço de telefone não disponível</translation>
+    </message>
+    <message id="2404">
+        <source>E-mail - </source>
+        <translation>E-mail - </translation>
+    </message>
+    <message id="2700">
+        <source>Mail system DLL is invalid.</source>
+        <translation>A DLL do sistema de e-mail é inválida.</translation>
+    </message>
+    <message id="2701">
+        <source>bad procaddress</source>
+        <translation>endereço de procedimento inválido</translation>
+    </message>
+    <message id="61712">
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message id="61714">
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Digite um número inteiro entre %1 e %2.</translation>
+    </message>
+    <message id="61840">
+        <source>No mail program was found.</source>
+        <translation>Nenhum programa de e-mail foi encontrado.</translation>
+    </message>
+    <message id="61841">
+        <source>The mail settings are not usable.</source>
+        <translation>As configurações de e-mail não podem ser usadas.</translation>
+    </message>
+    <message id="61842">
+        <source>Send Mail failed to send message.</source>
+        <translation>Não foi possível enviar a mensagem.</translation>
+    </message>
+    <message id="2350">
+        <source>The collection file's code page (%2) cannot hold these characters of the remark: %1
+Each of them would be stored as "?".
+
+Store the remark like this? Otherwise it stays open for you to change it.</source>
+        <translation>A página de código do arquivo de relatórios (%2) não contém estes caracteres da observação: %1
+Cada um seria gravado como “?”.
+
+Gravar a observação assim? Caso contrário, ela fica aberta para você alterá-la.</translation>
+    </message>
+    <message id="2500">
+        <source>%1 left</source>
+        <translation>restam %1</translation>
+    </message>
+    <message id="2600">
+        <source>Group #%1</source>
+        <translation>Grupo nº %1</translation>
+    </message>
+    <message id="2601">
+        <source>Call the telephone number shown</source>
+        <translation>Ligar para o número de telefone mostrado</translation>
+    </message>
+    <message id="2602">
+        <source>Field service report for %MONTH% %YEAR%</source>
+        <translation>Relatório de serviço de campo de %MONTH% de %YEAR%</translation>
+    </message>
+    <message id="2603">
+        <source>Dear %NAME%,
+
+Please submit your report for %MONTH% %YEAR%.
+Thank you.</source>
+        <translation>Olá, %NAME%!
+
+Por favor, entregue seu relatório de %MONTH% de %YEAR%.
+Obrigado!</translation>
+    </message>
+    <message id="2604">
+        <source>Copy Message</source>
+        <translation>Copiar mensagem</translation>
+    </message>
+    <message id="2605">
+        <source>Show File in Folder</source>
+        <translation>Mostrar arquivo na pasta</translation>
+    </message>
+    <message id="2606">
+        <source>
+
+The file to attach to the mail is:
+%1</source>
+        <translation>
+
+O arquivo que deve ser anexado ao e-mail é:
+%1</translation>
+    </message>
+    <message id="2607">
+        <source>No file manager was found to show the file.</source>
+        <translation>Nenhum gerenciador de arquivos foi encontrado para mostrar o arquivo.</translation>
+    </message>
+    <message id="2608">
+        <source>Remind All Missing</source>
+        <translation>Lembrar todos os pendentes</translation>
+    </message>
+    <message id="2609">
+        <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
+        <translation>Enviar um lembrete para cada um destes %1 publicadores com relatório pendente, uma mensagem para cada um?%2</translation>
+    </message>
+    <message id="2610">
+        <source>
+
+These publishers have no usable e-mail address and get no reminder:%1</source>
+        <translation>
+
+Estes publicadores não têm um endereço de e-mail utilizável e não vão receber lembrete:%1</translation>
+    </message>
+    <message id="2611">
+        <source>No publisher whose report is missing has a usable e-mail address.</source>
+        <translation>Nenhum publicador com relatório pendente tem um endereço de e-mail utilizável.</translation>
+    </message>
+    <message id="2612">
+        <source>The mail program will now open %1 messages, one for each publisher. Check and send each of them there.</source>
+        <translation>O programa de e-mail vai abrir agora %1 mensagens, uma para cada publicador. Confira e envie cada uma delas por lá.</translation>
+    </message>
+    <message id="2613">
+        <source>%1 of %2 reminders were sent.</source>
+        <translation>%1 de %2 lembretes foram enviados.</translation>
+    </message>
+    <message id="2614">
+        <source>%1 of %2 reminders were opened in the mail program.</source>
+        <translation>%1 de %2 lembretes foram abertos no programa de e-mail.</translation>
+    </message>
+    <message id="2615">
+        <source>Sending reminder %1 of %2 through %3...</source>
+        <translation>Enviando o lembrete %1 de %2 por %3...</translation>
+    </message>
+    <message id="2616">
+        <source>Mail Settings...</source>
+        <translation>Configurações de e-mail...</translation>
+    </message>
+    <message id="2617">
+        <source>Mail Settings</source>
+        <translation>Configurações de e-mail</translation>
+    </message>
+    <message id="2618">
+        <source>Mail &amp;server:</source>
+        <translation>&amp;Servidor de e-mail:</translation>
+    </message>
+    <message id="2619">
+        <source>Leave it empty to use the desktop's mail program; for example smtps://mail.example.org</source>
+        <translation>Deixe vazio para usar o programa de e-mail da área de trabalho; por exemplo smtps://mail.example.org</translation>
+    </message>
+    <message id="2620">
+        <source>Sender &amp;address:</source>
+        <translation>&amp;Endereço do remetente:</translation>
+    </message>
+    <message id="2621">
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message id="2622">
+        <source>&amp;Password:</source>
+        <translation>Senh&amp;a:</translation>
+    </message>
+    <message id="2623">
+        <source>&amp;Remember the password in the desktop's keyring</source>
+        <translation>&amp;Lembrar a senha no chaveiro da área de trabalho</translation>
+    </message>
+    <message id="2624">
+        <source>Your &amp;name (signs the reminders):</source>
+        <translation>Seu &amp;nome (assina os lembretes):</translation>
+    </message>
+    <message id="2625">
+        <source>Reminder sub&amp;ject:</source>
+        <translation>Assun&amp;to do lembrete:</translation>
+    </message>
+    <message id="2626">
+        <source>Reminder te&amp;xt:</source>
+        <translation>Te&amp;xto do lembrete:</translation>
+    </message>
+    <message id="2627">
+        <source>%NAME% stands for the publisher's first name, %MONTH% and %YEAR% for the month and its year, %GROUP% for the group's number.</source>
+        <translation>%NAME% representa o nome do publicador, %MONTH% e %YEAR% o mês e o ano, %GROUP% o número do grupo.</translation>
+    </message>
+    <message id="2628">
+        <source>Send &amp;Test Message</source>
+        <translation>Enviar &amp;mensagem de teste</translation>
+    </message>
+    <message id="2629">
+        <source>Kolekt test message</source>
+        <translation>Mensagem de teste do Kolekt</translation>
+    </message>
+    <message id="2630">
+        <source>This message shows that Kolekt can send mail with these settings.</source>
+        <translation>Esta mensagem mostra que o Kolekt consegue enviar e-mails com estas configurações.</translation>
+    </message>
+    <message id="2631">
+        <source>The mail server %1 accepted the test message to %2.</source>
+        <translation>O servidor de e-mail %1 aceitou a mensagem de teste para %2.</translation>
+    </message>
+    <message id="2632">
+        <source>The test message to %1 was handed to the desktop's mail program.</source>
+        <translation>A mensagem de teste para %1 foi entregue ao programa de e-mail da área de trabalho.</translation>
+    </message>
+    <message id="2633">
+        <source>Enter your own e-mail address as the sender: the test message goes to it.</source>
+        <translation>Digite seu próprio endereço de e-mail como remetente: a mensagem de teste vai para ele.</translation>
+    </message>
+    <message id="2634">
+        <source>The password could not be kept in the desktop's keyring:
+%1</source>
+        <translation>Não foi possível guardar a senha no chaveiro da área de trabalho:
+%1</translation>
+    </message>
+</context>
+</TS>
