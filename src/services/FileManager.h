@@ -7,9 +7,9 @@
 
 namespace kolekt {
 
-// Opens the file manager on the folder of path with the file selected, where the desktop's
-// file manager answers the freedesktop request for that; else on the folder. NoSystem
-// (with its text) when nothing opens it.
+// Opens the file manager on the folder of path with the file selected: Explorer on Windows;
+// elsewhere where the desktop's file manager answers the freedesktop request for that, else on
+// the folder. NoSystem (with its text) when nothing opens it.
 HandOffResult showInFolder(const QString& path, HandOffHost& host);
 
 } // namespace kolekt

@@ -32,6 +32,10 @@ QString plainAddress(const MailRecipient& recipient) {
 }
 
 #ifdef Q_OS_WIN
+bool mailOpensComposeWindow(const MailSettings&) {
+    return false;
+}
+
 // Windows' mail client is the one mail system there; the settings choose nothing.
 MailMessage::MailMessage(const MailSettings&) {
     message_.codePage = currentLanguage().codePage;
@@ -50,6 +54,10 @@ MailMessage::MailMessage(const MailSettings&) {
     transport_ = std::make_unique<MapiTransport>();
 }
 #else
+bool mailOpensComposeWindow(const MailSettings& settings) {
+    return settings.smtpUrl.isEmpty();
+}
+
 MailMessage::MailMessage(const MailSettings& settings) {
     message_.codePage = currentLanguage().codePage;
     if (settings.smtpUrl.isEmpty()) {

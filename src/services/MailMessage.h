@@ -20,6 +20,10 @@ inline constexpr int kNoMemoryForRecipient = 3;
 inline constexpr int kNoMemoryForAttachment = 5;
 } // namespace mail_error
 
+// True where each mail handed over opens a compose window that the user sends himself (the
+// desktop's mail program); false where it goes without one (SMTP, Windows' mail client).
+bool mailOpensComposeWindow(const MailSettings& settings);
+
 class MailMessage {
 public:
     // Chooses the mail system. When it is missing, or unusable (an SMTP URL that is not

@@ -5,6 +5,7 @@
 #include "collection/FileLayout.h"
 #include "services/Dialer.h"
 #include "services/FileManager.h"
+#include "services/MailMessage.h"
 #include "services/Reminder.h"
 #include "services/ReturnFile.h"
 #include "ui/common/MessageBox.h"
@@ -178,7 +179,7 @@ void CMainDlg::remindAllMissing() {
         return;
     }
     const MailSettings settings = settings_.mailSettings();
-    const bool composeWindows = settings.smtpUrl.isEmpty();
+    const bool composeWindows = mailOpensComposeWindow(settings);
     if (composeWindows)
         messageBox(loadUiText(TextId::ComposeWindowsWillOpen, {count}), MessageButtons::Ok,
                    MessageIcon::Information, this);
