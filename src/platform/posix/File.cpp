@@ -123,11 +123,9 @@ File createUnique(const std::filesystem::path& folder, const std::filesystem::pa
     if (!file.isOpen()) {
         return file;
     }
-    if (::fchmod(descriptor(file.native()), static_cast<mode_t>(mode)) != 0) {
-        file = File();
-        ::unlink(pattern.c_str());
-        return file;
-    }
+    // A file system without permission bits (FAT, exFAT) refuses to set them; the file is
+    // still written, with what that file system keeps.
+    ::fchmod(descriptor(file.native()), static_cast<mode_t>(mode));
     createdPath = pattern;
     return file;
 }
