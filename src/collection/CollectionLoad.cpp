@@ -1,5 +1,6 @@
 #include "collection/AbsolutePath.h"
 #include "collection/CollectionStore.h"
+#include "collection/ContentHash.h"
 #include "collection/Scramble.h"
 #include "collection/StoreMessages.h"
 #include "platform/File.h"
@@ -51,8 +52,14 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
     }
     platform::File& file = opened.file;
     const std::optional<platform::FileIdentity> identity = file.identity();
+    ContentHash content;
+    const auto read = [&](std::uint8_t* data, std::size_t size) {
+        const std::size_t got = file.readUpTo(data, size);
+        content.add({data, got});
+        return got;
+    };
     std::uint8_t header[kRecordSize] = {};
-    const std::size_t headerBytes = file.readUpTo(header, kRecordSize);
+    const std::size_t headerBytes = read(header, kRecordSize);
 
     // A file without a whole header, a negative count or a month past December did not come
     // from the secretary's program; the last two would index beyond the records or the slots.
@@ -76,16 +83,19 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
     std::copy(header, header + kRecordSize, record(0));
     int wholeRecords = 0;
     while (wholeRecords < publisherCount_ &&
-           file.readUpTo(record(wholeRecords + 1), kRecordSize) == kRecordSize) {
+           read(record(wholeRecords + 1), kRecordSize) == kRecordSize) {
         ++wholeRecords;
     }
     int wholeRemarks = 0;
     if (wholeRecords == publisherCount_) {
         while (wholeRemarks < remarkCount_ &&
-               file.readUpTo(remarkRecord(wholeRemarks + 1), kRemarkRecordSize) ==
-                   kRemarkRecordSize) {
+               read(remarkRecord(wholeRemarks + 1), kRemarkRecordSize) == kRemarkRecordSize) {
             ++wholeRemarks;
         }
+    }
+    // What follows the pool is not kept, but a change to it is a change to the file.
+    std::uint8_t rest[4096];
+    while (read(rest, sizeof rest) != 0) {
     }
     // Written back, a cut-off file would turn the missing records into blank publishers and
     // empty remarks in the secretary's program.
@@ -97,6 +107,7 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
         filePath_ = path;
         lock_ = std::move(lock);
         diskIdentity_ = identity;
+        diskContent_ = content.value();
         savedImage_ = fileImage();
     }
     // Said once the store is whole: while the message is up, the program may be told to end.

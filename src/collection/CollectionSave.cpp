@@ -2,6 +2,7 @@
 #include "collection/AtomicFile.h"
 #include "collection/CollectionPath.h"
 #include "collection/CollectionStore.h"
+#include "collection/ContentHash.h"
 #include "collection/FileSystemOps.h"
 #include "collection/Scramble.h"
 #include "collection/StoreMessages.h"
@@ -80,7 +81,8 @@ SaveResult CollectionStore::saveBack() {
     }
     const std::optional<platform::FileIdentity> onDisk = platform::identityOf(filePath_);
     // A file that is gone can be written again at its name without losing anything.
-    if (onDisk && diskIdentity_ && *onDisk != *diskIdentity_) {
+    if (onDisk && diskIdentity_ &&
+        (*onDisk != *diskIdentity_ || contentHashOfFile(filePath_) != diskContent_)) {
         return saveBeside();
     }
     if (onDisk && platform::isWriteProtected(replacedFile(filePath_))) {
@@ -127,6 +129,7 @@ SaveResult CollectionStore::saveBeside() {
 void CollectionStore::rememberSaved(const platform::FileIdentity& identity) {
     diskIdentity_ = identity;
     savedImage_ = fileImage();
+    diskContent_ = contentHash(savedImage_);
 }
 
 bool CollectionStore::hasUnsavedChanges() const {

@@ -67,6 +67,7 @@ void CollectionStore::releaseStore() {
     incomplete_ = false;
     lock_ = {};
     diskIdentity_.reset();
+    diskContent_ = 0;
     savedImage_ = {};
 }
 

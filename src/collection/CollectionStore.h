@@ -157,8 +157,10 @@ private:
     bool allocated_ = false;
     bool incomplete_ = false;
     CollectionLock lock_;
-    // What filePath was when it was loaded or last saved, and what the store wrote there.
+    // What filePath was when it was loaded or last saved (identity and content), and what the
+    // store wrote there.
     std::optional<platform::FileIdentity> diskIdentity_;
+    std::uint64_t diskContent_ = 0;
     std::vector<std::uint8_t> savedImage_;
 };
 

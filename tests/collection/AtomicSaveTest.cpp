@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <regex>
@@ -242,6 +243,24 @@ TEST_F(AtomicSaveTest, AFileReplacedOnDiskIsKeptAndTheCollectionGoesBesideIt) {
     ASSERT_EQ(store.saveBack(), SaveResult::Saved);
     EXPECT_EQ(store.filePath(), beside);
     EXPECT_TRUE(fs::exists(beside));
+}
+
+TEST_F(AtomicSaveTest, ARewriteOfTheSameSizeAndTimeIsStillAChangeOnDisk) {
+    // As a program on a FAT stick writes within the time stamp's two seconds, or keeps it.
+    const fs::file_time_type time = fs::last_write_time(path);
+    Bytes theirs = original;
+    theirs[layout::kRecordSize + layout::kFirstName] ^= 1;
+    {
+        std::fstream inPlace(path, std::ios::binary | std::ios::in | std::ios::out);
+        inPlace.write(reinterpret_cast<const char*>(theirs.data()),
+                      static_cast<std::streamsize>(theirs.size()));
+    }
+    fs::last_write_time(path, time);
+
+    ASSERT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_EQ(readBytes(path), theirs);
+    ASSERT_EQ(messages.events.size(), 1u);
+    EXPECT_EQ(messages.events[0].kind, StoreEvent::SavedBeside);
 }
 
 TEST_F(AtomicSaveTest, TheNextSaveRemovesOnlyTheTemporaryFilesOfKilledSaves) {
