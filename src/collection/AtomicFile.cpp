@@ -1,6 +1,7 @@
 #include "collection/AtomicFile.h"
 
 #include "collection/FileSystemOps.h"
+#include "collection/HelperName.h"
 #include "platform/FileAttributes.h"
 #include "platform/PathKind.h"
 
@@ -76,10 +77,7 @@ fs::path replacedFile(const fs::path& path) {
 }
 
 fs::path temporaryPrefix(const fs::path& name) {
-    fs::path prefix(".");
-    prefix += name;
-    prefix += ".kolekt-";
-    return prefix;
+    return helperName(name, ".kolekt-", kUniqueLetters);
 }
 
 bool writeFileAtomically(FileSystemOps& fs, const fs::path& path,

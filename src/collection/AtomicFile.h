@@ -41,7 +41,7 @@ std::filesystem::path writeUniqueFile(FileSystemOps& fs, const std::filesystem::
                                       platform::FileIdentity* written = nullptr);
 
 // The start of the names of the temporary files that replacing a file called name uses:
-// ".name.kolekt-" followed by six letters or digits.
+// ".name.kolekt-" (a hash in place of a long name) followed by six letters or digits.
 std::filesystem::path temporaryPrefix(const std::filesystem::path& name);
 
 // Removes the temporary files that an interrupted save of path (a link's target) left

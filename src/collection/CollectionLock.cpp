@@ -1,5 +1,6 @@
 #include "collection/CollectionLock.h"
 
+#include "collection/HelperName.h"
 #include "platform/FileAttributes.h"
 #include "platform/LockFile.h"
 #include "platform/PathKind.h"
@@ -11,10 +12,7 @@ std::filesystem::path CollectionLock::lockFilePath(const std::filesystem::path& 
     if (target.empty()) {
         return {};
     }
-    std::filesystem::path name(".");
-    name += target.filename();
-    name += ".kolekt-lock";
-    return target.parent_path() / name;
+    return target.parent_path() / helperName(target.filename(), ".kolekt-lock");
 }
 
 CollectionLock CollectionLock::take(const std::filesystem::path& path) {

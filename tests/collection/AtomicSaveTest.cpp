@@ -326,6 +326,28 @@ TEST_F(AtomicSaveTest, RelativePathIsNamedFromTheWorkingFolder) {
     EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, absolute}}));
 }
 
+// Windows limits a whole path to 260 characters, which a temporary folder and a name of 255 pass.
+#ifndef _WIN32
+TEST(LongNames, ACollectionUpToTheLongestNameIsLockedAndSaved) {
+    for (const std::size_t length : {12u, 240u, 241u, 255u}) {
+        SCOPED_TRACE(length);
+        test::TempDir dir;
+        const fs::path path = fs::path(dir.path()) / (std::string(length - 4, 'n') + ".k09");
+        CollectionBuilder b;
+        b.addPublisher("Anna", "Berg");
+        b.addPublisher("Ben", "Cole");
+        writeCollection(b, path.string());
+        test::RecordingMessages messages;
+        CollectionStore store{&messages};
+        store.initialise(kToday, "eng", "CP1252");
+        ASSERT_TRUE(store.loadCollection(path, kToday, store.lockForOpening(path)));
+        EXPECT_TRUE(CollectionLock::take(path).heldElsewhere());
+        EXPECT_EQ(store.saveBack(), SaveResult::Saved);
+        EXPECT_TRUE(messages.events.empty());
+    }
+}
+#endif
+
 TEST_F(AtomicSaveTest, TooFewPublishersWritesNothing) {
     CollectionBuilder one;
     one.addPublisher("Anna", "Berg");
