@@ -23,7 +23,8 @@ FileMode newFileMode();
 // that a planted link or device hands on nothing.
 std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path& path);
 
-// Gives file the owner and group of attributes where the process may, keeping its mode bits.
+// Gives file the owner and group of attributes where the process may (the group alone where
+// only that is allowed), keeping its mode bits.
 // Windows keeps the owner and permissions through the replace itself.
 void keepOwner(File& file, const KeptAttributes& attributes);
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #ifndef _WIN32
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -206,6 +207,30 @@ TEST_F(AtomicSaveTest, KeepsThePermissionBitsAndOwnerOfTheReplacedFile) {
     EXPECT_EQ(info.st_mode & 07777, 0666u & ~mask);
 }
 
+TEST_F(AtomicSaveTest, AMemberOfTheFilesGroupKeepsTheGroupInASharedFolder) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can give the file to another owner for the saver";
+    }
+    constexpr gid_t kShared = 100;
+    ASSERT_EQ(::chown(path.c_str(), 0, kShared), 0);
+    ::chmod(path.c_str(), 0660);
+    fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
+    const pid_t child = fork();
+    if (child == 0) {
+        const gid_t groups[] = {kShared};
+        if (setgroups(1, groups) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+            _exit(2);
+        }
+        _exit(store.saveBack() == SaveResult::Saved ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_gid, kShared);
+    EXPECT_EQ(info.st_mode & 07777, 0660u);
+}
 #endif
 
 TEST_F(AtomicSaveTest, AFileReplacedOnDiskIsKeptAndTheCollectionGoesBesideIt) {

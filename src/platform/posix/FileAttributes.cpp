@@ -24,8 +24,14 @@ std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path&
 
 void keepOwner(File& file, const KeptAttributes& attributes) {
     const int fd = static_cast<int>(file.native());
-    if (attributes.keepOwner && ::fchown(fd, attributes.owner, attributes.group) == 0) {
-        // A change of owner drops the set-user and set-group bits.
+    if (!attributes.keepOwner) {
+        return;
+    }
+    // Only root may give the file to its owner; a member of the file's group may still give it
+    // that group, so that the others of a shared folder keep their access.
+    if (::fchown(fd, attributes.owner, attributes.group) == 0 ||
+        ::fchown(fd, static_cast<uid_t>(-1), attributes.group) == 0) {
+        // A change of owner or group drops the set-user and set-group bits.
         ::fchmod(fd, static_cast<mode_t>(attributes.mode));
     }
 }
