@@ -109,7 +109,9 @@ SaveResult CollectionStore::saveBeside() {
     const fs::path::string_type name = original.filename().native();
     fs::path stem = name.substr(0, name.size() - kExtensionLength);
     stem += " (Kolekt " + timeStamp() + ")";
-    const platform::FileMode mode = platform::modeOf(original).value_or(0666) & 0666;
+    // Kolekt's own file from now on: the user's usual mode, not that of the file it keeps (a
+    // read-only copy would make every later save fail).
+    const platform::FileMode mode = platform::newFileMode();
     platform::FileIdentity written;
     const fs::path beside =
         writeUniqueFile(fileSystem(), folderOf(original), stem,

@@ -239,6 +239,9 @@ TEST_F(AtomicSaveTest, AFileReplacedOnDiskIsKeptAndTheCollectionGoesBesideIt) {
     next.setGroup(3).setMonth(11).addPublisher("Cleo", "Dunn");
     next.addPublisher("Dora", "Eck");
     writeCollection(next, dir.file("incoming"));
+    // A read-only copy: the store's own file beside it must not become read-only too.
+    fs::permissions(dir.file("incoming"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::rename(dir.file("incoming"), path);
     const Bytes theirs = readBytes(path);
 
