@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 
 cmake --build "$build" --target kolekt-tool >/dev/null
-"$build/tools/kolekt-tool" sample samples/Group3.k09 --today 2026-12-08 --language eng
+"$build/tools/kolekt-tool" sample --force samples/Group3.k09 --today 2026-12-08 --language eng
 echo "Wrote samples/Group3.k09 (collection month November 2026)"

@@ -9,6 +9,6 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOLEKT_BUILD_T
       -DKOLEKT_BUILD_BENCH=OFF >/dev/null
 cmake --build build/release -j"$(nproc)"
 mkdir -p build/sample
-build/release/tools/kolekt-tool sample build/sample/Group3.k09
+build/release/tools/kolekt-tool sample --force build/sample/Group3.k09
 # Without a display the program says so and how to run it under Xvfb.
 exec build/release/src/app/kolekt "$PWD/build/sample/Group3.k09"

@@ -1,6 +1,7 @@
 // Runs the built kolekt-tool as a user or script would.
 #include "CollectionFiles.h"
 #include "TempDir.h"
+#include "collection/CollectionLock.h"
 
 #include <algorithm>
 #include <array>
@@ -50,6 +51,25 @@ TEST_F(KolektToolTest, SampleThenDumpShowsTheGroup) {
     EXPECT_NE(dump.out.find("Bergström, Anna"), std::string::npos);
     EXPECT_NE(dump.out.find("Regular Pioneer"), std::string::npos);
     EXPECT_NE(dump.out.find("MISSING"), std::string::npos);
+}
+
+TEST_F(KolektToolTest, SampleReplacesACollectionOnlyWhenForcedAndNeverOneOpenInKolekt) {
+    const std::string file = dir.file("g.k09");
+    CollectionBuilder real;
+    real.addPublisher("Anna", "Berg");
+    real.addPublisher("Ben", "Cole");
+    test::writeCollection(real, file);
+    const std::vector<std::uint8_t> theirs = test::readBytes(file);
+    EXPECT_EQ(tool("sample " + file).status, 1);
+    EXPECT_EQ(test::readBytes(file), theirs);
+    {
+        const CollectionLock open = CollectionLock::take(file);
+        ASSERT_TRUE(open.held());
+        EXPECT_EQ(tool("sample --force " + file).status, 1);
+        EXPECT_EQ(test::readBytes(file), theirs);
+    }
+    EXPECT_EQ(tool("sample --force " + file).status, 0);
+    EXPECT_NE(test::readBytes(file), theirs);
 }
 
 TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
