@@ -42,6 +42,48 @@ std::string rightCell(int value, std::size_t width) {
     return std::string(digits.size() < width ? width - digits.size() : 0, ' ') + digits + " ";
 }
 
+// Control characters (C0, DEL, C1) as visible escapes: a name or a file name must not move the
+// cursor, repaint the table or talk to the terminal.
+std::string visible(std::string_view utf8) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (c < 0x20 || c == 0x7F) {
+            text += "\\x";
+            text += kDigits[c >> 4];
+            text += kDigits[c & 0xF];
+        } else if (c1) {
+            const auto code = static_cast<unsigned char>(utf8[++i]);
+            text += "\\u00";
+            text += kDigits[code >> 4];
+            text += kDigits[code & 0xF];
+        } else {
+            text += static_cast<char>(c);
+        }
+    }
+    return text;
+}
+
+// The view with every text the file gives made visible.
+CollectionView visibleView(const CollectionView& view) {
+    CollectionView shown = view;
+    shown.file = visible(view.file);
+    shown.secretary = visible(view.secretary);
+    for (PublisherView& p : shown.publishers) {
+        p.name = visible(p.name);
+        p.email = visible(p.email);
+        p.remark = visible(p.remark);
+        for (std::string& phone : p.phones) {
+            phone = visible(phone);
+        }
+    }
+    return shown;
+}
+
 std::string optionalText(TextId id) {
     return id == TextId::None ? std::string("-") : loadText(id);
 }
@@ -59,7 +101,8 @@ std::string lateMonths(const std::vector<int>& months) {
 
 } // namespace
 
-void writeTable(std::ostream& out, const CollectionView& view) {
+void writeTable(std::ostream& out, const CollectionView& file) {
+    const CollectionView view = visibleView(file);
     out << "File:        " << view.file << "\n"
         << "Group:       " << view.group << "\n"
         << "Month:       " << monthName(view.month) << " (year slot " << view.yearSlot << ")\n"

@@ -72,6 +72,24 @@ TEST_F(KolektToolTest, SampleReplacesACollectionOnlyWhenForcedAndNeverOneOpenInK
     EXPECT_NE(test::readBytes(file), theirs);
 }
 
+TEST_F(KolektToolTest, TheTableShowsControlCharactersAsEscapes) {
+    // A name that would clear the screen, a remark that rings, a file name with a C1 control.
+    const std::string file = dir.file("g\xC2\x9B.k09");
+    CollectionBuilder b;
+    b.setMonth(1);
+    const int n = b.addPublisher("Zoe\x1B[2J", "Berg");
+    b.addPublisher("Ben", "Cole");
+    b.addRemark(n, 1, 0, "ill\x07\x7F");
+    test::writeCollection(b, file);
+    const ToolRun dump = tool("dump '" + file + "' --today 2026-03-08");
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(dump.out.find_first_of("\x07\x1B\x7F"), std::string::npos) << dump.out;
+    EXPECT_EQ(dump.out.find("\xC2\x9B"), std::string::npos) << dump.out;
+    for (const char* escape : {"Zoe\\x1B[2J", "ill\\x07\\x7F", "g\\u009B.k09"}) {
+        EXPECT_NE(dump.out.find(escape), std::string::npos) << escape << "\n" << dump.out;
+    }
+}
+
 TEST_F(KolektToolTest, JsonHasTheDocumentedKeys) {
     const std::string file = dir.file("g.k09");
     CollectionBuilder b;
