@@ -189,6 +189,10 @@ enum class TextId : int {
     TestMessageHandedOver = 2632,
     SenderNeeded = 2633,
     KeyringFailed = 2634,
+    GuideButton = 2635,
+    GuideTitle = 2636,
+    GuideSearchLabel = 2637,
+    GuideSections = 2638,
 
     // The Windows mail client's and telephony library's own failures.
     MailLibraryInvalid = 2700,

@@ -28,8 +28,9 @@ MessageAnswer ScriptedMessageBox::show(QWidget*, const QString& text, MessageBut
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-int ScriptedMessageBox::offer(QWidget*, const QString& text, const QStringList& offers) {
-    shown_.append({text, MessageButtons::Ok, MessageIcon::Warning, offers});
+int ScriptedMessageBox::offer(QWidget*, const QString& text, const QStringList& offers,
+                              MessageIcon icon) {
+    shown_.append({text, MessageButtons::Ok, icon, offers});
     if (offers_.empty())
         return -1;
     const int index = offers_.front();

@@ -33,7 +33,8 @@ public:
 
     MessageAnswer show(QWidget* parent, const QString& text, MessageButtons buttons,
                        MessageIcon icon) override;
-    int offer(QWidget* parent, const QString& text, const QStringList& offers) override;
+    int offer(QWidget* parent, const QString& text, const QStringList& offers,
+              MessageIcon icon) override;
 
 private:
     std::deque<MessageAnswer> answers_;

@@ -827,5 +827,21 @@ Tito zvěstovatelé nemají použitelnou e-mailovou adresu a připomínku nedost
         <translation>Heslo se nepodařilo uložit do klíčenky pracovní plochy:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Průvodce</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Průvodce programem Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Hledat:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Oddíly průvodce</translation>
+    </message>
 </context>
 </TS>

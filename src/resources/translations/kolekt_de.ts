@@ -827,5 +827,21 @@ Diese Verkündiger haben keine verwendbare E-Mail-Adresse und bekommen keine Eri
         <translation>Das Passwort konnte nicht im Schlüsselbund des Desktops gespeichert werden:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Anleitung zu Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Abschnitte der Anleitung</translation>
+    </message>
 </context>
 </TS>

@@ -827,5 +827,21 @@ These publishers have no usable e-mail address and get no reminder:%1</source>
         <translation>Ο κωδικός πρόσβασης δεν μπόρεσε να φυλαχτεί στην κλειδοθήκη της επιφάνειας εργασίας:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Οδηγός</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Οδηγός του Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Αναζήτηση:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Ενότητες του οδηγού</translation>
+    </message>
 </context>
 </TS>

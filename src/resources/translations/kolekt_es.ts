@@ -827,5 +827,21 @@ Estos publicadores no tienen una dirección de correo utilizable y no recibirán
         <translation>No se pudo guardar la contraseña en el llavero del escritorio:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Guía de Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Secciones de la guía</translation>
+    </message>
 </context>
 </TS>

@@ -827,5 +827,21 @@ Neil kuulutajatel pole kasutatavat e-posti aadressi ja nad ei saa meeldetuletust
         <translation>Parooli ei õnnestunud töölaua võtmehoidjasse salvestada:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Juhend</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Kolekti juhend</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Otsi:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Juhendi osad</translation>
+    </message>
 </context>
 </TS>

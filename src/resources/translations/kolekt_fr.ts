@@ -827,5 +827,21 @@ Ces proclamateurs n'ont pas d'adresse e-mail utilisable et ne recevront pas de r
         <source>%1 left</source>
         <translation>reste %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Guide de Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Sections du guide</translation>
+    </message>
 </context>
 </TS>

@@ -827,5 +827,21 @@ Questi proclamatori non hanno un indirizzo e-mail utilizzabile e non riceveranno
         <translation>Non è stato possibile conservare la password nel portachiavi del desktop:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Guida</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Guida di Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Sezioni della guida</translation>
+    </message>
 </context>
 </TS>

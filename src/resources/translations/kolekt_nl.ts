@@ -827,5 +827,21 @@ Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:
         <translation>Het wachtwoord kon niet in de sleutelbos van het bureaublad worden bewaard:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Handleiding</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Handleiding van Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Zoeken:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Hoofdstukken van de handleiding</translation>
+    </message>
 </context>
 </TS>

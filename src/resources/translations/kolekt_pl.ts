@@ -827,5 +827,21 @@ Ci głosiciele nie mają użytecznego adresu e-mail i nie dostaną przypomnienia
         <translation>Nie udało się zachować hasła w pęku kluczy pulpitu:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Przewodnik</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Przewodnik po programie Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Szukaj:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Części przewodnika</translation>
+    </message>
 </context>
 </TS>

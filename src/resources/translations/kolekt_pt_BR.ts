@@ -827,5 +827,21 @@ Estes publicadores não têm um endereço de e-mail utilizável e não vão rece
         <translation>Não foi possível guardar a senha no chaveiro da área de trabalho:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Guia do Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Pesquisar:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Seções do guia</translation>
+    </message>
 </context>
 </TS>

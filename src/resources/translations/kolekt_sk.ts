@@ -827,5 +827,21 @@ Títo zvestovatelia nemajú použiteľnú e-mailovú adresu a pripomienku nedost
         <translation>Heslo sa nepodarilo uložiť do kľúčenky pracovnej plochy:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Sprievodca</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Sprievodca programom Kolekt</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Hľadať:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Časti sprievodcu</translation>
+    </message>
 </context>
 </TS>

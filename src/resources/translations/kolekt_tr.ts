@@ -827,5 +827,21 @@ Bu müjdecilerin kullanılabilir bir e-posta adresi yok, hatırlatma almayacakla
         <translation>Parola masaüstünün anahtarlığına kaydedilemedi:
 %1</translation>
     </message>
+    <message id="2635">
+        <source>Guide</source>
+        <translation>Kılavuz</translation>
+    </message>
+    <message id="2636">
+        <source>Kolekt Guide</source>
+        <translation>Kolekt kılavuzu</translation>
+    </message>
+    <message id="2637">
+        <source>&amp;Search:</source>
+        <translation>&amp;Ara:</translation>
+    </message>
+    <message id="2638">
+        <source>Sections of the guide</source>
+        <translation>Kılavuzun bölümleri</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/common/BaseDialog.h"
 
 #include "resources/StringTable.h"
+#include "ui/common/CGuideWindow.h"
 #include "ui/common/DialogUnits.h"
 #include "ui/common/IntegerExchange.h"
 #include "ui/common/MessageBox.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <string>
 
@@ -89,6 +91,8 @@ CBaseDialog::CBaseDialog(const DialogTemplate& dialogTemplate, QWidget* owner,
     setFont(dialogFont(dialogTemplate.fontFace, dialogTemplate.pointSize));
     baseUnits_ = dialogBaseUnits(font());
     build(dialogTemplate, factory);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { CGuideWindow::show(helpSection_, this); });
 }
 
 void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFactory& factory) {

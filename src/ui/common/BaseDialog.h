@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QHash>
 #include <functional>
+#include <string>
+#include <string_view>
 
 class QLineEdit;
 class QListWidget;
@@ -33,6 +35,8 @@ public:
 
     // Runs the dialog modally; returns the value given to endDialog (kIdCancel when closed).
     int runModal();
+    // The guide's section that F1 opens in this dialog.
+    void setHelpSection(std::string_view section) { helpSection_ = section; }
 
     QWidget* control(int id) const;
     template <class T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
@@ -121,6 +125,7 @@ private:
     bool initialising_ = false;
     bool endedWhileInitialising_ = false;
     int result_ = kIdCancel;
+    std::string helpSection_ = "open";
 };
 
 } // namespace kolekt

@@ -48,8 +48,9 @@ MessageAnswer showRealBox(QWidget* parent, const QString& text, MessageButtons b
     return MessageAnswer::Ok;
 }
 
-int showRealOffer(QWidget* parent, const QString& text, const QStringList& offers) {
-    QMessageBox box(QMessageBox::Warning, applicationName(), text, QMessageBox::NoButton,
+int showRealOffer(QWidget* parent, const QString& text, const QStringList& offers,
+                  MessageIcon icon) {
+    QMessageBox box(toQtIcon(icon), applicationName(), text, QMessageBox::NoButton,
                     parent ? parent : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -65,11 +66,12 @@ int showRealOffer(QWidget* parent, const QString& text, const QStringList& offer
 
 } // namespace
 
-int messageBoxOffering(const QString& text, const QStringList& offers, QWidget* parent) {
+int messageBoxOffering(const QString& text, const QStringList& offers, QWidget* parent,
+                       MessageIcon icon) {
     if (currentSeam) {
-        return currentSeam->offer(parent, text, offers);
+        return currentSeam->offer(parent, text, offers, icon);
     }
-    return showRealOffer(parent, text, offers);
+    return showRealOffer(parent, text, offers, icon);
 }
 
 MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,

@@ -18,7 +18,8 @@ public:
     virtual ~MessageBoxSeam() = default;
     virtual MessageAnswer show(QWidget* parent, const QString& text, MessageButtons buttons,
                                MessageIcon icon) = 0;
-    virtual int offer(QWidget* parent, const QString& text, const QStringList& offers) = 0;
+    virtual int offer(QWidget* parent, const QString& text, const QStringList& offers,
+                      MessageIcon icon) = 0;
 };
 
 // A Yes/No box has Yes as its default button and answers to the keys Y and N.
@@ -27,7 +28,8 @@ MessageAnswer messageBox(const QString& text, MessageButtons buttons = MessageBu
 
 // A message with a button for each thing the user can do about it, then OK: the index of the
 // offer chosen, or -1 for OK, Esc and the close box. Its text can be selected and copied.
-int messageBoxOffering(const QString& text, const QStringList& offers, QWidget* parent = nullptr);
+int messageBoxOffering(const QString& text, const QStringList& offers, QWidget* parent = nullptr,
+                       MessageIcon icon = MessageIcon::Warning);
 
 // Replaces the real message box (null restores it). The seam is not owned.
 void setMessageBoxSeam(MessageBoxSeam* seam);

@@ -59,6 +59,7 @@ QString fromText(const std::string& utf8) {
 ReportEntryDialog::ReportEntryDialog(StoreOwner& owner, QWidget* ownerWindow)
     : CBaseDialog(kEntryDialogTemplate, ownerWindow, createEntryControl), owner_(owner),
       store_(owner.store()) {
+    setHelpSection("posting");
     // A click on Cancel must not first take the focus from an open remark field: losing the
     // focus ends the remark and stores it, and Cancel is to store nothing. Tab still reaches it.
     button(kCancel)->setFocusPolicy(Qt::TabFocus);

@@ -4,6 +4,7 @@
 #include "resources/Catalogue.h"
 #include "services/MailDraft.h"
 #include "services/Reminder.h"
+#include "ui/common/CGuideWindow.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StandardControls.h"
 #include "ui/common/UiText.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -108,6 +110,9 @@ CMailSettingsDlg::CMailSettingsDlg(const MailSettings& settings, DesktopHandOff&
     connect(test, &QPushButton::clicked, this, &CMailSettingsDlg::sendTestMessage);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { CGuideWindow::show("mail", this); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -8,6 +8,7 @@
 #include "resources/PathText.h"
 #include "resources/StringTable.h"
 #include "resources/TextTables.h"
+#include "ui/common/CGuideWindow.h"
 #include "ui/common/InterfaceLanguage.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
@@ -411,7 +412,9 @@ void CMainDlg::showPhoneNumber() {
 }
 
 void CMainDlg::showHelp() {
-    messageBox(tipsText(), MessageButtons::Ok, MessageIcon::Information, this);
+    if (messageBoxOffering(tipsText(), {loadUiText(TextId::GuideButton)}, this,
+                           MessageIcon::Information) == 0)
+        CGuideWindow::show("open", this);
     focusList();
 }
 

@@ -33,6 +33,7 @@ constexpr QLatin1StringView kBack("< < <");
 CCollectionViewDlg::CCollectionViewDlg(StoreOwner& owner, QWidget* ownerWindow)
     : CBaseDialog(kViewerDialogTemplate, ownerWindow, createPane), owner_(owner) {
     pane_ = controlAs<CPreviewPane>(kPane);
+    setHelpSection("printing");
     button(kNextPage)->setAccessibleName(loadUiText(TextId::NextPage));
     button(kNextPage)->setToolTip(loadUiText(TextId::NextPage));
     pane_->setPaintHandler([this](report::Surface& surface, int x, int y, int w, int h) {

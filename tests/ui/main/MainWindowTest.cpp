@@ -1,12 +1,14 @@
 #include "MainWindowFixture.h"
 #include "collection/CodePage.h"
 #include "resources/Languages.h"
+#include "ui/common/CGuideWindow.h"
 #include "ui/common/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 
 namespace kolekt::test {
@@ -264,7 +266,50 @@ TEST_F(MainWindowTest, HelpShowsTheTipsInAnInformationBox) {
     EXPECT_TRUE(box.text.contains(u"use the 'Load New List from Secretary' button to open the "
                                   u"file.\n\nYou'll find it easy"_s));
     EXPECT_TRUE(box.text.endsWith(u"deliver it to the secretary on portable media."_s));
+    EXPECT_EQ(box.offers, QStringList{u"Guide"_s});
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+// The guide's window title and text, read while it is open, then closed.
+QStringList guideSeenAfter(const std::function<void()>& action) {
+    QStringList seen;
+    QTimer watcher;
+    watcher.setInterval(20);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* guide = qobject_cast<CGuideWindow*>(QApplication::activeModalWidget())) {
+            seen << guide->windowTitle() << guide->findChild<QTextBrowser*>()->toPlainText();
+            guide->reject();
+        }
+    });
+    watcher.start();
+    action();
+    return seen;
+}
+
+TEST_F(MainWindowTest, TheGuideOpensFromHelpAndF1InTheInterfaceLanguageEnglishWhereUntranslated) {
+    open();
+    messages.queueOffer(0);
+    QStringList seen = guideSeenAfter([this] { click(kHelp); });
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], u"Kolekt Guide"_s);
+    EXPECT_TRUE(seen[1].contains(u"Late reports"_s));
+
+    const struct {
+        const char* language;
+        QString title, section;
+    } cases[] = {{"german", u"Anleitung zu Kolekt"_s, u"Verspätete Berichte"_s},
+                 {"cz", u"Průvodce programem Kolekt"_s, u"Late reports"_s}};
+    for (const auto& c : cases) {
+        applyInterfaceLanguage(*findLanguage(c.language));
+        // A desktop gives the keys back to the window when the guide closes; offscreen does not.
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+        seen = guideSeenAfter([this] { key(Qt::Key_F1); });
+        ASSERT_EQ(seen.size(), 2) << c.language;
+        EXPECT_EQ(seen[0], c.title);
+        EXPECT_TRUE(seen[1].contains(c.section)) << c.language;
+    }
+    applyInterfaceLanguage(englishLanguage());
 }
 
 class LanguageMenuTest : public MainWindowTest {
