@@ -2,6 +2,8 @@
 
 #include "collection/CodePage.h"
 
+#include <QDir>
+
 namespace kolekt {
 
 namespace {
@@ -36,9 +38,11 @@ platform::MapiMail mapiMail(const OutgoingMail& mail) {
     long index = 0;
     for (const MailAttachment& attachment : mail.attachments) {
         const bool placed = attachment.position >= 0;
-        result.attachments.push_back(
-            {attachment.pathName.toStdWString(), mapiText(attachment.fileName, mail.codePage),
-             placed ? attachment.position : -1, placed ? narrowLength - count + index : -1});
+        // Mail clients read the path as Windows writes it, with backslashes.
+        result.attachments.push_back({QDir::toNativeSeparators(attachment.pathName).toStdWString(),
+                                      mapiText(attachment.fileName, mail.codePage),
+                                      placed ? attachment.position : -1,
+                                      placed ? narrowLength - count + index : -1});
         ++index;
     }
     return result;
