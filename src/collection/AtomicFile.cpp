@@ -105,7 +105,8 @@ fs::path writeUniqueFile(FileSystemOps& fs, const fs::path& folder, const fs::pa
     for (int number = 1; number <= kMostUniqueNames; ++number) {
         fs::path name = stem;
         if (number != 1) {
-            name += " " + std::to_string(number);
+            name += " ";
+            name += std::to_string(number);
         }
         name += extension;
         const fs::path path = folder / name;

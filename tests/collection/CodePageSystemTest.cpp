@@ -82,7 +82,7 @@ TEST(CodePageSystem, EveryByteOfEachCodePageReadsAndWritesAsTheSystemConvertsIt)
     for (const CodePageTable& table : kCodePageTables) {
         const std::string codePage(table.name);
         for (unsigned value = 0; value <= 0xFF; ++value) {
-            SCOPED_TRACE(codePage + " byte " + std::to_string(value));
+            SCOPED_TRACE(testing::Message() << codePage << " byte " << value);
             const std::string byte(1, static_cast<char>(value));
             const std::string read = toUtf8(byte, codePage);
 #ifdef _WIN32
