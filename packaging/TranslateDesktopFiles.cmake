@@ -46,7 +46,8 @@ list(SORT catalogues)
 foreach(current_file ${catalogues})
     file(READ ${current_file} catalogue)
     # The file's locale is the language alone ("cs"), which a desktop in any country of that
-    # language matches, as Kolekt itself does.
+    # language matches, as Kolekt itself does; a language with a catalogue per country names
+    # the country too ("pt_BR", "pt_PT").
     get_filename_component(name ${current_file} NAME_WE)
     string(REGEX REPLACE "^kolekt_" "" locale ${name})
 
