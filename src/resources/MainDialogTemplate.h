@@ -24,6 +24,7 @@ inline constexpr int kNextPhone = 1004;
 inline constexpr int kHelp = 1005;
 inline constexpr int kSendReminder = 1006;
 inline constexpr int kPreviewReminder = 1007;
+inline constexpr int kSummary = 1008;
 } // namespace main_dialog
 
 } // namespace kolekt

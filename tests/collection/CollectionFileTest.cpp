@@ -3,6 +3,7 @@
 #include "RecordingMessages.h"
 #include "TempDir.h"
 #include "collection/CollectionStore.h"
+#include "collection/PostUndo.h"
 #include "collection/Scramble.h"
 
 #include <cstring>
@@ -89,6 +90,51 @@ TEST_F(CollectionFileTest, EveryByteSurvivesLoadAndSave) {
         EXPECT_EQ(readBytes(path), original) << "seed " << seed;
     }
     EXPECT_TRUE(messages.events.empty());
+}
+
+// Posts as the entry dialog makes them (values, a late flag, added hours, a new remark), the
+// same publisher twice, then undone one by one: the file is what it was, but for the remarks the
+// posts added to the pool.
+TEST_F(CollectionFileTest, UndoingEveryPostGivesBackTheFileButTheRemarkPool) {
+    const Bytes original = randomCollection(4, 12, 5);
+    const std::string path = dir.file("Group.k09");
+    writeBytes(path, original);
+    ASSERT_TRUE(load(path));
+    const std::size_t recordsEnd = kRecordSize * 13;
+    PostUndo undo;
+    const auto post = [&](int n, int month, std::uint16_t hours, const char* remark) {
+        PostUndo::Post before = PostUndo::before(store, n);
+        const int slot = slotIndex(month, store.yearSlot());
+        writeWord(store.record(n), valueOffset(ValueKind::Hours, slot), hours);
+        writeWord(store.record(n), addedHoursOffset(slot), 7);
+        store.setLateFlag(n, month);
+        const int number = store.reserveRemarkNumber();
+        ASSERT_TRUE(store.storeRemark(n, month, store.yearSlot(), number, remark));
+        writeWord(store.record(n), remarkNumberOffset(slot), static_cast<std::uint16_t>(number));
+        store.setLastPosted(store.formatName(n, false));
+        undo.push(std::move(before), month);
+        ASSERT_TRUE(store.saveBack() == SaveResult::Saved);
+    };
+    post(3, 1, 12, "first");
+    post(3, 2, 30, "again");
+    post(7, 11, 5, "other");
+    const Bytes posted = readBytes(path);
+    ASSERT_NE(Bytes(posted.begin(), posted.begin() + recordsEnd),
+              Bytes(original.begin(), original.begin() + recordsEnd));
+
+    for (const int expected : {7, 3, 3}) {
+        ASSERT_FALSE(undo.empty());
+        EXPECT_EQ(undo.undo(store).record, expected);
+        ASSERT_TRUE(store.saveBack() == SaveResult::Saved);
+    }
+    EXPECT_TRUE(undo.empty());
+    EXPECT_EQ(store.lastPosted(), "");
+    Bytes saved = readBytes(path);
+    ASSERT_GE(saved.size(), recordsEnd);
+    EXPECT_EQ(readWord(saved.data(), kHeaderRemarkCount), 8);
+    writeWord(saved.data(), kHeaderRemarkCount, 5);
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + recordsEnd),
+              Bytes(original.begin(), original.begin() + recordsEnd));
 }
 
 TEST_F(CollectionFileTest, LoadUnscramblesAndReadsTheHeader) {

@@ -89,9 +89,13 @@ type_text 1
 keys Return
 gone "Martin"
 
-# Create File for Secretary (third control after the list), then mail it.
+# Create File for Secretary (third control after the list) with reports still missing, which
+# it names first, then mail it.
 xdotool windowfocus --sync "$main"
 keys Tab Tab Tab space
+window "^kolekt$" >/dev/null
+keys alt+y
+sleep 1
 window "^kolekt$" >/dev/null
 keys alt+y
 gone "^kolekt$"

@@ -843,5 +843,81 @@ Tito zvěstovatelé nemají použitelnou e-mailovou adresu a připomínku nedost
         <source>Sections of the guide</source>
         <translation>Oddíly průvodce</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Vrátit zápis %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Není co vrátit. Vrátit lze jen zprávy zapsané do tohoto souboru od spuštění programu Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>kázal</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>nekázal</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>hodiny: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>studia: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>poznámka</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>odevzdal</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>chybí</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>jen poznámka</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>opožděná zpráva za %1 zapsána</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: odevzdáno %2 z %3</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Hodiny průkopníků: %1 · Studia: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Všechny zprávy jsou odevzdány: nyní „%1“.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Tyto zprávy ještě chybí: %1
+
+Přesto vytvořit soubor pro tajemníka?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Otevřete soubor, který vám poslal tajemník: „%1“, nebo přetáhněte soubor .k09 do tohoto okna.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ Diese Verkündiger haben keine verwendbare E-Mail-Adresse und bekommen keine Eri
         <source>Sections of the guide</source>
         <translation>Abschnitte der Anleitung</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Buchung von %1 rückgängig machen (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Es gibt nichts rückgängig zu machen. Rückgängig machen lassen sich nur Berichte, die seit dem Start von Kolekt in diese Datei gebucht wurden.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>im Dienst</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>nicht im Dienst</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>Stunden: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>Studien: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>berichtet</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>nur Bemerkung</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>nachgereichter Bericht für %1 gebucht</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2 von %3 berichtet</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Pionierstunden: %1 · Bibelstudien: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Alle Berichte sind da: jetzt „%1“.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Diese Berichte fehlen noch: %1
+
+Die Datei für den Sekretär trotzdem erstellen?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Öffnen Sie die Datei, die Ihnen der Sekretär geschickt hat: „%1“, oder ziehen Sie die .k09-Datei auf dieses Fenster.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ These publishers have no usable e-mail address and get no reminder:%1</source>
         <source>Sections of the guide</source>
         <translation>Ενότητες του οδηγού</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Αναίρεση καταχώρισης %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Δεν υπάρχει τίποτα για αναίρεση. Αναιρούνται μόνο οι αναφορές που καταχωρίστηκαν σε αυτό το αρχείο από την εκκίνηση του Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>συμμετείχε</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>δεν συμμετείχε</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>ώρες: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>μελέτες: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>παρατήρηση</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Αναίρεση</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>ανέφερε</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>λείπει</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>μόνο παρατήρηση</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>εκπρόθεσμη αναφορά για %1 καταχωρίστηκε</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: ανέφεραν %2 από %3</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Ώρες σκαπανέων: %1 · Μελέτες: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Όλες οι αναφορές ήρθαν: τώρα «%1».</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Αυτές οι αναφορές λείπουν ακόμη: %1
+
+Να δημιουργηθεί παρ' όλα αυτά το αρχείο για τον γραμματέα;</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Ανοίξτε το αρχείο που σας έστειλε ο γραμματέας: «%1» ή αφήστε το αρχείο .k09 σε αυτό το παράθυρο.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ Estos publicadores no tienen una dirección de correo utilizable y no recibirán
         <source>Sections of the guide</source>
         <translation>Secciones de la guía</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Deshacer el registro de %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>No hay nada que deshacer. Solo se pueden deshacer los informes registrados en este archivo desde que se inició Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>predicó</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>no predicó</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>horas: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>cursos: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>observación</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>informó</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>solo observación</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>informe atrasado de %1 registrado</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2 de %3 informaron</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Horas precursores: %1 · Cursos: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Ya están todos los informes: ahora «%1».</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Todavía faltan estos informes: %1
+
+¿Crear de todos modos el archivo para el secretario?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Abra el archivo que le envió el secretario: «%1», o suelte el archivo .k09 en esta ventana.</translation>
+    </message>
 </context>
 </TS>

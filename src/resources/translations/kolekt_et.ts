@@ -843,5 +843,81 @@ Neil kuulutajatel pole kasutatavat e-posti aadressi ja nad ei saa meeldetuletust
         <source>Sections of the guide</source>
         <translation>Juhendi osad</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Võta tagasi %1 sisestus (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Pole midagi tagasi võtta. Tagasi saab võtta ainult aruandeid, mis on sellesse faili sisestatud pärast Kolekti käivitamist.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>osales</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>ei osalenud</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>tunnid: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>piiliuurimised: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>märkus</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Võta tagasi</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>aruanne olemas</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>puudub</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>ainult märkus</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>hilinenud aruanne (%1) sisestatud</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2/%3 aruannet olemas</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Pioneeritunnid: %1 · Uurimised: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Kõik aruanded on olemas: nüüd „%1“.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Need aruanded on veel puudu: %1
+
+Kas luua sekretäri fail siiski?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Avage fail, mille sekretär teile saatis: „%1“, või lohistage .k09-fail sellesse aknasse.</translation>
+    </message>
 </context>
 </TS>

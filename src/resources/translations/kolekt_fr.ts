@@ -843,5 +843,81 @@ Ces proclamateurs n'ont pas d'adresse e-mail utilisable et ne recevront pas de r
         <source>Sections of the guide</source>
         <translation>Sections du guide</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Annuler la saisie de %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Il n'y a rien à annuler. Seuls les rapports saisis dans ce fichier depuis le démarrage de Kolekt peuvent être annulés.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>a prêché</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>n'a pas prêché</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>heures : %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>cours : %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>remarque</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2 : %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>rapport remis</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>remarque seule</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>rapport en retard de %1 saisi</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1 : %2 sur %3 remis</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Heures pionniers : %1 · Cours : %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Tous les rapports sont là : maintenant « %1 ».</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Ces rapports manquent encore : %1
+
+Créer quand même le fichier pour le secrétaire ?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Ouvrez le fichier que le secrétaire vous a envoyé : « %1 », ou déposez le fichier .k09 sur cette fenêtre.</translation>
+    </message>
 </context>
 </TS>

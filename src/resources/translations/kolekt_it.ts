@@ -843,5 +843,81 @@ Questi proclamatori non hanno un indirizzo e-mail utilizzabile e non riceveranno
         <source>Sections of the guide</source>
         <translation>Sezioni della guida</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Annulla la registrazione di %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Non c'è niente da annullare. Si possono annullare solo i rapporti registrati in questo file dall'avvio di Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>ha predicato</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>non ha predicato</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>ore: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>studi: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>nota</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>ha riferito</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>solo nota</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>rapporto in ritardo di %1 registrato</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2 su %3 hanno riferito</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Ore pionieri: %1 · Studi biblici: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Tutti i rapporti ci sono: ora «%1».</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Mancano ancora questi rapporti: %1
+
+Creare comunque il file per il segretario?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Apri il file che ti ha mandato il segretario: «%1», oppure trascina il file .k09 su questa finestra.</translation>
+    </message>
 </context>
 </TS>

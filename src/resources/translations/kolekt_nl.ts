@@ -843,5 +843,81 @@ Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:
         <source>Sections of the guide</source>
         <translation>Hoofdstukken van de handleiding</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Boeking van %1 ongedaan maken (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Er is niets ongedaan te maken. Alleen rapporten die sinds het starten van Kolekt in dit bestand zijn geboekt, kunnen ongedaan worden gemaakt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>gepredikt</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>niet gepredikt</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>uren: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>studies: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>opmerking</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>gerapporteerd</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>ontbreekt</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>alleen opmerking</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>laat rapport voor %1 geboekt</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2 van %3 gerapporteerd</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Pioniersuren: %1 · Bijbelstudies: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Alle rapporten zijn binnen: nu ‘%1’.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Deze rapporten ontbreken nog: %1
+
+Toch het bestand voor de secretaris maken?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Open het bestand dat de secretaris u stuurde: ‘%1’, of sleep het .k09-bestand naar dit venster.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ Ci głosiciele nie mają użytecznego adresu e-mail i nie dostaną przypomnienia
         <source>Sections of the guide</source>
         <translation>Części przewodnika</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Cofnij wpis %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Nie ma nic do cofnięcia. Cofnąć można tylko sprawozdania wpisane do tego pliku od uruchomienia programu Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>głosił</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>nie głosił</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>godziny: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>studia: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>uwaga</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>złożył</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>brak</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>tylko uwaga</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>spóźnione sprawozdanie za %1 wpisane</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: złożyło %2 z %3</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Godziny pionierów: %1 · Studia: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Wszystkie sprawozdania są: teraz „%1”.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Tych sprawozdań wciąż brakuje: %1
+
+Mimo to utworzyć plik dla sekretarza?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Otwórz plik przysłany przez sekretarza: „%1” albo upuść plik .k09 na to okno.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ Estes publicadores não têm um endereço de e-mail utilizável e não vão rece
         <source>Sections of the guide</source>
         <translation>Seções do guia</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Desfazer o registro de %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Não há nada a desfazer. Só podem ser desfeitos os relatórios registrados neste arquivo desde que o Kolekt foi iniciado.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>pregou</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>não pregou</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>horas: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>estudos: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>observação</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>relatou</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>faltando</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>só observação</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>relatório atrasado de %1 registrado</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %2 de %3 relataram</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Horas de pioneiros: %1 · Estudos: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Todos os relatórios chegaram: agora “%1”.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Ainda faltam estes relatórios: %1
+
+Criar mesmo assim o arquivo para o secretário?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Abra o arquivo que o secretário lhe enviou: “%1”, ou solte o arquivo .k09 nesta janela.</translation>
+    </message>
 </context>
 </TS>

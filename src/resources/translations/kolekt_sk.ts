@@ -843,5 +843,81 @@ Títo zvestovatelia nemajú použiteľnú e-mailovú adresu a pripomienku nedost
         <source>Sections of the guide</source>
         <translation>Časti sprievodcu</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>Vrátiť zápis %1 (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Nie je čo vrátiť. Vrátiť možno len správy zapísané do tohto súboru od spustenia programu Kolekt.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>kázal</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>nekázal</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>hodiny: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>štúdiá: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>poznámka</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Späť</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>odovzdal</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>chýba</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>len poznámka</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>oneskorená správa za %1 zapísaná</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: odovzdaných %2 z %3</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Hodiny priekopníkov: %1 · Štúdiá: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Všetky správy sú odovzdané: teraz „%1“.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Tieto správy ešte chýbajú: %1
+
+Napriek tomu vytvoriť súbor pre tajomníka?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Otvorte súbor, ktorý vám poslal tajomník: „%1“, alebo presuňte súbor .k09 do tohto okna.</translation>
+    </message>
 </context>
 </TS>

@@ -843,5 +843,81 @@ Bu müjdecilerin kullanılabilir bir e-posta adresi yok, hatırlatma almayacakla
         <source>Sections of the guide</source>
         <translation>Kılavuzun bölümleri</translation>
     </message>
+    <message id="2501">
+        <source>Undo posting %1 (%2)</source>
+        <translation>%1 kaydını geri al (%2)</translation>
+    </message>
+    <message id="2502">
+        <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
+        <translation>Geri alınacak bir şey yok. Yalnızca Kolekt başlatıldığından beri bu dosyaya kaydedilen raporlar geri alınabilir.</translation>
+    </message>
+    <message id="2503">
+        <source>shared</source>
+        <translation>hizmet etti</translation>
+    </message>
+    <message id="2504">
+        <source>not shared</source>
+        <translation>hizmet etmedi</translation>
+    </message>
+    <message id="2505">
+        <source>hours: %1</source>
+        <translation>saat: %1</translation>
+    </message>
+    <message id="2506">
+        <source>studies: %1</source>
+        <translation>tetkik: %1</translation>
+    </message>
+    <message id="2507">
+        <source>remark</source>
+        <translation>not</translation>
+    </message>
+    <message id="2508">
+        <source>%1 – %2: %3</source>
+        <translation>%1 – %2: %3</translation>
+    </message>
+    <message id="2509">
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message id="2510">
+        <source>reported</source>
+        <translation>rapor verdi</translation>
+    </message>
+    <message id="2511">
+        <source>missing</source>
+        <translation>eksik</translation>
+    </message>
+    <message id="2512">
+        <source>remark only</source>
+        <translation>yalnızca not</translation>
+    </message>
+    <message id="2513">
+        <source>late report for %1 posted</source>
+        <translation>%1 için geç rapor kaydedildi</translation>
+    </message>
+    <message id="2514">
+        <source>%1: %2 of %3 reported</source>
+        <translation>%1: %3 kişiden %2 rapor verdi</translation>
+    </message>
+    <message id="2515">
+        <source>Pioneer hours: %1 · Bible studies: %2</source>
+        <translation>Öncü saatleri: %1 · Tetkikler: %2</translation>
+    </message>
+    <message id="2516">
+        <source>All reports are in: now "%1".</source>
+        <translation>Tüm raporlar geldi: şimdi “%1”.</translation>
+    </message>
+    <message id="2517">
+        <source>These reports are still missing: %1
+
+Create the file for the secretary all the same?</source>
+        <translation>Şu raporlar hâlâ eksik: %1
+
+Sekreter için dosya yine de oluşturulsun mu?</translation>
+    </message>
+    <message id="2518">
+        <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
+        <translation>Sekreterin gönderdiği dosyayı açın: “%1” veya .k09 dosyasını bu pencereye bırakın.</translation>
+    </message>
 </context>
 </TS>

@@ -453,6 +453,7 @@ void ReportEntryDialog::commitRecord() {
         store_.setLateFlag(recordIndex_, editMonth_);
     }
     store_.setLastPosted(store_.formatName(recordIndex_, false));
+    postedMonth_ = editMonth_;
     // Written to disk at once, so that nothing posted is lost if the program dies later.
     owner_.saveNow();
     owner_.updateStatus();

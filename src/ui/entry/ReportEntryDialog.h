@@ -23,6 +23,8 @@ public:
 
     // The publisher's record number (1..N); set before the dialog runs.
     void setRecordIndex(int recordIndex) { recordIndex_ = recordIndex; }
+    // The month whose report the dialog stored, -1 when it stored none.
+    int postedMonth() const { return postedMonth_; }
 
 protected:
     bool initDialog() override;
@@ -67,6 +69,7 @@ private:
     // The remark as typed that the user chose to store with its '?'s; not asked about again.
     QString acceptedRemark_;
     int recordIndex_ = 0;
+    int postedMonth_ = -1;
     int editMonth_ = 0;
     int yearSlot_ = 0;
     int remarkMode_ = 0;

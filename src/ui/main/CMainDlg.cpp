@@ -15,6 +15,7 @@
 #include "ui/common/UiText.h"
 #include "ui/entry/ReportEntryDialog.h"
 #include "ui/main/CAboutDlg.h"
+#include "ui/main/CPublisherList.h"
 #include "ui/main/SessionSettings.h"
 #include "ui/viewer/CCollectionViewDlg.h"
 
@@ -63,11 +64,15 @@ QString tipsText() {
     return uiText(text);
 }
 
+QWidget* createMainControl(const ControlTemplate& control, QWidget* parent) {
+    return control.id == kPublisherList ? new CPublisherList(parent) : nullptr;
+}
+
 } // namespace
 
 CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Clock clock,
                    QWidget* parent)
-    : CBaseDialog(kMainDialogTemplate, parent), settings_(settings),
+    : CBaseDialog(kMainDialogTemplate, parent, createMainControl), settings_(settings),
       commandLinePath_(commandLinePath), clock_(std::move(clock)),
       handOff_(this, [this] { return settings_.mailSettings().rememberPassword; }),
       store_(&messages_) {
@@ -83,6 +88,9 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
     }
     connect(new QShortcut(QKeySequence(kRemindAllKeys), this), &QShortcut::activated, this,
             &CMainDlg::remindAllMissing);
+    setAcceptDrops(true);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            [this] { undoLastPost(); });
 }
 
 void CMainDlg::nameSignButtons() {
@@ -100,7 +108,9 @@ bool CMainDlg::initDialog() {
     startDirectory_ = QDir::currentPath();
     store_.initialise(clock_(), loadText(TextId::LanguageCode), codePageOf(currentLanguage()));
     store_.setFilePath(toPath(path));
-    store_.setLastPosted(toRecordText(last.post, store_.codePage()));
+    // The name remembered is that of the file open last time; another file never shows it.
+    if (path == last.loadPath)
+        store_.setLastPosted(toRecordText(last.post, store_.codePage()));
 
     showControl(kCreateReturnFile, false);
     showControl(kViewReportList, false);
@@ -116,6 +126,8 @@ bool CMainDlg::initDialog() {
             updateStatus();
         }
     }
+    if (!statusShown_)
+        setControlText(kSummary, summaryText());
     if (!exited_)
         announceRecoveredCollections();
     limitToMissing_ = false;
@@ -156,6 +168,7 @@ void CMainDlg::fillList() {
             continue;
         auto* item = new QListWidgetItem(recordText(store_.formatName(r, true)));
         item->setData(Qt::UserRole, r);
+        markLine(item, r);
         list->addItem(item);
     }
     if (index > list->count() - 1)
@@ -230,7 +243,8 @@ void CMainDlg::updateStatus() {
                                    QString::number(missing)));
     setControlText(kTotalCount, countFormat.arg(loadUiText(TextId::TotalPublishers),
                                                 QString::number(store_.publisherCount())));
-    setControlText(kLastPosted, recordText(store_.lastPosted()));
+    setControlText(kLastPosted, lastPostText());
+    setControlText(kSummary, summaryText());
 
     const bool listed = publisherList()->count() > 0;
     showControl(kCreateReturnFile, listed);
@@ -301,20 +315,28 @@ void CMainDlg::post() {
         return;
     }
     currentIndex_ = publisherList()->currentRow();
+    const int record = selectedRecord();
+    PostUndo::Post before = PostUndo::before(store_, record);
+    int postedMonth = -1;
     {
         ReportEntryDialog entry(*this, this);
-        entry.setRecordIndex(selectedRecord());
+        entry.setRecordIndex(record);
         entry.runModal();
+        postedMonth = entry.postedMonth();
     }
     // A signal or the end of the session may have run the exit action while a dialog was open.
     if (exited_)
         return;
+    if (postedMonth >= 0)
+        undo_.push(std::move(before), postedMonth);
     // However the dialog ended, a remark it handed to the store may have made the report
     // present: the counts and the selection's contacts are brought up to date either way.
     updateStatus();
     if (limitToMissing_) {
         fillList();
     } else {
+        if (QListWidgetItem* line = publisherList()->currentItem())
+            markLine(line, record);
         showSelection();
         focusList();
     }
@@ -448,6 +470,11 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 void CMainDlg::showContextMenu(const QPoint& globalPos) {
     QMenu menu(this);
+    QAction* undo = menu.addAction(undoCommandText());
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setEnabled(!undo_.empty());
+    connect(undo, &QAction::triggered, this, [this] { undoLastPost(); });
+    menu.addSeparator();
     const QString aboutText = loadUiText(TextId::AboutMenu);
     QAction* about = aboutText.isEmpty() ? nullptr : menu.addAction(aboutText);
     // Each language in its own name, so that a user who cannot read the current one finds his.
@@ -494,6 +521,7 @@ void CMainDlg::switchLanguage(const Language& language) {
         updateStatus();
     } else {
         setAccessibleCaption(kPublisherList, windowTitle());
+        setControlText(kSummary, summaryText());
     }
 }
 

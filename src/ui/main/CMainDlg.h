@@ -5,6 +5,7 @@
 
 #include "collection/CollectionStore.h"
 #include "collection/LocalDate.h"
+#include "collection/PostUndo.h"
 #include "services/MailDraft.h"
 #include "ui/common/BaseDialog.h"
 #include "ui/common/GuiStoreMessages.h"
@@ -16,6 +17,7 @@
 #include <string>
 
 class QListWidget;
+class QListWidgetItem;
 
 namespace kolekt {
 
@@ -70,6 +72,9 @@ protected:
     // The about box's command in the system menu.
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
+    // A collection file dropped on the window is loaded as "Load New List" loads one.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QListWidget* publisherList() const;
@@ -84,6 +89,12 @@ private:
     void nameSignButtons();
 
     void post();
+    // Puts the newest post of this session back as it was before, and saves at once.
+    void undoLastPost();
+    // The context menu's undo entry, naming what it undoes.
+    QString undoCommandText() const;
+    QString lastPostText() const;
+    void selectRecord(int record);
     void exitAction();
     // Writes the open collection back before it is closed, and to a recovery file when that
     // fails while it holds reports that are not on disk.
@@ -94,6 +105,14 @@ private:
     void nextPhoneNumber();
     void showPhoneNumber();
     void loadNewList();
+    void loadListFrom(const std::filesystem::path& path);
+    // The icon, tooltip and accessible text of the line of record.
+    void markLine(QListWidgetItem* item, int record) const;
+    // The month, the reports in, the pioneers' hours and the studies, and what to do next;
+    // with no collection, how to open one.
+    QString summaryText() const;
+    QStringList missingNames() const;
+    QString monthText(int month) const;
     void showHelp();
     void showAbout();
     // Windows gives the window a system menu; the about box's command goes there.
@@ -119,6 +138,7 @@ private:
     GuiStoreMessages messages_;
     DesktopHandOff handOff_;
     CollectionStore store_;
+    PostUndo undo_;
     bool limitToMissing_ = false;
     int currentIndex_ = 0;
     QString startDirectory_;

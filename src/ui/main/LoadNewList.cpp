@@ -30,7 +30,12 @@ void CMainDlg::loadNewList() {
         focusList();
         return;
     }
+    loadListFrom(chosenPath);
+}
 
+void CMainDlg::loadListFrom(const std::filesystem::path& chosenPath) {
+    if (exited_)
+        return;
     // A file open in another Kolekt is not loaded, and the collection open here stays.
     CollectionLock lock = store_.lockForOpening(chosenPath);
     if (lock.heldElsewhere()) {
@@ -41,6 +46,7 @@ void CMainDlg::loadNewList() {
     // Whatever was posted since the file was opened must not be lost with the old list.
     writeBackBeforeClosing();
     store_.loadCollection(chosenPath, clock_(), std::move(lock));
+    undo_.clear();
     fillList();
     store_.setLastPosted({});
     updateStatus();

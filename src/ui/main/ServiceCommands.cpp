@@ -36,6 +36,16 @@ QString namesList(const QStringList& names) {
 } // namespace
 
 void CMainDlg::createReturnFile() {
+    // A file sent with reports missing is a choice, never an oversight.
+    if (const QStringList missing = missingNames(); !missing.isEmpty()) {
+        const QString question =
+            loadUiText(TextId::ReportsStillMissing, {missing.join(QStringLiteral("; "))});
+        if (messageBox(question, MessageButtons::YesNo, MessageIcon::Question, this) !=
+            MessageAnswer::Yes) {
+            focusList();
+            return;
+        }
+    }
     if (const std::optional<QString> path = writeReturnFile(store_))
         offerReturnFile(*path);
     focusList();

@@ -113,6 +113,7 @@ TEST_F(PostFlow, KeyboardWalksThroughTheMissingPublishers) {
     builder.setReport(ben, kMarch, kSlot, {.status = layout::AuxiliaryPioneer});
     builder.setReport(carl, kMarch, kSlot, {.status = layout::RegularPioneer});
     open();
+    const auto original = readBytes(path);
     window->checkBox(main_dialog::kLimitToMissing)->click();
     ASSERT_EQ(selectedLine(), u"Berg, Anna"_s);
 
@@ -120,7 +121,8 @@ TEST_F(PostFlow, KeyboardWalksThroughTheMissingPublishers) {
     EXPECT_EQ(list()->count(), 3);
     EXPECT_EQ(selectedLine(), u"Cole, Ben"_s);
     EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(window->controlText(main_dialog::kLastPosted), u"Anna Berg"_s);
+    EXPECT_EQ(window->controlText(main_dialog::kLastPosted),
+              u"Berg, Anna \u2013 March: shared, studies: 2"_s);
 
     post([] { spaceAndValues({u"12"_s, u"1"_s}); });
     EXPECT_EQ(selectedLine(), u"Dietz, Carl"_s);
@@ -141,6 +143,23 @@ TEST_F(PostFlow, KeyboardWalksThroughTheMissingPublishers) {
     }
     EXPECT_TRUE(disk->isReportMissing(4, kMarch, kSlot));
     EXPECT_EQ(disk->remarkCount(), 0);
+
+    // Ctrl+Z takes the posts back one by one, on disk at once, and then says there is no more.
+    typeKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(selectedLine(), u"Dietz, Carl"_s);
+    EXPECT_EQ(window->controlText(main_dialog::kLastPosted),
+              u"Cole, Ben \u2013 March: shared, hours: 12, studies: 1"_s);
+    EXPECT_TRUE(onDisk()->isReportMissing(carl, kMarch, kSlot));
+    typeKey(Qt::Key_Z, Qt::ControlModifier);
+    typeKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(list()->count(), 4);
+    EXPECT_EQ(window->controlText(main_dialog::kLastPosted), QString());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    typeKey(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(messages.texts(),
+              QStringList{u"There is nothing to undo. Only reports posted to this "
+                          u"file since Kolekt was started can be undone."_s});
 }
 
 TEST_F(PostFlow, CancelAndBrowsingWriteNothing) {

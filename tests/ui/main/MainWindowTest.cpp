@@ -4,6 +4,7 @@
 #include "ui/common/CGuideWindow.h"
 #include "ui/common/InterfaceLanguage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
@@ -32,14 +33,18 @@ TEST_F(MainWindowTest, WithNoFileAndNoSettingsShowsTheTemplateAndHidesListComman
         EXPECT_TRUE(shown(id)) << id;
     EXPECT_EQ(text(kMissingCount), QString());
     EXPECT_EQ(text(kTotalCount), QString());
+    EXPECT_EQ(text(kSummary), u"Open the file the secretary sent you: \"Load New List from "
+                              u"Secretary\", or drop the .k09 file on this window."_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
 TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     CollectionBuilder builder = group({{"Anna", "Zeller"}, {"Bob", "Adams"}, {"Carl", "Meyer"}}, 7);
     builder.setReport(2, kMonth, kSlot, {.shared = true, .hours = 3});
+    const std::string file = write(builder);
+    settings.values.loadPath = QString::fromStdString(file);
     settings.values.post = u"Bob Adams"_s;
-    open(write(builder));
+    open(file);
 
     EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 7 "_s);
     EXPECT_EQ(list()->accessibleName(), u"February Report Collection - Group 7"_s);
@@ -49,6 +54,16 @@ TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 2"_s);
     EXPECT_EQ(text(kTotalCount), u"Total Publishers = 3"_s);
     EXPECT_EQ(text(kLastPosted), u"Bob Adams"_s);
+    EXPECT_EQ(text(kSummary), u"February 2026: 1 of 3 reported"_s);
+    // Each line says its status to a screen reader; its text stays the name.
+    QAccessibleInterface* listAccess = QAccessible::queryAccessibleInterface(list());
+    ASSERT_NE(listAccess, nullptr);
+    QStringList spoken;
+    for (int i = 0; i < listAccess->childCount(); ++i)
+        spoken << listAccess->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(spoken, QStringList({u"Zeller, Anna, missing"_s, u"Adams, Bob, reported"_s,
+                                   u"Meyer, Carl, missing"_s}));
+    EXPECT_FALSE(list()->item(1)->icon().isNull());
     for (int id : {kCreateReturnFile, kViewReportList, kLimitToMissing})
         EXPECT_TRUE(shown(id)) << id;
     EXPECT_EQ(list()->currentRow(), 0);
@@ -59,13 +74,17 @@ TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
 TEST_F(MainWindowTest, CommandLineFileWinsOverTheLoadPathSetting) {
     settings.values.loadPath =
         QString::fromStdString(write(group({{"Anna", "Setting"}, {"Bob", "Setting"}}), "a.k09"));
+    settings.values.post = u"Anna Setting"_s;
     open();
     EXPECT_EQ(lines().first(), u"Setting, Anna"_s);
+    EXPECT_EQ(text(kLastPosted), u"Anna Setting"_s);
 
     const std::string named = write(group({{"Carl", "Named"}, {"Dora", "Named"}}), "b.K09");
     open(named);
     EXPECT_EQ(lines().first(), u"Named, Carl"_s);
     EXPECT_EQ(dlg->store().filePath(), named);
+    // The name posted last belongs to the other file.
+    EXPECT_EQ(text(kLastPosted), QString());
 }
 
 TEST_F(MainWindowTest, APathThatNamesNoFileLeavesTheListEmptyWithCountsZero) {
@@ -91,6 +110,36 @@ TEST_F(MainWindowTest, TypingTheFirstLettersOfALastNameSelectsTheLine) {
     EXPECT_EQ(text(kPost), u"Post - Bob Smith"_s);
     key(Qt::Key_Down);
     EXPECT_EQ(text(kPost), u"Post - Carl Sanders"_s);
+}
+
+// Accents and case do not count; letters that start no name leave nothing selected to post.
+TEST_F(MainWindowTest, TypeAheadIgnoresAccentsAndCaseAndSelectsNothingUnrelated) {
+    CollectionBuilder builder;
+    builder.setMonth(kMonth);
+    for (const char* last : {"\xC1lvarez", "\x8Aime", "Adams", "Sanders"})
+        builder.addPublisher("Ana", last);
+    open(write(builder));
+    const struct {
+        QString typed;
+        QString selected; // empty: nothing
+    } cases[] = {
+        {u"alv"_s, u"\u00C1lvarez, Ana"_s},
+        {u"\u0160I"_s, u"\u0160ime, Ana"_s},
+        {u"sim"_s, u"\u0160ime, Ana"_s},
+        {u"ad"_s, u"Adams, Ana"_s},
+        {u"alx"_s, QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        for (const QChar letter : c.typed)
+            QTest::sendKeyEvent(QTest::Click, list(), Qt::Key_unknown, QString(letter),
+                                Qt::NoModifier);
+        EXPECT_EQ(list()->currentItem() ? list()->currentItem()->text() : QString(), c.selected);
+        EXPECT_EQ(text(kPost), c.selected.isEmpty()
+                                   ? u"Post"_s
+                                   : u"Post - Ana "_s + c.selected.section(u',', 0, 0));
+    }
 }
 
 TEST_F(MainWindowTest, EnterPostsAndLeavesTheFocusOnTheListWithTheSelectionKept) {

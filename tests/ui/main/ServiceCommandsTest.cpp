@@ -33,6 +33,8 @@ const QString kSaved = QStringLiteral("Your updates have been saved in a file at
 TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFile) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
     builder.setSecretary("secretary@example.org");
+    for (const int n : {1, 2})
+        builder.setReport(n, kMonth, kSlot, {.shared = true});
     const std::string path = write(builder);
     StandInProgram xdgEmail(QStringLiteral("xdg-email"));
     open(path);
@@ -84,6 +86,8 @@ TEST_F(MainWindowTest, TheReturnFileIsMailedOnlyOnYesAndOnlyToAnAddress) {
         SCOPED_TRACE(c.secretary);
         CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
         builder.setSecretary(c.secretary);
+        for (const int n : {1, 2})
+            builder.setReport(n, kMonth, kSlot, {.shared = true});
         StandInProgram xdgEmail(QStringLiteral("xdg-email"));
         open(write(builder));
         messages.clear();
@@ -105,6 +109,8 @@ TEST_F(MainWindowTest, TheReturnFileIsMailedOnlyOnYesAndOnlyToAnAddress) {
 TEST_F(MainWindowTest, AReturnFileNoMailProgramTakesIsOfferedToCopyAndToShowInItsFolder) {
     CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}});
     builder.setSecretary("secretary@example.org");
+    for (const int n : {1, 2})
+        builder.setReport(n, kMonth, kSlot, {.shared = true});
     open(write(builder));
     const EmptyPath noPrograms;
     StandInProgram dbusSend(u"dbus-send"_s);
@@ -169,6 +175,26 @@ TEST_F(MainWindowTest, RemindAllMissingMailsEachPublisherWithAnAddressOnItsOwn) 
                                    u"2 of 2 reminders were opened in the mail program."_s}));
             EXPECT_EQ(dlg->focusedId(), kPublisherList);
         }
+    }
+}
+
+// With reports missing the file is written only when the overseer says so, told whose.
+TEST_F(MainWindowTest, CreateFileForSecretaryNamesTheMissingFirst) {
+    CollectionBuilder builder = group({{"Anna", "Berg"}, {"Ben", "Cole"}, {"Cleo", "Dunn"}});
+    builder.setReport(2, kMonth, kSlot, {.shared = true});
+    open(write(builder));
+    const std::string returnFile = dir.file("Group3.k19");
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        messages.clear();
+        messages.queueAnswer(answer);
+        click(kCreateReturnFile);
+        ASSERT_FALSE(messages.shown().isEmpty());
+        EXPECT_EQ(messages.shown()[0].text,
+                  u"These reports are still missing: Berg, Anna; Dunn, Cleo\n\nCreate the file "
+                  u"for the secretary all the same?"_s);
+        EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(std::filesystem::exists(returnFile), answer == MessageAnswer::Yes);
+        EXPECT_EQ(messages.shown().size(), answer == MessageAnswer::Yes ? 2 : 1);
     }
 }
 
