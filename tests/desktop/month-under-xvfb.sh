@@ -17,12 +17,13 @@ fail() {
 cp "$kolekt" "$scratch/kolekt"
 "$tool" sample "$scratch/Group3.k09" >/dev/null
 "$tool" dump --json "$scratch/Group3.k09" >"$scratch/before.json"
-# The late report goes to the month before the collection month, or after it in January.
+# The late report goes to a month the sample left without a report (it fills the two before the
+# collection month): three months back, or the month after it early in the year.
 month=$(python3 -c 'import json, sys; print(json.load(sys.stdin)["month"])' <"$scratch/before.json")
-if [ "$month" -eq 0 ]; then
-    late_key=Down late_month=1
+if [ "$month" -lt 3 ]; then
+    late_keys="Down" late_month=$((month + 1))
 else
-    late_key=Up late_month=$((month - 1))
+    late_keys="Up Up Up" late_month=$((month - 3))
 fi
 mkdir "$scratch/bin"
 cat >"$scratch/bin/xdg-email" <<STANDIN
@@ -84,7 +85,8 @@ gone "lvarez"
 # Chloé Martin (10): a late report.
 select_record 10
 window "Martin" >/dev/null
-keys alt+m "$late_key" alt+o space Return
+# shellcheck disable=SC2086 # one key name per word
+keys alt+m $late_keys alt+o space Return
 type_text 1
 keys Return
 gone "Martin"
