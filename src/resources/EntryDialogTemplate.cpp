@@ -46,12 +46,13 @@ constexpr ControlTemplate kControls[] = {
      kStyleNone},
     {kUnderOneHour, K::AutoCheckBox, TextId::UnderOneHourBox, 172, 56, 32, 10, true, true,
      kStyleNone},
+    {kHistory, K::ListBox, "", 282, 3, 186, 143, true, true, kStyleBorder | kStyleVScroll},
 };
 
 } // namespace
 
 const DialogTemplate kEntryDialogTemplate{
-    107, 275, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
+    107, 472, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
 };
 
 } // namespace kolekt

@@ -30,6 +30,7 @@ inline constexpr int kWarnings = 159;
 inline constexpr int kCloseMonthList = 160;
 inline constexpr int kRemarkField = 163;
 inline constexpr int kRemarkRoom = 164;
+inline constexpr int kHistory = 165;
 inline constexpr int kGroup = 270;
 inline constexpr int kAuxiliaryPioneer = 1050;
 inline constexpr int kUnderOneHour = 1125;

@@ -171,6 +171,9 @@ enum class TextId : int {
     AllReportsIn = 2516,
     ReportsStillMissing = 2517,
     EmptyWindowHint = 2518,
+    HistoryCaption = 2519,
+    HistoryLate = 2520,
+    ServiceYearHours = 2521,
 
     FormGroupHeading = 2600,
     DialTip = 2601,

@@ -919,5 +919,17 @@ Přesto vytvořit soubor pro tajemníka?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Otevřete soubor, který vám poslal tajemník: „%1“, nebo přetáhněte soubor .k09 do tohoto okna.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Posledních dvanáct měsíců</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>opožděně</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Služební rok dosud: hodiny: %1</translation>
+    </message>
 </context>
 </TS>

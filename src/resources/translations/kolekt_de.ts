@@ -919,5 +919,17 @@ Die Datei für den Sekretär trotzdem erstellen?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Öffnen Sie die Datei, die Ihnen der Sekretär geschickt hat: „%1“, oder ziehen Sie die .k09-Datei auf dieses Fenster.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Die letzten zwölf Monate</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>nachgereicht</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Dienstjahr bisher: Stunden: %1</translation>
+    </message>
 </context>
 </TS>

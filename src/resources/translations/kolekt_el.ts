@@ -919,5 +919,17 @@ Create the file for the secretary all the same?</source>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Ανοίξτε το αρχείο που σας έστειλε ο γραμματέας: «%1» ή αφήστε το αρχείο .k09 σε αυτό το παράθυρο.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Οι τελευταίοι δώδεκα μήνες</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>εκπρόθεσμα</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Υπηρεσιακό έτος ως τώρα: ώρες: %1</translation>
+    </message>
 </context>
 </TS>

@@ -919,5 +919,17 @@ Create the file for the secretary all the same?</source>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Abra el archivo que le envió el secretario: «%1», o suelte el archivo .k09 en esta ventana.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Últimos doce meses</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>atrasado</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Año de servicio hasta ahora: horas: %1</translation>
+    </message>
 </context>
 </TS>

@@ -919,5 +919,17 @@ Kas luua sekretäri fail siiski?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Avage fail, mille sekretär teile saatis: „%1“, või lohistage .k09-fail sellesse aknasse.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Viimased kaksteist kuud</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>hilinenud</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Teenistusaasta seni: tunnid: %1</translation>
+    </message>
 </context>
 </TS>

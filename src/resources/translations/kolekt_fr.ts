@@ -919,5 +919,17 @@ Créer quand même le fichier pour le secrétaire ?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Ouvrez le fichier que le secrétaire vous a envoyé : « %1 », ou déposez le fichier .k09 sur cette fenêtre.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Les douze derniers mois</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>en retard</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Année de service jusqu'ici : heures : %1</translation>
+    </message>
 </context>
 </TS>

@@ -919,5 +919,17 @@ Creare comunque il file per il segretario?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Apri il file che ti ha mandato il segretario: «%1», oppure trascina il file .k09 su questa finestra.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Ultimi dodici mesi</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>in ritardo</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Anno di servizio finora: ore: %1</translation>
+    </message>
 </context>
 </TS>

@@ -919,5 +919,17 @@ Toch het bestand voor de secretaris maken?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Open het bestand dat de secretaris u stuurde: ‘%1’, of sleep het .k09-bestand naar dit venster.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Laatste twaalf maanden</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>laat</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Dienstjaar tot nu toe: uren: %1</translation>
+    </message>
 </context>
 </TS>

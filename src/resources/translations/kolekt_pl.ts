@@ -919,5 +919,17 @@ Mimo to utworzyć plik dla sekretarza?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Otwórz plik przysłany przez sekretarza: „%1” albo upuść plik .k09 na to okno.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Ostatnie dwanaście miesięcy</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>spóźnione</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Rok służbowy do tej pory: godziny: %1</translation>
+    </message>
 </context>
 </TS>

@@ -919,5 +919,17 @@ Criar mesmo assim o arquivo para o secretário?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Abra o arquivo que o secretário lhe enviou: “%1”, ou solte o arquivo .k09 nesta janela.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Últimos doze meses</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>atrasado</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Ano de serviço até agora: horas: %1</translation>
+    </message>
 </context>
 </TS>

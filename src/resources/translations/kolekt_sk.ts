@@ -919,5 +919,17 @@ Napriek tomu vytvoriť súbor pre tajomníka?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Otvorte súbor, ktorý vám poslal tajomník: „%1“, alebo presuňte súbor .k09 do tohto okna.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Posledných dvanásť mesiacov</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>oneskorene</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Služobný rok doteraz: hodiny: %1</translation>
+    </message>
 </context>
 </TS>

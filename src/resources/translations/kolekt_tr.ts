@@ -919,5 +919,17 @@ Sekreter için dosya yine de oluşturulsun mu?</translation>
         <source>Open the file the secretary sent you: "%1", or drop the .k09 file on this window.</source>
         <translation>Sekreterin gönderdiği dosyayı açın: “%1” veya .k09 dosyasını bu pencereye bırakın.</translation>
     </message>
+    <message id="2519">
+        <source>Last twelve months</source>
+        <translation>Son on iki ay</translation>
+    </message>
+    <message id="2520">
+        <source>late</source>
+        <translation>geç</translation>
+    </message>
+    <message id="2521">
+        <source>Service year so far: hours: %1</source>
+        <translation>Hizmet yılı şimdiye dek: saat: %1</translation>
+    </message>
 </context>
 </TS>

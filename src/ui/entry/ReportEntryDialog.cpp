@@ -11,6 +11,7 @@
 #include "ui/common/UiText.h"
 #include "ui/entry/EntryEdit.h"
 #include "ui/entry/EntryRules.h"
+#include "ui/entry/HistoryLines.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -110,6 +111,10 @@ bool ReportEntryDialog::initDialog() {
     showControl(kCloseMonthList, false);
     showControl(kRemarkField, false);
     showControl(kRemarkRoom, false);
+
+    QListWidget* history = listBox(kHistory);
+    history->addItems(historyLines(store_, recordIndex_));
+    history->setAccessibleName(loadUiText(TextId::HistoryCaption));
 
     workingRecord_.fill(0);
     std::copy_n(store_.record(recordIndex_), layout::kRecordSize, workingRecord_.begin());

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace kolekt::test {
 
@@ -408,6 +409,14 @@ TEST_F(EntryKeyboard, CheckingAuxiliaryPioneerAddsHours) {
 TEST_F(EntryKeyboard, StatusLinesAndToolTip) {
     builder.setPrivilege(carl, 2);
     builder.setPublisherGroup(carl, 7);
+    // September of the year before lies in the other cell; it opens the service year.
+    builder.setReport(carl, 8, 1 - kYearSlot,
+                      {.status = layout::RegularPioneer, .shared = true, .hours = 40});
+    builder.setReport(
+        carl, 1, kYearSlot,
+        {.status = layout::RegularPioneer, .shared = true, .hours = 52, .studies = 3});
+    builder.addRemark(carl, 1, kYearSlot, "Away");
+    builder.setLateFlag(carl, 0);
     load();
     open(carl);
     EXPECT_EQ(text(kPrivilege), u"Elder"_s);
@@ -423,6 +432,15 @@ TEST_F(EntryKeyboard, StatusLinesAndToolTip) {
     EXPECT_EQ(dialog->control(kShared)->toolTip(),
               u"Shared in any form of the ministry during the month"_s);
     EXPECT_TRUE(dialog->control(kOk)->toolTip().isEmpty());
+
+    QListWidget* history = dialog->listBox(kHistory);
+    EXPECT_EQ(history->accessibleName(), u"Last twelve months"_s);
+    ASSERT_EQ(history->count(), 13);
+    EXPECT_EQ(history->item(0)->text(), u"March 2026: missing"_s);
+    EXPECT_EQ(history->item(1)->text(), u"February 2026: shared, hours: 52, studies: 3, remark"_s);
+    EXPECT_EQ(history->item(2)->text(), u"January 2026: missing, late"_s);
+    EXPECT_EQ(history->item(6)->text(), u"September 2025: shared, hours: 40"_s);
+    EXPECT_EQ(history->item(12)->text(), u"Service year so far: hours: 92"_s);
 }
 
 } // namespace
