@@ -108,6 +108,7 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
         lock_ = std::move(lock);
         diskIdentity_ = identity;
         diskContent_ = content.value();
+        folderIdentity_ = platform::identityOf(folderOf(replacedFile(path)));
         savedImage_ = fileImage();
     }
     // Said once the store is whole: while the message is up, the program may be told to end.

@@ -79,6 +79,10 @@ SaveResult CollectionStore::saveBack() {
     if (incomplete_) {
         return SaveResult::Refused;
     }
+    if (!inFolderOpened()) {
+        reportFailedWrite(filePath_);
+        return SaveResult::Failed;
+    }
     const std::optional<platform::FileIdentity> onDisk = platform::identityOf(filePath_);
     // A file that is gone can be written again at its name without losing anything.
     if (onDisk && diskIdentity_ &&
@@ -126,6 +130,16 @@ SaveResult CollectionStore::saveBeside() {
     lock_ = CollectionLock::take(beside);
     notify({StoreEvent::SavedBeside, absolutePath(original), absolutePath(beside)});
     return SaveResult::Saved;
+}
+
+bool CollectionStore::inFolderOpened() const {
+    if (!folderIdentity_) {
+        return true;
+    }
+    const std::optional<platform::FileIdentity> folder =
+        platform::identityOf(folderOf(replacedFile(filePath_)));
+    return folder && folder->device == folderIdentity_->device &&
+           folder->inode == folderIdentity_->inode;
 }
 
 void CollectionStore::rememberSaved(const platform::FileIdentity& identity) {

@@ -68,6 +68,7 @@ void CollectionStore::releaseStore() {
     lock_ = {};
     diskIdentity_.reset();
     diskContent_ = 0;
+    folderIdentity_.reset();
     savedImage_ = {};
 }
 

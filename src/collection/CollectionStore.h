@@ -133,6 +133,7 @@ private:
     void notify(const StoreEvent& event) const;
     std::vector<std::uint8_t> fileImage() const;
     SaveResult saveBeside();
+    bool inFolderOpened() const;
     void rememberSaved(const platform::FileIdentity& identity);
     void reportFailedWrite(const std::filesystem::path& path) const;
     FileSystemOps& fileSystem() const;
@@ -161,6 +162,9 @@ private:
     // store wrote there.
     std::optional<platform::FileIdentity> diskIdentity_;
     std::uint64_t diskContent_ = 0;
+    // The folder the file was opened in: a stick unmounted under Kolekt leaves an empty folder
+    // of the same name on the system disk, where a save must not go.
+    std::optional<platform::FileIdentity> folderIdentity_;
     std::vector<std::uint8_t> savedImage_;
 };
 

@@ -291,6 +291,25 @@ TEST_F(AtomicSaveTest, ARewriteOfTheSameSizeAndTimeIsStillAChangeOnDisk) {
     EXPECT_EQ(messages.events[0].kind, StoreEvent::SavedBeside);
 }
 
+TEST_F(AtomicSaveTest, AFolderThatIsNoLongerTheOneOpenedIsNotWrittenTo) {
+    // As a stick unmounted under Kolekt leaves its empty mount folder on the system disk.
+    const fs::path stick = dir.file("stick");
+    fs::create_directory(stick);
+    fs::copy_file(path, stick / "Group3.k09");
+    CollectionStore onStick{&messages};
+    onStick.initialise(kToday, "eng", "CP1252");
+    ASSERT_TRUE(onStick.loadCollection(stick / "Group3.k09", kToday));
+    onStick.storeRemark(1, 10, 0, 1, "posted");
+    fs::rename(stick, dir.file("unmounted"));
+    fs::create_directory(stick);
+
+    EXPECT_EQ(onStick.saveBack(), SaveResult::Failed);
+    EXPECT_EQ(messages.events,
+              (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, stick / "Group3.k09"}}));
+    EXPECT_TRUE(fs::is_empty(stick));
+    EXPECT_TRUE(onStick.hasUnsavedChanges());
+}
+
 TEST_F(AtomicSaveTest, TheNextSaveRemovesOnlyTheTemporaryFilesOfKilledSaves) {
     store.loadCollection(path, kToday, store.lockForOpening(path));
     const std::vector<std::string> kept{"Group3.k09", ".Group3.k09.kolekt-lock",
