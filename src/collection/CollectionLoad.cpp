@@ -34,6 +34,9 @@ CollectionLock CollectionStore::lockForOpening(const std::filesystem::path& path
     CollectionLock lock = lock_.covers(path) ? lock_ : CollectionLock::take(path);
     if (lock.heldElsewhere()) {
         notify({StoreEvent::OpenElsewhere, absolutePath(path)});
+    } else if (lock.state() == CollectionLock::State::Blocked) {
+        notify({StoreEvent::LockBlocked, absolutePath(path),
+                absolutePath(CollectionLock::lockFilePath(path))});
     }
     return lock;
 }

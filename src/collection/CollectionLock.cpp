@@ -31,6 +31,9 @@ CollectionLock CollectionLock::take(const std::filesystem::path& path) {
     case platform::LockOutcome::HeldElsewhere:
         lock.state_ = State::HeldElsewhere;
         break;
+    case platform::LockOutcome::Blocked:
+        lock.state_ = State::Blocked;
+        break;
     case platform::LockOutcome::Unavailable:
         break;
     }

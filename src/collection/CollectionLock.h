@@ -20,6 +20,7 @@ public:
                        // (a read-only folder or medium), which must not keep anyone from viewing
         Held,          // this process holds it
         HeldElsewhere, // another process holds it
+        Blocked,       // something other than a lock file is at the lock file's name
     };
 
     CollectionLock() = default;
@@ -31,6 +32,10 @@ public:
     State state() const { return state_; }
     bool held() const { return state_ == State::Held; }
     bool heldElsewhere() const { return state_ == State::HeldElsewhere; }
+    // The file may not be opened: another Kolekt has it, or its lock cannot be taken.
+    bool refusesOpening() const {
+        return state_ == State::HeldElsewhere || state_ == State::Blocked;
+    }
     // True when this lock is held and is the one that path (or any link to its file) would take.
     bool covers(const std::filesystem::path& path) const;
 

@@ -60,7 +60,8 @@ public:
     bool loadCollection(const std::filesystem::path& path, const LocalDate& today,
                         CollectionLock lock = {});
     // The lock for opening path next: the store's own when it already has that file open.
-    // When another process holds it, says so; nothing may then be loaded from path.
+    // When another process holds it, or it cannot be taken because something other than a lock
+    // file is at its name, says so; nothing may then be loaded from path.
     CollectionLock lockForOpening(const std::filesystem::path& path);
     // Writes the store in the collection layout to any path (the return file, a test's copy).
     bool saveCollection(const std::filesystem::path& path,

@@ -22,6 +22,7 @@ struct StoreEvent {
         RemarksMissing,       // path ends early: count of its total remarks are missing
         IncompleteNotSaved,   // path ended early when it was opened, so nothing is written from it
         OpenElsewhere,        // another Kolekt has path open; it was not opened here
+        LockBlocked,          // path was not opened: its lock file otherPath is not a file
         SavedBeside,          // path changed on disk; the store went to otherPath instead
         Recovered,            // path could not be written; the store went to otherPath instead
         RecoveryFailed,       // neither path nor the recovery folder otherPath could be written

@@ -15,8 +15,9 @@ class HeldLock;
 enum class LockOutcome {
     Held,          // this process holds it now
     HeldElsewhere, // another process (or another lock of this one) holds it
-    Unavailable,   // no lock file can be made or locked here: a read-only folder or medium,
-                   // something other than a file at its name
+    Unavailable,   // no lock file can be made or locked here: a read-only folder or medium
+    Blocked,       // something other than a regular file is at its name: a link, a folder, a
+                   // FIFO or a device, planted or left there, which must not switch the lock off
 };
 
 struct LockAttempt {

@@ -33,6 +33,8 @@ TextId textOf(StoreEvent::Kind kind) {
         return TextId::IncompleteNotSaved;
     case StoreEvent::OpenElsewhere:
         return TextId::OpenElsewhere;
+    case StoreEvent::LockBlocked:
+        return TextId::LockBlocked;
     case StoreEvent::SavedBeside:
         return TextId::SavedBeside;
     case StoreEvent::Recovered:

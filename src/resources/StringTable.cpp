@@ -168,6 +168,9 @@ constexpr std::array kEntries{
     Entry{TextId::RecoveredCollectionsFound,
           "Collections that could not be saved to their own files when Kolekt ended are kept "
           "in\n%1\nOpen one with \"Load New List from Secretary\" to go on with it."},
+    Entry{TextId::LockBlocked,
+          "%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a "
+          "folder or a special file).\nRemove it, then open the collection file again."},
     Entry{TextId::PostWithoutName, "Post"},
     Entry{TextId::PrintSetupTitle, "Print Setup"},
     Entry{TextId::PrintSetupConfirm, "OK"},

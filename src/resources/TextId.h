@@ -111,6 +111,7 @@ enum class TextId : int {
     Recovered = 2109,
     RecoveryFailed = 2110,
     RecoveredCollectionsFound = 2111,
+    LockBlocked = 2120,
 
     PostWithoutName = 2200,
     PrintSetupTitle = 2201,

@@ -8,7 +8,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -105,12 +107,24 @@ TEST_F(CollectionLockTest, WhatCannotBeLockedCanStillBeOpened) {
     EXPECT_EQ(CollectionLock::take(dir.file("fifo.k09")).state(), CollectionLock::State::None);
     EXPECT_EQ(CollectionLock::take(dir.file("absent.k09")).state(), CollectionLock::State::None);
 
-    // A link planted at the lock file's name is not followed.
+    // A link, a folder or a FIFO at the lock file's name is never followed or used, and the
+    // collection is not opened while it is there: it would open unlocked.
+    const fs::path lockPath = CollectionLock::lockFilePath(path);
     const std::string victim = dir.file("victim");
-    fs::create_symlink(victim, CollectionLock::lockFilePath(path));
-    EXPECT_EQ(CollectionLock::take(path).state(), CollectionLock::State::None);
-    EXPECT_FALSE(fs::exists(victim));
-    fs::remove(CollectionLock::lockFilePath(path));
+    const std::function<void()> plants[] = {
+        [&] { fs::create_symlink(victim, lockPath); },
+        [&] { fs::create_directory(lockPath); },
+        [&] { ASSERT_EQ(::mkfifo(lockPath.c_str(), 0600), 0); },
+    };
+    for (const auto& plant : plants) {
+        plant();
+        messages.events.clear();
+        EXPECT_EQ(store.lockForOpening(path).state(), CollectionLock::State::Blocked);
+        EXPECT_EQ(messages.events,
+                  (std::vector<StoreEvent>{{StoreEvent::LockBlocked, path, lockPath}}));
+        EXPECT_FALSE(fs::exists(victim));
+        fs::remove(lockPath);
+    }
 
     // A read-only folder (root writes anywhere, so the check runs as nobody).
     fs::permissions(dir.path(),

@@ -104,9 +104,11 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode) {
                 continue;
             }
             if (fd < 0) {
-                attempt.outcome = errno == EACCES && lockedByAnother(lockPath)
+                const int error = errno;
+                attempt.outcome = error == EACCES && lockedByAnother(lockPath)
                                       ? LockOutcome::HeldElsewhere
-                                      : LockOutcome::Unavailable;
+                                  : error == ELOOP || error == EISDIR ? LockOutcome::Blocked
+                                                                      : LockOutcome::Unavailable;
                 return attempt;
             }
         } else {
@@ -117,6 +119,7 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode) {
         File open(fd);
         struct stat identity {};
         if (::fstat(fd, &identity) != 0 || !S_ISREG(identity.st_mode)) {
+            attempt.outcome = LockOutcome::Blocked;
             return attempt;
         }
         const int locked = lockExclusive(fd);

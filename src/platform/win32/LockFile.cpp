@@ -56,6 +56,7 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode) {
         const DWORD attributes = ::GetFileAttributesW(lockPath.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES &&
             (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+            attempt.outcome = LockOutcome::Blocked;
             return attempt;
         }
         const HANDLE handle = ::CreateFileW(
@@ -67,6 +68,7 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode) {
             if (::GetFileType(handle) != FILE_TYPE_DISK ||
                 ::GetFileInformationByHandle(handle, &identity) == 0) {
                 ::CloseHandle(handle);
+                attempt.outcome = LockOutcome::Blocked;
                 return attempt;
             }
             attempt.lock = std::make_shared<HeldLock>(handle, identity);

@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Chcete-li s některým pokračovat, otevřete ho tlačítkem „Načíst nový seznam od tajemníka“.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Soubor %1 nelze otevřít: jeho zamykací soubor %2 není soubor vytvořený programem Kolekt (je to odkaz, složka nebo zvláštní soubor).
+Odstraňte ho a potom soubor se zprávami otevřete znovu.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Zapsat</translation>

@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Öffnen Sie eine dieser Dateien mit „Neue Liste vom Sekretär laden“, um damit weiterzuarbeiten.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>%1 kann nicht geöffnet werden: Seine Sperrdatei %2 ist keine von Kolekt angelegte Datei (sondern ein Link, ein Ordner oder eine Spezialdatei).
+Entfernen Sie sie und öffnen Sie die Sammeldatei dann erneut.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Eintragen</translation>

@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Για να συνεχίσετε με κάποια από αυτές, ανοίξτε την με το κουμπί «Φόρτωση νέας λίστας από τον γραμματέα».</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Το αρχείο %1 δεν μπορεί να ανοίξει: το αρχείο κλειδώματός του %2 δεν είναι αρχείο που δημιούργησε το Kolekt (είναι σύνδεσμος, φάκελος ή ειδικό αρχείο).
+Αφαιρέστε το και ανοίξτε ξανά το αρχείο.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Καταχώριση</translation>

@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Abra uno de esos archivos con “Cargar lista nueva del secretario” para seguir trabajando con él.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>No se puede abrir %1: su archivo de bloqueo %2 no es un archivo creado por Kolekt (es un enlace, una carpeta o un archivo especial).
+Elimínelo y vuelva a abrir el archivo.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Anotar</translation>

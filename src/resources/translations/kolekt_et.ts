@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Jätkamiseks avage üks neist nupuga „Laadi sekretärilt uus nimekiri“.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Faili %1 ei saa avada: selle lukufail %2 ei ole Kolekti loodud fail (see on link, kaust või erifail).
+Eemaldage see ja avage fail uuesti.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Sisesta</translation>

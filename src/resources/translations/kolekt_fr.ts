@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Ouvrez-en une avec « Charger une nouvelle liste du secrétaire » pour continuer.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Impossible d&apos;ouvrir %1 : son fichier de verrou %2 n&apos;est pas un fichier créé par Kolekt (c&apos;est un lien, un dossier ou un fichier spécial).
+Supprimez-le, puis rouvrez le fichier.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Saisir</translation>

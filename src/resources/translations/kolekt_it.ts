@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Apri uno di quei file con “Carica nuovo elenco dal segretario” per continuare a lavorarci.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Impossibile aprire %1: il suo file di blocco %2 non è un file creato da Kolekt (è un collegamento, una cartella o un file speciale).
+Rimuovetelo, poi riaprite il file.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Registra</translation>

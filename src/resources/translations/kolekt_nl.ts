@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Open een van die bestanden met ‘Nieuwe lijst van secretaris laden’ om ermee verder te gaan.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>%1 kan niet worden geopend: het vergrendelingsbestand %2 is geen bestand dat Kolekt heeft gemaakt (het is een koppeling, een map of een speciaal bestand).
+Verwijder het en open het bestand daarna opnieuw.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Invoeren</translation>

@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Aby dalej pracować z którymś z nich, otwórz go przyciskiem „Wczytaj nową listę od sekretarza”.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Nie można otworzyć pliku %1: jego plik blokady %2 nie jest plikiem utworzonym przez program Kolekt (jest to dowiązanie, folder lub plik specjalny).
+Usuń go, a następnie otwórz plik ponownie.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Wpisz</translation>

@@ -483,6 +483,12 @@ Open one with "Load New List from Secretary" to go on with it.</source>
 %1
 Abra um desses arquivos com “Carregar nova lista do secretário” para continuar trabalhando nele.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Não é possível abrir %1: o arquivo de bloqueio %2 não é um arquivo criado pelo Kolekt (é um link, uma pasta ou um arquivo especial).
+Remova-o e abra o arquivo novamente.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Registrar</translation>

@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Ak chcete s niektorým pokračovať, otvorte ho tlačidlom „Načítať nový zoznam od tajomníka“.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>Súbor %1 nemožno otvoriť: jeho zamykací súbor %2 nie je súbor vytvorený programom Kolekt (je to odkaz, priečinok alebo špeciálny súbor).
+Odstráňte ho a potom súbor otvorte znova.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Zapísať</translation>

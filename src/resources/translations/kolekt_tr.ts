@@ -483,6 +483,12 @@ Open one with &quot;Load New List from Secretary&quot; to go on with it.</source
 %1
 Birine devam etmek için onu “Sekreterden yeni liste yükle” düğmesiyle açın.</translation>
     </message>
+    <message id="2120">
+        <source>%1 cannot be opened: its lock file %2 is not a file Kolekt made (it is a link, a folder or a special file).
+Remove it, then open the collection file again.</source>
+        <translation>%1 dosyası açılamıyor: kilit dosyası %2, Kolekt&apos;in oluşturduğu bir dosya değil (bir bağlantı, klasör veya özel dosya).
+Onu kaldırın, ardından dosyayı yeniden açın.</translation>
+    </message>
     <message id="2200">
         <source>Post</source>
         <translation>Rapor gir</translation>

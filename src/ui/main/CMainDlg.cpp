@@ -120,7 +120,7 @@ bool CMainDlg::initDialog() {
         // A file that another Kolekt has open is not read at all, so nothing is ever written
         // to it from here.
         CollectionLock lock = store_.lockForOpening(store_.filePath());
-        if (!lock.heldElsewhere() &&
+        if (!lock.refusesOpening() &&
             store_.loadCollection(store_.filePath(), clock_(), std::move(lock))) {
             fillList();
             updateStatus();

@@ -38,7 +38,7 @@ void CMainDlg::loadListFrom(const std::filesystem::path& chosenPath) {
         return;
     // A file open in another Kolekt is not loaded, and the collection open here stays.
     CollectionLock lock = store_.lockForOpening(chosenPath);
-    if (lock.heldElsewhere()) {
+    if (lock.refusesOpening()) {
         QDir::setCurrent(startDirectory_);
         focusList();
         return;
