@@ -91,6 +91,13 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
     setAcceptDrops(true);
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
             [this] { undoLastPost(); });
+    // The usual keys for opening a file and printing; printing needs a list to print.
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            [this] { loadNewList(); });
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, [this] {
+        if (isControlShown(kViewReportList))
+            viewReportList();
+    });
 }
 
 void CMainDlg::nameSignButtons() {

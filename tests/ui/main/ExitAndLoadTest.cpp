@@ -191,7 +191,7 @@ TEST_F(LoadNewListTest, CancelChangesNothingAndTheDialogStartsInTheFilesFolder) 
     settings.values.post = u"Bob Brown"_s;
     open();
     files.queueChoice({});
-    click(kLoadNewList);
+    key(Qt::Key_O, Qt::ControlModifier);
 
     ASSERT_EQ(files.requests().size(), 1);
     const OpenFileRequest& request = files.requests().first();
