@@ -110,9 +110,12 @@ int run(const std::vector<std::string>& args) {
     if (!loadForCommand("pdf", input, today, *codePage, store))
         return kExitFailure;
 
-    // Fonts need a GUI application object, but not a screen.
+#ifndef Q_OS_WIN
+    // Fonts need a GUI application object, but not a screen. Windows always has its desktop,
+    // whose platform brings the system's fonts; elsewhere there may be no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     int argc = 1;
     char name[] = "kolekt-tool";
     char* argv[] = {name, nullptr};
