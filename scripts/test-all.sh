@@ -33,6 +33,9 @@ ctest --test-dir build/ci --output-on-failure -j"$jobs"
 echo "== packaging: desktop entry, metainfo, file type, Debian package, installed kolekt-tool"
 bash scripts/check-packaging.sh build/ci
 
+echo "== Windows: the cross build, its tests and the programs under Wine"
+bash scripts/test-windows.sh build/ci
+
 echo "== sanitizer build (clang, so both compilers see the tree with warnings as errors)"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
       -DKOLEKT_SANITIZE=ON -DKOLEKT_BUILD_TESTS=ON -DKOLEKT_BUILD_BENCH=OFF -DKOLEKT_WERROR=ON >/dev/null
