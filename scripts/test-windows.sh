@@ -13,7 +13,7 @@ bash scripts/build-windows.sh --tests
 
 # One Wine prefix of our own for the suite, made once, so no test reads or writes ~/.wine.
 prefix=$(mktemp -d /tmp/kolekt-wine-tests.XXXXXX)
-trap 'WINEPREFIX=$prefix wineserver -k 2>/dev/null; rm -rf "$prefix"' EXIT
+trap 'WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all
 wineboot -i >/dev/null 2>&1
 echo "== Windows tests under Wine"

@@ -19,7 +19,7 @@ start_private_display || fail "no private X display"
 unset QT_QPA_PLATFORM
 export WINEPREFIX="$scratch/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
 wineboot -i >/dev/null 2>&1 || fail "wineboot could not make a Wine prefix"
-trap 'wineserver -k 2>/dev/null; end_xvfb_session' EXIT
+trap 'wineserver -k 2>/dev/null || true; end_xvfb_session' EXIT
 winpath() { winepath -w "$1" 2>/dev/null; }
 
 # -- kolekt-tool.exe against kolekt-tool, in three code pages
