@@ -129,6 +129,9 @@ TEST_F(ProgramTest, AFifoNamedLikeACollectionIsRefusedAtOnce) {
 TEST_F(ProgramTest, ASecondSignalWhileTheExitSaysItCannotSaveEndsTheProgram) {
     Program kolekt = start(collection);
     ASSERT_TRUE(kolekt.running());
+    // Signals are caught before the collection is open; only an open one has to go back.
+    const QString lock = QString::fromStdString(dir.file("stick/.Group3.k09.kolekt-lock"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(lock); }, 30000));
     // The stick is pulled: the collection cannot go back to its file.
     QDir(QString::fromStdString(dir.file("stick"))).removeRecursively();
     kolekt.signal(SIGTERM);
