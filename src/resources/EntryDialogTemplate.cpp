@@ -32,7 +32,7 @@ constexpr ControlTemplate kControls[] = {
     {kNoId, K::EtchedFrame, "", 10, 3, 133, 15, true, false, kStyleNone},
     {kPioneerStatus, K::Static, "", 128, 22, 74, 8, true, false, kStyleNone},
     {kPrivilege, K::Static, "", 10, 22, 109, 8, true, false, kStyleNone},
-    {kMonthList, K::ListBox, "", 212, 3, 54, 99, true, true, kStyleBorder | kStyleNotify},
+    {kMonthList, K::ListBox, "", 212, 3, 80, 99, true, true, kStyleBorder | kStyleNotify},
     {kChangeMonth, K::PushButton, "", 10, 81, 94, 14, true, true, kStyleNone},
     {kNoId, K::GroupBox, "", 10, 101, 256, 45, true, false, kStyleNone},
     {kWarnings, K::Static, "", 15, 109, 245, 32, true, false, kStyleNone},
@@ -46,13 +46,13 @@ constexpr ControlTemplate kControls[] = {
      kStyleNone},
     {kUnderOneHour, K::AutoCheckBox, TextId::UnderOneHourBox, 172, 56, 32, 10, true, true,
      kStyleNone},
-    {kHistory, K::ListBox, "", 282, 3, 186, 143, true, true, kStyleBorder | kStyleVScroll},
+    {kHistory, K::ListBox, "", 300, 3, 186, 143, true, true, kStyleBorder | kStyleVScroll},
 };
 
 } // namespace
 
 const DialogTemplate kEntryDialogTemplate{
-    107, 472, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
+    107, 490, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
 };
 
 } // namespace kolekt

@@ -1,6 +1,7 @@
 #include "ui/entry/ReportEntryDialog.h"
 
 #include "collection/CollectionStore.h"
+#include "collection/MonthOverview.h"
 #include "resources/EntryDialogTemplate.h"
 #include "resources/TextTables.h"
 #include "ui/common/IntegerExchange.h"
@@ -102,10 +103,19 @@ bool ReportEntryDialog::initDialog() {
     {
         const QSignalBlocker quiet(months);
         months->clear();
-        for (int month = 0; month < 12; ++month) {
-            months->addItem(monthName(month, false));
+        // Oldest first, ending at the collection month: the months after it in the calendar
+        // are those of the year before, and each line says which year it stands for.
+        const int year = collectionYear(store_);
+        const int collectionMonth = store_.month();
+        for (int row = 0; row < 12; ++row) {
+            const int month = (collectionMonth + 1 + row) % 12;
+            auto* line =
+                new QListWidgetItem(monthName(month, false) + u' ' +
+                                    QString::number(month > collectionMonth ? year - 1 : year));
+            line->setData(Qt::UserRole, month);
+            months->addItem(line);
         }
-        months->setCurrentRow(editMonth_);
+        months->setCurrentRow(11);
     }
     showControl(kMonthList, false);
     showControl(kCloseMonthList, false);
@@ -279,11 +289,11 @@ void ReportEntryDialog::onListSelectionChanged(int id) {
     if (id != kMonthList || !monthListOpen_) {
         return;
     }
-    const int row = listBox(kMonthList)->currentRow();
-    if (row < 0 || row > 11) {
+    const QListWidgetItem* line = listBox(kMonthList)->currentItem();
+    if (!line) {
         return;
     }
-    editMonth_ = row;
+    editMonth_ = line->data(Qt::UserRole).toInt();
     loadMonth();
 }
 

@@ -52,8 +52,11 @@ TEST_F(EntryLateReport, MonthListOpensAndCloses) {
     }
     QListWidget* list = dialog->listBox(kMonthList);
     ASSERT_EQ(list->count(), 12);
-    EXPECT_EQ(list->item(0)->text(), u"January"_s);
-    EXPECT_EQ(list->currentRow(), kMarch);
+    // The twelve months up to the collection month, each with the year of its report.
+    EXPECT_EQ(list->item(0)->text(), u"April 2025"_s);
+    EXPECT_EQ(list->item(8)->text(), u"December 2025"_s);
+    EXPECT_EQ(list->item(9)->text(), u"January 2026"_s);
+    EXPECT_EQ(list->currentItem()->text(), u"March 2026"_s);
 
     key(Qt::Key_Up);
     EXPECT_EQ(text(kMonthName), u"February"_s);
