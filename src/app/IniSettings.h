@@ -26,6 +26,9 @@ public:
     void storeMailSettings(const MailSettings& mail) override;
     LanguageSettings languageSettings() const;
     void storeLanguage(const QString& code) override;
+    // Section "Window", one key per window, "width x height" in pixels.
+    QSize windowSize(const QString& window) const override;
+    void storeWindowSize(const QString& window, const QSize& size) override;
 
 private:
     QString path_;

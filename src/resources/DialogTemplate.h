@@ -35,6 +35,13 @@ enum ControlStyle : unsigned {
     kStyleAutoHScroll = 1u << 7,
     kStyleFlat = 1u << 8,
     kStyleSort = 1u << 9, // list box sort style (lines are still inserted at positions)
+    // In a dialog that can be resized, how a control follows the edges that move: it moves
+    // along with the right or bottom edge, or its own right or bottom edge follows and it grows.
+    // Without these it keeps its place at the top left.
+    kStyleMovesRight = 1u << 10,
+    kStyleMovesDown = 1u << 11,
+    kStyleGrowsRight = 1u << 12,
+    kStyleGrowsDown = 1u << 13,
 };
 
 inline constexpr int kNoId = -1;
@@ -63,6 +70,11 @@ enum DialogStyle : unsigned {
     kDialogNone = 0,
     kDialogSystemMenu = 1u << 0, // close box in the caption
     kDialogAppWindow = 1u << 1,  // own taskbar entry
+    kDialogResizable = 1u << 2,  // the template's size is the smallest, its controls follow
+    // Tab and Shift+Tab go through the controls as they are laid out, row by row from the top
+    // and left to right in a row; the dialog's own moves (the first focus, Enter to the next
+    // field) keep to template order.
+    kDialogTabByLayout = 1u << 3,
 };
 
 struct DialogTemplate {
@@ -72,7 +84,7 @@ struct DialogTemplate {
     int pointSize;
     TextId title; // None: set when the dialog opens
     unsigned style;
-    std::span<const ControlTemplate> controls; // template order is tab order
+    std::span<const ControlTemplate> controls; // template order, the tab order by default
 };
 
 } // namespace kolekt

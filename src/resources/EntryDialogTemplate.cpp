@@ -9,7 +9,7 @@ using K = ControlKind;
 
 constexpr unsigned kValueEdit = kStyleBorder | kStyleAutoHScroll;
 
-// Template order is tab order.
+// Template order is the order Enter and the arrow keys walk the fields in; Tab follows the layout.
 constexpr ControlTemplate kControls[] = {
     {kShared, K::AutoCheckBox, TextId::SharedInMinistryBox, 22, 52, 44, 18, false, true,
      kStyleLeftText | kStyleCentered | kStyleWrap},
@@ -52,7 +52,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kEntryDialogTemplate{
-    107, 490, 150, "MS Sans Serif", 10, TextId::None, kDialogNone, kControls,
+    107, 490, 150, "MS Sans Serif", 10, TextId::None, kDialogTabByLayout, kControls,
 };
 
 } // namespace kolekt

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -58,6 +59,17 @@ TEST_F(IniSettingsTest, WrittenValuesReadBackInSectionLast) {
     EXPECT_TRUE(text.contains("[Last]"));
     EXPECT_TRUE(text.contains("LoadPath="));
     EXPECT_TRUE(text.contains("Post="));
+}
+
+TEST_F(IniSettingsTest, WindowSizesComeBackAndNonsenseReadsAsNone) {
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    IniSettings(path).storeWindowSize(u"Main"_s, QSize(812, 604));
+    EXPECT_EQ(IniSettings(path).windowSize(u"Main"_s), QSize(812, 604));
+    EXPECT_EQ(IniSettings(path).windowSize(u"Viewer"_s), QSize());
+    for (const QString& value : {u"wide"_s, u"0x600"_s, u"-5x300"_s, u"812x"_s}) {
+        QSettings(path, QSettings::IniFormat).setValue(u"Window/Viewer"_s, value);
+        EXPECT_EQ(IniSettings(path).windowSize(u"Viewer"_s), QSize()) << value.toStdString();
+    }
 }
 
 TEST_F(IniSettingsTest, TheLanguageChosenInTheMenuComesBackBesideTheCodePage) {

@@ -18,8 +18,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <string>
 
 namespace kolekt {
@@ -54,6 +56,33 @@ QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
 }
 
 // The static that names a field: directly above it or to its left, nearest first.
+// Reading order: rows from the top, a control whose top lies within a line's height of the row's
+// first joins that row, and left to right within a row.
+QList<int> layoutOrder(const DialogTemplate& dialog, const QList<int>& indexes) {
+    constexpr int kLine = 8;
+    QList<int> byTop = indexes;
+    std::stable_sort(byTop.begin(), byTop.end(), [&](int a, int b) {
+        return dialog.controls[static_cast<std::size_t>(a)].y <
+               dialog.controls[static_cast<std::size_t>(b)].y;
+    });
+    QList<int> order;
+    for (qsizetype first = 0; first < byTop.size();) {
+        const int rowTop = dialog.controls[static_cast<std::size_t>(byTop[first])].y;
+        qsizetype end = first;
+        while (end < byTop.size() &&
+               dialog.controls[static_cast<std::size_t>(byTop[end])].y < rowTop + kLine)
+            ++end;
+        QList<int> row = byTop.mid(first, end - first);
+        std::stable_sort(row.begin(), row.end(), [&](int a, int b) {
+            return dialog.controls[static_cast<std::size_t>(a)].x <
+                   dialog.controls[static_cast<std::size_t>(b)].x;
+        });
+        order += row;
+        first = end;
+    }
+    return order;
+}
+
 int captionFor(const ControlTemplate& field, const DialogTemplate& dialog) {
     int best = kNoId;
     int bestDistance = 0;
@@ -96,15 +125,23 @@ CBaseDialog::CBaseDialog(const DialogTemplate& dialogTemplate, QWidget* owner,
 }
 
 void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFactory& factory) {
-    setFixedSize(
-        dialogUnitsToPixels(baseUnits_, 0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    templateSize_ =
+        dialogUnitsToPixels(baseUnits_, 0, 0, dialogTemplate.width, dialogTemplate.height).size();
+    if (dialogTemplate.style & kDialogResizable) {
+        setMinimumSize(templateSize_);
+        resize(templateSize_);
+    } else {
+        setFixedSize(templateSize_);
+    }
     QList<QWidget*> frames;
+    QList<int> focusable;
     for (const ControlTemplate& c : dialogTemplate.controls) {
         QWidget* widget = factory ? factory(c, this) : nullptr;
         if (!widget) {
             widget = createStandardControl(c, this);
         }
-        widget->setGeometry(mapDialogRect(c.x, c.y, c.width, c.height));
+        templateRects_.append(mapDialogRect(c.x, c.y, c.width, c.height));
+        widget->setGeometry(templateRects_.last());
         widget->setHidden(!c.visible);
         if (isFrame(c.kind)) {
             // Frames and captions lie under the controls they surround and never take clicks.
@@ -115,7 +152,8 @@ void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFacto
             }
         } else {
             widget->setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-            tabOrder_.append(widget);
+            focusable.append(static_cast<int>(templateWidgets_.size()));
+            templateOrder_.append(widget);
         }
         templateWidgets_.append(widget);
         // Signs read the same in every language: put on once, they keep any name the dialog
@@ -131,6 +169,13 @@ void CBaseDialog::build(const DialogTemplate& dialogTemplate, const ControlFacto
     }
     for (QWidget* frame : frames) {
         frame->lower();
+    }
+    if (dialogTemplate.style & kDialogTabByLayout) {
+        for (const int index : layoutOrder(dialogTemplate, focusable)) {
+            tabOrder_.append(templateWidgets_[index]);
+        }
+    } else {
+        tabOrder_ = templateOrder_;
     }
     for (qsizetype i = 1; i < tabOrder_.size(); ++i) {
         QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
@@ -329,18 +374,26 @@ void CBaseDialog::focusWidget(QWidget* widget) {
 }
 
 void CBaseDialog::moveFocus(bool forward) {
-    const qsizetype count = tabOrder_.size();
+    moveFocusAlong(tabOrder_, forward);
+}
+
+void CBaseDialog::moveFocusInTemplateOrder(bool forward) {
+    moveFocusAlong(templateOrder_, forward);
+}
+
+void CBaseDialog::moveFocusAlong(const QList<QWidget*>& order, bool forward) {
+    const qsizetype count = order.size();
     if (count == 0) {
         return;
     }
     QWidget* current = QApplication::focusWidget();
-    qsizetype index = tabOrder_.indexOf(current);
+    qsizetype index = order.indexOf(current);
     if (index < 0) {
         index = forward ? count - 1 : 0;
     }
     for (qsizetype step = 1; step <= count; ++step) {
         const qsizetype next = (index + (forward ? step : count - step)) % count;
-        QWidget* candidate = tabOrder_[next];
+        QWidget* candidate = order[next];
         if (candidate->isVisibleTo(this) && candidate->isEnabled() &&
             (candidate->focusPolicy() & Qt::TabFocus)) {
             candidate->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -508,10 +561,39 @@ void CBaseDialog::showEvent(QShowEvent* event) {
         if (moveFocusFirst) {
             QWidget* current = QApplication::focusWidget();
             if (!current || !isAncestorOf(current)) {
-                moveFocus(true);
+                moveFocusInTemplateOrder(true);
             }
         }
     }
+}
+
+void CBaseDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    followEdges();
+}
+
+void CBaseDialog::followEdges() {
+    const int dx = std::max(0, width() - templateSize_.width());
+    const int dy = std::max(0, height() - templateSize_.height());
+    for (qsizetype i = 0; i < templateWidgets_.size(); ++i) {
+        const unsigned style = template_.controls[static_cast<std::size_t>(i)].style;
+        QRect rect = templateRects_[i];
+        rect.translate((style & kStyleMovesRight) ? dx : 0, (style & kStyleMovesDown) ? dy : 0);
+        rect.setRight(rect.right() + ((style & kStyleGrowsRight) ? dx : 0));
+        rect.setBottom(rect.bottom() + ((style & kStyleGrowsDown) ? dy : 0));
+        templateWidgets_[i]->setGeometry(rect);
+    }
+}
+
+void CBaseDialog::restoreSize(const QSize& size) {
+    if (!(template_.style & kDialogResizable) || size.isEmpty()) {
+        return;
+    }
+    QSize fitted = size.expandedTo(templateSize_);
+    if (const QScreen* screen = this->screen()) {
+        fitted = fitted.boundedTo(screen->availableGeometry().size());
+    }
+    resize(fitted.expandedTo(templateSize_));
 }
 
 void CBaseDialog::closeEvent(QCloseEvent* event) {

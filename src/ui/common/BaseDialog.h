@@ -1,7 +1,8 @@
 // A modal dialog built from a DialogTemplate, with the keyboard of the classic
 // dialog manager: Enter is the OK command unless a push button has the focus,
-// Esc and the close box are Cancel, Tab follows template order and skips
-// hidden controls, and an edit entered by keyboard or program is selected whole.
+// Esc and the close box are Cancel, Tab follows template order (or the layout,
+// when the template asks) and skips hidden controls, and an edit entered by
+// keyboard or program is selected whole.
 #pragma once
 
 #include "resources/DialogTemplate.h"
@@ -73,6 +74,15 @@ public:
     void focusWidget(QWidget* widget);
     // Next or previous tab-stop control that is shown and enabled, as Tab and Shift+Tab.
     void moveFocus(bool forward);
+    // The same in template order: the dialog's own walk from field to field.
+    void moveFocusInTemplateOrder(bool forward);
+
+    // The template's size in pixels: the size the dialog opens at and, when it can be resized,
+    // the smallest it gets.
+    QSize templateSize() const { return templateSize_; }
+    // Gives a resizable dialog a size it was left at before, no smaller than the template and
+    // no larger than the screen it opens on; an empty size keeps the template's.
+    void restoreSize(const QSize& size);
 
     // Integer exchange of an edit: a whole number within [min, max]. On a refusal the message
     // "Please enter an integer." or the one naming the bounds is shown, the field gets the focus,
@@ -103,6 +113,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void accept() override;
@@ -113,13 +124,19 @@ private:
     void nameFieldsByTheirCaptions(const DialogTemplate& dialogTemplate);
     void setTemplateCaption(const ControlTemplate& control, QWidget* widget);
     bool handleKey(QWidget* widget, QKeyEvent* event);
+    // Puts the controls where the template's edge rules put them for the dialog's size.
+    void followEdges();
+    void moveFocusAlong(const QList<QWidget*>& order, bool forward);
     void dispatchCommand(int id);
 
     const DialogTemplate& template_;
     QList<QWidget*> templateWidgets_; // one per template control, in template order
     QHash<int, QWidget*> controls_;
-    QHash<int, int> captionOf_; // field id -> id of the static naming it
+    QHash<int, int> captionOf_;     // field id -> id of the static naming it
+    QList<QRect> templateRects_;    // in pixels, one per template control
+    QList<QWidget*> templateOrder_; // the controls that can take the focus, in template order
     QList<QWidget*> tabOrder_;
+    QSize templateSize_;
     QSize baseUnits_;
     bool initialised_ = false;
     bool initialising_ = false;

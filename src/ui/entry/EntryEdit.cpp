@@ -14,12 +14,13 @@ void EntryEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
         if (dialog) {
-            dialog->moveFocus(false);
+            dialog->moveFocusInTemplateOrder(false);
         }
         return;
     case Qt::Key_Right:
         if (dialog) {
-            rightTarget_ == kNoId ? dialog->moveFocus(true) : dialog->focusControl(rightTarget_);
+            rightTarget_ == kNoId ? dialog->moveFocusInTemplateOrder(true)
+                                  : dialog->focusControl(rightTarget_);
         }
         return;
     // The dialog's own keys and Backspace keep their usual meaning.

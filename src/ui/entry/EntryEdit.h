@@ -11,7 +11,8 @@ class EntryEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    // rightTargetId: the control that Right moves to, or kNoId for the next tab stop.
+    // rightTargetId: the control that Right moves to, or kNoId for the next field in
+    // template order.
     EntryEdit(int rightTargetId, QWidget* parent);
 
 protected:

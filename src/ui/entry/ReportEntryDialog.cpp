@@ -423,7 +423,7 @@ void ReportEntryDialog::onOk() {
     }
     const int focused = focusedId();
     if (focused != kOk && focused != kStudies) {
-        moveFocus(true);
+        moveFocusInTemplateOrder(true);
         return;
     }
     storeReport();

@@ -54,6 +54,9 @@ QString asCaption(QString text) {
 // The about box's command identifier in the system menu.
 [[maybe_unused]] constexpr unsigned kAboutCommand = 16;
 constexpr QKeyCombination kRemindAllKeys = Qt::CTRL | Qt::Key_M;
+// The names the windows' sizes are kept under in the settings.
+const QString kMainWindowName = QStringLiteral("Main");
+const QString kViewerName = QStringLiteral("Viewer");
 
 QString tipsText() {
     std::string text;
@@ -89,6 +92,7 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
     connect(new QShortcut(QKeySequence(kRemindAllKeys), this), &QShortcut::activated, this,
             &CMainDlg::remindAllMissing);
     setAcceptDrops(true);
+    restoreSize(settings_.windowSize(kMainWindowName));
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
             [this] { undoLastPost(); });
     // The usual keys for opening a file and printing; printing needs a list to print.
@@ -372,6 +376,7 @@ void CMainDlg::exitAction() {
     if (store_.allocated())
         store_.releaseStore();
     settings_.write({toQString(store_.filePath()), recordText(store_.lastPosted())});
+    settings_.storeWindowSize(kMainWindowName, size());
     for (const StoreEvent& event : deferred.toShow()) {
         if (quietExit_)
             break;
@@ -535,7 +540,9 @@ void CMainDlg::switchLanguage(const Language& language) {
 void CMainDlg::viewReportList() {
     CCollectionViewDlg viewer(*this, this);
     viewer.setMonth(store_.month());
+    viewer.restoreSize(settings_.windowSize(kViewerName));
     viewer.runModal();
+    settings_.storeWindowSize(kViewerName, viewer.size());
     focusList();
 }
 

@@ -6,6 +6,7 @@
 
 #include "services/MailSettings.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,9 @@ public:
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }
     virtual void storeMailSettings(const MailSettings& /*mail*/) {}
+    // The size a resizable window ("Main", "Viewer") was left at; empty when none is kept.
+    virtual QSize windowSize(const QString& /*window*/) const { return {}; }
+    virtual void storeWindowSize(const QString& /*window*/, const QSize& /*size*/) {}
 };
 
 } // namespace kolekt

@@ -14,7 +14,7 @@ CPreviewPane::CPreviewPane(QWidget* parent) : QAbstractButton(parent) {
 void CPreviewPane::paintEvent(QPaintEvent* event) {
     if (event->region().isEmpty() || !handler_)
         return;
-    // Measured once: the pane keeps its size for the life of the dialog.
+    // Measured once for each size the pane is given.
     if (!sizeKnown_) {
         paneRect_ = rect();
         sizeKnown_ = true;
@@ -22,6 +22,11 @@ void CPreviewPane::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     report::QtSurface surface(painter, nullptr);
     handler_(surface, paneRect_.left(), paneRect_.top(), paneRect_.width(), paneRect_.height());
+}
+
+void CPreviewPane::resizeEvent(QResizeEvent* event) {
+    QAbstractButton::resizeEvent(event);
+    sizeKnown_ = false;
 }
 
 } // namespace kolekt

@@ -1,4 +1,5 @@
 #include "EntryDialogFixture.h"
+#include "TabWalk.h"
 #include "resources/EntryDialogTemplate.h"
 
 #include <QCheckBox>
@@ -51,6 +52,21 @@ TEST_F(EntryKeyboard, PublisherSpaceEnterStudiesEnter) {
     EXPECT_EQ(owner.statusUpdates, 1);
     EXPECT_EQ(owner.saves, 1);
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(EntryKeyboard, TabFollowsTheLayoutWhileEnterKeepsToTheFields) {
+    open(ben);
+    key(Qt::Key_Space);
+    const TabWalk walk = walkTab(*dialog);
+    EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join(u"; "_s).toStdString();
+    EXPECT_EQ(walk.ids, QList<int>({kHistory, kAuxiliaryPioneer, kRemarks, kShared, kHours,
+                                    kStudies, kCancel, kChangeMonth, kOk}));
+    key(Qt::Key_Escape);
+
+    // Cancel stands in the fields' row; Enter past the last field still goes to OK.
+    open(anna);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedId(), kOk);
 }
 
 TEST_F(EntryKeyboard, AuxiliaryPioneerGetsTheHoursField) {

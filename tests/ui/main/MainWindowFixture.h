@@ -9,6 +9,7 @@
 #include "ui/main/CMainDlg.h"
 #include "ui/main/SessionSettings.h"
 
+#include <QHash>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,10 +30,15 @@ public:
     QStringList announcedRecoveries() const override { return announced; }
     void setAnnouncedRecoveries(const QStringList& names) override { announced = names; }
     void storeLanguage(const QString& code) override { language = code; }
+    QSize windowSize(const QString& window) const override { return sizes.value(window); }
+    void storeWindowSize(const QString& window, const QSize& size) override {
+        sizes[window] = size;
+    }
 
     LastSession values;
     QStringList announced;
     QString language;
+    QHash<QString, QSize> sizes;
     int writes = 0;
     MailSettings mail;
 };

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "TabWalk.h"
 #include "collection/CodePage.h"
 #include "resources/Languages.h"
 #include "ui/common/CGuideWindow.h"
@@ -9,6 +10,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -69,6 +71,50 @@ TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_EQ(text(kPost), u"Post - Anna Zeller"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+TEST_F(MainWindowTest, TabGoesThroughTheCommandsRowByRowFromTheTop) {
+    CollectionBuilder builder = group({{"Anna", "Zeller"}, {"Bob", "Adams"}});
+    builder.setPhone(1, 0, "555 0101").setPhone(1, 1, "555 0102").setEmail(1, "anna@example.org");
+    open(write(builder));
+    const TabWalk walk = walkTab(*dlg);
+    EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join(u"; "_s).toStdString();
+    EXPECT_EQ(walk.ids, QList<int>({kPublisherList, kLoadNewList, kViewReportList,
+                                    kCreateReturnFile, kLimitToMissing, kPost, kDial, kNextPhone,
+                                    kHelp, kExit, kPreviewReminder, kSendReminder}));
+}
+
+TEST_F(MainWindowTest, ALargerWindowGrowsTheListKeepsTheCommandsAtTheirEdgesAndIsRemembered) {
+    const std::string file = write(group({{"Anna", "Zeller"}, {"Bob", "Adams"}}));
+    const QSize templateSize = CMainDlg(settings, {}, &today).templateSize();
+    const QSize larger = templateSize + QSize(100, 80);
+    settings.sizes[u"Main"_s] = larger;
+    open(file);
+    ASSERT_EQ(dlg->size(), larger);
+    const auto fromRightBottom = [this](int id) {
+        const QRect r = dlg->control(id)->geometry();
+        return QPoint(dlg->width() - r.right(), dlg->height() - r.bottom());
+    };
+    const QRect listRect = dlg->mapDialogRect(10, 10, 118, 139);
+    EXPECT_EQ(list()->geometry().size(), listRect.size() + QSize(100, 80));
+    EXPECT_EQ(dlg->control(kLoadNewList)->geometry().top(), dlg->mapDialogRect(0, 10, 0, 0).top());
+    const QRect exitRect = dlg->mapDialogRect(236, 176, 73, 13);
+    EXPECT_EQ(fromRightBottom(kExit), QPoint(templateSize.width() - exitRect.right(),
+                                             templateSize.height() - exitRect.bottom()));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(settings.sizes.value(u"Main"_s), larger);
+
+    // A size from a larger screen is cut to this one; a smaller one than the template is not
+    // taken.
+    settings.sizes[u"Main"_s] = QSize(20000, 20000);
+    open(file);
+    const QSize screen = dlg->screen()->availableGeometry().size();
+    EXPECT_LE(dlg->width(), screen.width());
+    EXPECT_LE(dlg->height(), screen.height());
+    key(Qt::Key_Escape);
+    settings.sizes[u"Main"_s] = QSize(50, 40);
+    open(file);
+    EXPECT_EQ(dlg->size(), templateSize);
 }
 
 TEST_F(MainWindowTest, CommandLineFileWinsOverTheLoadPathSetting) {

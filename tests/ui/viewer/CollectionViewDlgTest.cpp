@@ -1,5 +1,6 @@
 #include "PdfText.h"
 #include "ScriptedDialogs.h"
+#include "TabWalk.h"
 #include "ViewerFixture.h"
 #include "report/PreviewLayout.h"
 #include "resources/ViewerDialogTemplate.h"
@@ -98,12 +99,23 @@ TEST_F(CollectionViewDlgTest, FortyPublishersGoBackWithoutRetracingTheForwardSte
     EXPECT_EQ(buttons(), "> > >|");
 }
 
+TEST_F(CollectionViewDlgTest, ALargerWindowGivesThePreviewTheRoom) {
+    open(40);
+    const QSize grown(120, 90);
+    const QRect close = dialog->control(kClose)->geometry();
+    const QRect page = dialog->control(kPrevPage)->geometry();
+    const QSize pane = dialog->pane()->size();
+    dialog->resize(dialog->templateSize() + grown);
+    EXPECT_EQ(dialog->pane()->size(), pane + grown);
+    EXPECT_EQ(dialog->control(kClose)->geometry(), close.translated(grown.width(), grown.height()));
+    EXPECT_EQ(dialog->control(kPrevPage)->geometry(), page.translated(0, grown.height()));
+}
+
 TEST_F(CollectionViewDlgTest, PagesWithTheKeyboard) {
     open(40);
-    // Close, Print and Print Setup come first in the tab order, then the page button.
+    // The focus starts on Close; Tab goes along the bottom row from the left, back to Close.
     EXPECT_EQ(dialog->focusedId(), kClose);
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(dialog->focusedId(), kPrevPage);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(view(), "19-36");
@@ -111,6 +123,10 @@ TEST_F(CollectionViewDlgTest, PagesWithTheKeyboard) {
     ASSERT_EQ(dialog->focusedId(), kNextPage);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(view(), "23-40");
+    // On the last page the forward button is gone.
+    const TabWalk walk = walkTab(*dialog);
+    EXPECT_TRUE(walk.faults.isEmpty()) << walk.faults.join(u"; "_s).toStdString();
+    EXPECT_EQ(walk.ids, QList<int>({kPrevPage, kPrintSetup, kPrint, kClose}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
 }
