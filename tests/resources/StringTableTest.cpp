@@ -9,8 +9,8 @@ namespace {
 
 TEST(LoadText, ReturnsEntriesAndSubstitutesTheArgumentEntry) {
     EXPECT_EQ(loadText(TextId::Group), "Group");
-    EXPECT_EQ(loadText(TextId::PostButton), "Post - %1");
-    EXPECT_EQ(loadText(TextId::PostButton, TextId::January), "Post - January");
+    EXPECT_EQ(loadText(TextId::PostButton), "&Post - %1");
+    EXPECT_EQ(loadText(TextId::PostButton, TextId::January), "&Post - January");
     EXPECT_EQ(loadText(TextId::ReportCollectionCaption, TextId::March), "March Report Collection");
     EXPECT_EQ(loadText(TextId::MissingReports, TextId::January), "Missing January Reports");
     EXPECT_EQ(loadText(TextId::LanguageCode), "eng");

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Zapsat - %1</translation>
+        <translation>&amp;Zapsat - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Nebyl otevřen a Kolekt do něj nebude zapisovat.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Ukončit program</translation>
+        <translation>&amp;Ukončit program</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Zobrazit jen chybějící zprávy</translation>
+        <translation>Zobrazit jen &amp;chybějící zprávy</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Nebyl otevřen a Kolekt do něj nebude zapisovat.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Načíst nový seznam od tajemníka</translation>
+        <translation>&amp;Načíst nový seznam od tajemníka</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Vytvořit soubor pro tajemníka</translation>
+        <translation>&amp;Vytvořit soubor pro tajemníka</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Volat</translation>
+        <translation>Vo&amp;lat</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Nápověda</translation>
+        <translation>Nápově&amp;da</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Zobrazit nebo vytisknout seznam zpráv</translation>
+        <translation>Zo&amp;brazit nebo vytisknout seznam zpráv</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Náhled e-mailu</translation>
+        <translation>Ná&amp;hled e-mailu</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Odstraňte ho a potom soubor se zprávami otevřete znovu.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Zapsat</translation>
+        <translation>&amp;Zapsat</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>&amp;E-mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ K e-mailu je třeba přiložit tento soubor:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Připomenout všem chybějícím</translation>
+        <translation>&amp;Připomenout všem chybějícím</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Tito zvěstovatelé nemají použitelnou e-mailovou adresu a připomínku nedost
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Nastavení e-mailu...</translation>
+        <translation>Nastavení &amp;e-mailu...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Tito zvěstovatelé nemají použitelnou e-mailovou adresu a připomínku nedost
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Vrátit zápis %1 (%2)</translation>
+        <translation>&amp;Vrátit zápis %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

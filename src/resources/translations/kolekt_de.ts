@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Eintragen - %1</translation>
+        <translation>&amp;Eintragen - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Die Datei wurde nicht geöffnet, und Kolekt speichert nichts darin.</translation
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Beenden</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Nur fehlende Berichte anzeigen</translation>
+        <translation>Nur &amp;fehlende Berichte anzeigen</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Die Datei wurde nicht geöffnet, und Kolekt speichert nichts darin.</translation
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Neue Liste vom Sekretär laden</translation>
+        <translation>Neue &amp;Liste vom Sekretär laden</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Datei für den Sekretär erstellen</translation>
+        <translation>&amp;Datei für den Sekretär erstellen</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Anrufen</translation>
+        <translation>Anr&amp;ufen</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Hilfe</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Sammelliste anzeigen oder drucken</translation>
+        <translation>Sammelliste &amp;anzeigen oder drucken</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>E-Mail-Vorschau</translation>
+        <translation>E-Mail-&amp;Vorschau</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Entfernen Sie sie und öffnen Sie die Sammeldatei dann erneut.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Eintragen</translation>
+        <translation>&amp;Eintragen</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kan
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-Mail - </translation>
+        <translation>E-&amp;Mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ Diese Datei ist an die E-Mail anzuhängen:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Alle Fehlenden erinnern</translation>
+        <translation>Alle &amp;Fehlenden erinnern</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Diese Verkündiger haben keine verwendbare E-Mail-Adresse und bekommen keine Eri
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>E-Mail-Einstellungen...</translation>
+        <translation>E-&amp;Mail-Einstellungen...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Diese Verkündiger haben keine verwendbare E-Mail-Adresse und bekommen keine Eri
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Buchung von %1 rückgängig machen (%2)</translation>
+        <translation>Buchung von %1 &amp;rückgängig machen (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

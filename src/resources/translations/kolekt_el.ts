@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Καταχώριση - %1</translation>
+        <translation>&amp;Καταχώριση - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ It was not opened, and Kolekt will not write to it.</source>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Έξοδος</translation>
+        <translation>Έ&amp;ξοδος</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Μόνο οι εκθέσεις που λείπουν</translation>
+        <translation>Μόνο οι εκθέσεις που &amp;λείπουν</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ It was not opened, and Kolekt will not write to it.</source>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Φόρτωση νέας λίστας από τον γραμματέα</translation>
+        <translation>&amp;Φόρτωση νέας λίστας από τον γραμματέα</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Δημιουργία αρχείου για τον γραμματέα</translation>
+        <translation>&amp;Δημιουργία αρχείου για τον γραμματέα</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Κλήση</translation>
+        <translation>Κλή&amp;ση</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Βοήθεια</translation>
+        <translation>&amp;Βοήθεια</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Προβολή ή εκτύπωση λίστας εκθέσεων</translation>
+        <translation>&amp;Προβολή ή εκτύπωση λίστας εκθέσεων</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Προεπισκόπηση email</translation>
+        <translation>Προεπισκόπηση &amp;email</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Remove it, then open the collection file again.</source>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Καταχώριση</translation>
+        <translation>&amp;Καταχώριση</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ The secretary&apos;s e-mail address in the file cannot be used, so the file cann
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>Email - </translation>
+        <translation>E&amp;mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ The file to attach to the mail is:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Υπενθύμιση σε όλους όσοι λείπουν</translation>
+        <translation>&amp;Υπενθύμιση σε όλους όσοι λείπουν</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ These publishers have no usable e-mail address and get no reminder:%1</source>
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Ρυθμίσεις email...</translation>
+        <translation>&amp;Ρυθμίσεις email...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ These publishers have no usable e-mail address and get no reminder:%1</source>
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Αναίρεση καταχώρισης %1 (%2)</translation>
+        <translation>&amp;Αναίρεση καταχώρισης %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

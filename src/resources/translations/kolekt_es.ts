@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Anotar - %1</translation>
+        <translation>&amp;Anotar - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ No se abrió, y Kolekt no escribirá en él.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Salir</translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Mostrar solo informes pendientes</translation>
+        <translation>&amp;Mostrar solo informes pendientes</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ No se abrió, y Kolekt no escribirá en él.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Cargar lista nueva del secretario</translation>
+        <translation>&amp;Cargar lista nueva del secretario</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Crear archivo para el secretario</translation>
+        <translation>C&amp;rear archivo para el secretario</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Llamar</translation>
+        <translation>&amp;Llamar</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Ayuda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Ver o imprimir la lista de informes</translation>
+        <translation>&amp;Ver o imprimir la lista de informes</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Vista previa del correo</translation>
+        <translation>Vista &amp;previa del correo</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Elimínelo y vuelva a abrir el archivo.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Anotar</translation>
+        <translation>&amp;Anotar</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>Correo - </translation>
+        <translation>C&amp;orreo - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ El archivo que hay que adjuntar al correo es:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Recordar a todos los que faltan</translation>
+        <translation>&amp;Recordar a todos los que faltan</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Estos publicadores no tienen una dirección de correo utilizable y no recibirán
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Configuración del correo...</translation>
+        <translation>Configuración del &amp;correo...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Estos publicadores no tienen una dirección de correo utilizable y no recibirán
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Deshacer el registro de %1 (%2)</translation>
+        <translation>&amp;Deshacer el registro de %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

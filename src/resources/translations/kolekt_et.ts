@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Sisesta - %1</translation>
+        <translation>&amp;Sisesta - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Seda ei avatud ja Kolekt ei kirjuta sellesse.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Sulge programm</translation>
+        <translation>S&amp;ulge programm</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Näita ainult puuduvaid aruandeid</translation>
+        <translation>Näita ainult &amp;puuduvaid aruandeid</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Seda ei avatud ja Kolekt ei kirjuta sellesse.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Laadi sekretärilt uus nimekiri</translation>
+        <translation>&amp;Laadi sekretärilt uus nimekiri</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Loo fail sekretärile</translation>
+        <translation>Loo &amp;fail sekretärile</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Helista</translation>
+        <translation>&amp;Helista</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Abi</translation>
+        <translation>&amp;Abi</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Vaata või prindi aruannete nimekirja</translation>
+        <translation>&amp;Vaata või prindi aruannete nimekirja</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>E-kirja eelvaade</translation>
+        <translation>E-kirja &amp;eelvaade</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Eemaldage see ja avage fail uuesti.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Sisesta</translation>
+        <translation>&amp;Sisesta</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-kiri - </translation>
+        <translation>E-&amp;kiri - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ E-kirjale tuleb lisada see fail:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Tuleta meelde kõigile puudujatele</translation>
+        <translation>T&amp;uleta meelde kõigile puudujatele</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Neil kuulutajatel pole kasutatavat e-posti aadressi ja nad ei saa meeldetuletust
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>E-posti seaded...</translation>
+        <translation>E-&amp;posti seaded...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Neil kuulutajatel pole kasutatavat e-posti aadressi ja nad ei saa meeldetuletust
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Võta tagasi %1 sisestus (%2)</translation>
+        <translation>&amp;Võta tagasi %1 sisestus (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

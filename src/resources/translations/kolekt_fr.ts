@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Saisir - %1</translation>
+        <translation>&amp;Saisir - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Il n'a pas été ouvert, et Kolekt n'y écrira pas.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Quitter</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Limiter aux rapports manquants</translation>
+        <translation>&amp;Limiter aux rapports manquants</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Il n'a pas été ouvert, et Kolekt n'y écrira pas.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Charger une nouvelle liste du secrétaire</translation>
+        <translation>&amp;Charger une nouvelle liste du secrétaire</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Créer le fichier pour le secrétaire</translation>
+        <translation>C&amp;réer le fichier pour le secrétaire</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Appeler</translation>
+        <translation>A&amp;ppeler</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Aide</translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Afficher ou imprimer le relevé des rapports</translation>
+        <translation>&amp;Afficher ou imprimer le relevé des rapports</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Aperçu de l'e-mail</translation>
+        <translation>Aperç&amp;u de l'e-mail</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Supprimez-le, puis rouvrez le fichier.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Saisir</translation>
+        <translation>&amp;Saisir</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>&amp;E-mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -717,7 +717,7 @@ Le fichier à joindre au message est :
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Rappeler tous les retardataires</translation>
+        <translation>&amp;Rappeler tous les retardataires</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -753,7 +753,7 @@ Ces proclamateurs n'ont pas d'adresse e-mail utilisable et ne recevront pas de r
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Paramètres de messagerie...</translation>
+        <translation>Paramètres de &amp;messagerie...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Ces proclamateurs n'ont pas d'adresse e-mail utilisable et ne recevront pas de r
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Annuler la saisie de %1 (%2)</translation>
+        <translation>&amp;Annuler la saisie de %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Registra - %1</translation>
+        <translation>&amp;Registra - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Non è stato aperto e Kolekt non vi scriverà.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Esci</translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Mostra solo i rapporti mancanti</translation>
+        <translation>Mostra solo i rapporti ma&amp;ncanti</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Non è stato aperto e Kolekt non vi scriverà.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Carica nuovo elenco dal segretario</translation>
+        <translation>&amp;Carica nuovo elenco dal segretario</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Crea file per il segretario</translation>
+        <translation>Crea &amp;file per il segretario</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Chiama</translation>
+        <translation>C&amp;hiama</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Aiuto</translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Mostra o stampa l'elenco dei rapporti</translation>
+        <translation>&amp;Mostra o stampa l'elenco dei rapporti</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Anteprima e-mail</translation>
+        <translation>Ante&amp;prima e-mail</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Rimuovetelo, poi riaprite il file.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Registra</translation>
+        <translation>&amp;Registra</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>E-ma&amp;il - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ Il file da allegare all'e-mail è:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Promemoria a tutti i mancanti</translation>
+        <translation>&amp;Promemoria a tutti i mancanti</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Questi proclamatori non hanno un indirizzo e-mail utilizzabile e non riceveranno
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Impostazioni e-mail...</translation>
+        <translation>Impostazioni &amp;e-mail...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Questi proclamatori non hanno un indirizzo e-mail utilizzabile e non riceveranno
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Annulla la registrazione di %1 (%2)</translation>
+        <translation>&amp;Annulla la registrazione di %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Invoeren - %1</translation>
+        <translation>&amp;Invoeren - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Het is niet geopend en Kolekt schrijft er niet in.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Afsluiten</translation>
+        <translation>Af&amp;sluiten</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Alleen ontbrekende berichten tonen</translation>
+        <translation>Alleen &amp;ontbrekende berichten tonen</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Het is niet geopend en Kolekt schrijft er niet in.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Nieuwe lijst van secretaris laden</translation>
+        <translation>Nieuwe lijst van secretaris &amp;laden</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Bestand voor secretaris maken</translation>
+        <translation>Bestand voor secretaris ma&amp;ken</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Bellen</translation>
+        <translation>B&amp;ellen</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Verzamellijst bekijken of afdrukken</translation>
+        <translation>Verzamellijst &amp;bekijken of afdrukken</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Voorbeeld e-mail</translation>
+        <translation>&amp;Voorbeeld e-mail</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Verwijder het en open het bestand daarna opnieuw.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Invoeren</translation>
+        <translation>&amp;Invoeren</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>E-&amp;mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ Het bestand dat bij de e-mail moet worden gevoegd:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Iedereen zonder bericht herinneren</translation>
+        <translation>Iedereen zonder bericht &amp;herinneren</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>E-mailinstellingen...</translation>
+        <translation>E-mail&amp;instellingen...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Boeking van %1 ongedaan maken (%2)</translation>
+        <translation>Boeking van %1 ongedaan &amp;maken (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>
@@ -883,7 +883,7 @@ Deze verkondigers hebben geen bruikbaar e-mailadres en krijgen geen herinnering:
     </message>
     <message id="2509">
         <source>&amp;Undo</source>
-        <translation>&amp;Ongedaan maken</translation>
+        <translation>Ongedaan &amp;maken</translation>
     </message>
     <message id="2510">
         <source>reported</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Wpisz - %1</translation>
+        <translation>&amp;Wpisz - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Nie został otwarty i Kolekt nie będzie w nim niczego zapisywać.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Zakończ program</translation>
+        <translation>Za&amp;kończ program</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Pokaż tylko brakujące sprawozdania</translation>
+        <translation>Pokaż tylko &amp;brakujące sprawozdania</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Nie został otwarty i Kolekt nie będzie w nim niczego zapisywać.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Wczytaj nową listę od sekretarza</translation>
+        <translation>Wczytaj &amp;nową listę od sekretarza</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Utwórz plik dla sekretarza</translation>
+        <translation>&amp;Utwórz plik dla sekretarza</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Zadzwoń</translation>
+        <translation>&amp;Zadzwoń</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Pomoc</translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Podgląd lub wydruk listy sprawozdań</translation>
+        <translation>&amp;Podgląd lub wydruk listy sprawozdań</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Podgląd e-maila</translation>
+        <translation>Podgląd &amp;e-maila</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Usuń go, a następnie otwórz plik ponownie.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Wpisz</translation>
+        <translation>&amp;Wpisz</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>E-ma&amp;il - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ Do wiadomości trzeba dołączyć ten plik:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Przypomnij wszystkim brakującym</translation>
+        <translation>P&amp;rzypomnij wszystkim brakującym</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Ci głosiciele nie mają użytecznego adresu e-mail i nie dostaną przypomnienia
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Ustawienia poczty...</translation>
+        <translation>Ustawienia &amp;poczty...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Ci głosiciele nie mają użytecznego adresu e-mail i nie dostaną przypomnienia
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Cofnij wpis %1 (%2)</translation>
+        <translation>&amp;Cofnij wpis %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Registar - %1</translation>
+        <translation>&amp;Registar - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Sair</translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Mostrar apenas relatórios pendentes</translation>
+        <translation>&amp;Mostrar apenas relatórios pendentes</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Não foi aberto, e o Kolekt não vai gravar nada nele.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Carregar nova lista do secretário</translation>
+        <translation>&amp;Carregar nova lista do secretário</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Criar ficheiro para o secretário</translation>
+        <translation>Cr&amp;iar ficheiro para o secretário</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Ligar</translation>
+        <translation>&amp;Ligar</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Ajuda</translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Ver ou imprimir a lista de relatórios</translation>
+        <translation>&amp;Ver ou imprimir a lista de relatórios</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Pré-visualizar e-mail</translation>
+        <translation>Pré-visuali&amp;zar e-mail</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Remova-o e volte a abrir o ficheiro.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Registar</translation>
+        <translation>&amp;Registar</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ O endereço de e-mail do secretário que está no ficheiro não pode ser utiliza
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>&amp;E-mail - </translation>
     </message>
     <message id="61712">
         <source>Please enter an integer.</source>
@@ -709,7 +709,7 @@ O ficheiro a anexar ao e-mail é:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Lembrar todos os pendentes</translation>
+        <translation>&amp;Lembrar todos os pendentes</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -745,7 +745,7 @@ Estes publicadores não têm um endereço de e-mail utilizável e não vão rece
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Definições de e-mail...</translation>
+        <translation>Definições de &amp;e-mail...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Estes publicadores não têm um endereço de e-mail utilizável e não vão rece
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Desfazer o registo de %1 (%2)</translation>
+        <translation>&amp;Desfazer o registo de %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Zapísať - %1</translation>
+        <translation>&amp;Zapísať - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Nebol otvorený a Kolekt doň nebude zapisovať.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Ukončiť program</translation>
+        <translation>&amp;Ukončiť program</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Zobraziť iba chýbajúce správy</translation>
+        <translation>Zobraziť iba &amp;chýbajúce správy</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Nebol otvorený a Kolekt doň nebude zapisovať.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Načítať nový zoznam od tajomníka</translation>
+        <translation>&amp;Načítať nový zoznam od tajomníka</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Vytvoriť súbor pre tajomníka</translation>
+        <translation>&amp;Vytvoriť súbor pre tajomníka</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Volať</translation>
+        <translation>Vo&amp;lať</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Pomocník</translation>
+        <translation>&amp;Pomocník</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Zobraziť alebo vytlačiť zoznam správ</translation>
+        <translation>Zo&amp;braziť alebo vytlačiť zoznam správ</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>Ukážka e-mailu</translation>
+        <translation>Ukážka &amp;e-mailu</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Odstráňte ho a potom súbor otvorte znova.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Zapísať</translation>
+        <translation>&amp;Zapísať</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súb
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-mail - </translation>
+        <translation>E-&amp;mail - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ K e-mailu treba priložiť tento súbor:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Pripomenúť všetkým chýbajúcim</translation>
+        <translation>&amp;Pripomenúť všetkým chýbajúcim</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Títo zvestovatelia nemajú použiteľnú e-mailovú adresu a pripomienku nedost
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>Nastavenia e-mailu...</translation>
+        <translation>Nastavenia &amp;e-mailu...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Títo zvestovatelia nemajú použiteľnú e-mailovú adresu a pripomienku nedost
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>Vrátiť zápis %1 (%2)</translation>
+        <translation>&amp;Vrátiť zápis %1 (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

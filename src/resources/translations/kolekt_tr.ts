@@ -61,7 +61,7 @@
     </message>
     <message id="1000">
         <source>Post - %1</source>
-        <translation>Rapor gir - %1</translation>
+        <translation>&amp;Rapor gir - %1</translation>
     </message>
     <message id="1001">
         <source>Missing %1 Reports</source>
@@ -311,11 +311,11 @@ Dosya açılmadı ve Kolekt bu dosyaya yazmayacak.</translation>
     </message>
     <message id="2002">
         <source>Exit Program</source>
-        <translation>Programdan çık</translation>
+        <translation>Programdan çı&amp;k</translation>
     </message>
     <message id="2003">
         <source>Limit List to Missing Reports</source>
-        <translation>Yalnızca eksik raporları listele</translation>
+        <translation>Yalnızca &amp;eksik raporları listele</translation>
     </message>
     <message id="2004">
         <source> Last Person Posted </source>
@@ -323,27 +323,27 @@ Dosya açılmadı ve Kolekt bu dosyaya yazmayacak.</translation>
     </message>
     <message id="2005">
         <source>Load New List from Secretary</source>
-        <translation>Sekreterden yeni liste yükle</translation>
+        <translation>Sekreterden &amp;yeni liste yükle</translation>
     </message>
     <message id="2006">
         <source>Create File for Secretary</source>
-        <translation>Sekreter için dosya oluştur</translation>
+        <translation>Sekreter için &amp;dosya oluştur</translation>
     </message>
     <message id="2007">
         <source>Dial</source>
-        <translation>Ara</translation>
+        <translation>&amp;Ara</translation>
     </message>
     <message id="2008">
         <source>Help</source>
-        <translation>Yardım</translation>
+        <translation>Yardı&amp;m</translation>
     </message>
     <message id="2009">
         <source>View or Print Report Collection List</source>
-        <translation>Rapor listesini göster veya yazdır</translation>
+        <translation>Rapor listesini &amp;göster veya yazdır</translation>
     </message>
     <message id="2010">
         <source>Preview E-mail</source>
-        <translation>E-posta önizleme</translation>
+        <translation>E-posta ö&amp;nizleme</translation>
     </message>
     <message id="2020">
         <source>Shared in Ministry</source>
@@ -491,7 +491,7 @@ Onu kaldırın, ardından dosyayı yeniden açın.</translation>
     </message>
     <message id="2200">
         <source>Post</source>
-        <translation>Rapor gir</translation>
+        <translation>&amp;Rapor gir</translation>
     </message>
     <message id="2201">
         <source>Print Setup</source>
@@ -631,7 +631,7 @@ Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-p
     </message>
     <message id="2404">
         <source>E-mail - </source>
-        <translation>E-posta - </translation>
+        <translation>E-&amp;posta - </translation>
     </message>
     <message id="2700">
         <source>Mail system DLL is invalid.</source>
@@ -721,7 +721,7 @@ E-postaya eklenecek dosya:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>Eksik olanların hepsine hatırlat</translation>
+        <translation>Eksik olanların hepsine ha&amp;tırlat</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
@@ -757,7 +757,7 @@ Bu müjdecilerin kullanılabilir bir e-posta adresi yok, hatırlatma almayacakla
     </message>
     <message id="2616">
         <source>Mail Settings...</source>
-        <translation>E-posta ayarları...</translation>
+        <translation>E-posta &amp;ayarları...</translation>
     </message>
     <message id="2617">
         <source>Mail Settings</source>
@@ -851,7 +851,7 @@ Bu müjdecilerin kullanılabilir bir e-posta adresi yok, hatırlatma almayacakla
     </message>
     <message id="2501">
         <source>Undo posting %1 (%2)</source>
-        <translation>%1 kaydını geri al (%2)</translation>
+        <translation>%1 kaydını &amp;geri al (%2)</translation>
     </message>
     <message id="2502">
         <source>There is nothing to undo. Only reports posted to this file since Kolekt was started can be undone.</source>

@@ -46,7 +46,7 @@ QString uiText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Button captions take '&' as a mnemonic; a name or address must show as it is.
+// Button captions take '&' as a mnemonic; a name or address put into one must show as it is.
 QString asCaption(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
@@ -200,8 +200,8 @@ void CMainDlg::showSelection() {
     }
     currentIndex_ = list->currentRow();
 
-    setControlText(kPost, asCaption(loadUiText(TextId::PostButton,
-                                               {recordText(store_.formatName(record, false))})));
+    setControlText(kPost, loadUiText(TextId::PostButton,
+                                     {asCaption(recordText(store_.formatName(record, false)))}));
 
     contacts_ = store_.contactNumbers(record);
     phoneIndex_ = 0;
@@ -213,8 +213,8 @@ void CMainDlg::showSelection() {
 
     const bool remind = !contacts_.reminderAddress.empty();
     if (remind)
-        setControlText(kSendReminder, asCaption(loadUiText(TextId::EmailButtonPrefix) +
-                                                recordText(contacts_.reminderAddress)));
+        setControlText(kSendReminder, loadUiText(TextId::EmailButtonPrefix) +
+                                          asCaption(recordText(contacts_.reminderAddress)));
     showControl(kSendReminder, remind);
     showControl(kPreviewReminder, remind);
 }

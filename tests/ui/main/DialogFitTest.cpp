@@ -8,14 +8,17 @@
 #include "ui/common/StandardControls.h"
 #include "ui/entry/ReportEntryDialog.h"
 #include "ui/main/CAboutDlg.h"
+#include "ui/main/PostDescription.h"
 #include "ui/viewer/CCollectionViewDlg.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <map>
 
 namespace kolekt::test {
@@ -202,6 +205,49 @@ TEST_P(DialogFitTest, EveryDialogShowsItsTextsWhole) {
     about.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     expectFit(about, u"about box"_s);
+}
+
+// Alt and a letter reach every command of the main window, and a letter of the context menu every
+// entry, whichever of them are shown at the time: no letter may lead to two.
+TEST_P(DialogFitTest, MainWindowCommandsAndMenuEntriesHaveAccessKeysNoTwoAlike) {
+    open(collectionFor(0));
+    const auto duplicates = [](const QStringList& texts) {
+        QStringList found;
+        std::map<QChar, QString> seen;
+        for (const QString& text : texts) {
+            const QChar key = mnemonicOf(text);
+            if (key.isNull())
+                found << u"\"%1\" has no access key"_s.arg(text);
+            else if (seen.contains(key))
+                found << u"%1 of \"%2\" is also that of \"%3\""_s.arg(key).arg(text, seen[key]);
+            seen[key] = text;
+        }
+        return found.join(u"; "_s).toStdString();
+    };
+
+    QStringList commands;
+    for (const QAbstractButton* button : dlg->findChildren<QAbstractButton*>()) {
+        if (dlg->idOf(button) != main_dialog::kNextPhone)
+            commands << button->text();
+    }
+    EXPECT_EQ(duplicates(commands), "") << GetParam()->code;
+
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                entries << action->text();
+        }
+        menu->close();
+    });
+    QTest::keyClick(dlg->control(main_dialog::kPublisherList), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_EQ(duplicates(entries), "") << GetParam()->code;
+    // After a post the first entry names what it undoes.
+    entries.front() = undoPostingText(dlg->store(), 1, 0);
+    EXPECT_EQ(duplicates(entries), "") << GetParam()->code;
 }
 
 std::vector<const Language*> allLanguages() {

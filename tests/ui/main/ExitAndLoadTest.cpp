@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
             offered << action->text();
         EXPECT_EQ(offered,
                   (QStringList{u"&Undo"_s, QString(), u"&About Kolekt..."_s,
-                               u"Remind All Missing"_s, u"Mail Settings..."_s, u"&Language"_s}));
+                               u"&Remind All Missing"_s, u"&Mail Settings..."_s, u"&Language"_s}));
         EXPECT_FALSE(menu->actions().front()->isEnabled());
         QTest::keyClick(menu, Qt::Key_A);
     });
@@ -253,7 +253,7 @@ TEST_F(LoadNewListTest, AMissingFileEmptiesTheListButKeepsThePathAndTheTitle) {
 
     EXPECT_EQ(list()->count(), 0);
     // Nothing names a publisher of the old list.
-    EXPECT_EQ(text(kPost), u"Post"_s);
+    EXPECT_EQ(text(kPost), u"&Post"_s);
     EXPECT_EQ(text(kPhoneNumber), QString());
     for (int id : {kPhoneNumber, kDial, kNextPhone, kSendReminder, kPreviewReminder})
         EXPECT_FALSE(shown(id)) << id;

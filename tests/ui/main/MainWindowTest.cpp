@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, ListsTheGroupInFileOrderWithTitleAndCounts) {
     for (int id : {kCreateReturnFile, kViewReportList, kLimitToMissing})
         EXPECT_TRUE(shown(id)) << id;
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(text(kPost), u"Post - Anna Zeller"_s);
+    EXPECT_EQ(text(kPost), u"&Post - Anna Zeller"_s);
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
 }
 
@@ -153,9 +153,9 @@ TEST_F(MainWindowTest, TypingTheFirstLettersOfALastNameSelectsTheLine) {
         group({{"Anna", "Zeller"}, {"Bob", "Smith"}, {"Carl", "Sanders"}, {"Dora", "Adams"}})));
     QTest::keyClicks(list(), u"sm"_s);
     EXPECT_EQ(list()->currentItem()->text(), u"Smith, Bob"_s);
-    EXPECT_EQ(text(kPost), u"Post - Bob Smith"_s);
+    EXPECT_EQ(text(kPost), u"&Post - Bob Smith"_s);
     key(Qt::Key_Down);
-    EXPECT_EQ(text(kPost), u"Post - Carl Sanders"_s);
+    EXPECT_EQ(text(kPost), u"&Post - Carl Sanders"_s);
 }
 
 // Accents and case do not count; letters that start no name leave nothing selected to post.
@@ -183,8 +183,8 @@ TEST_F(MainWindowTest, TypeAheadIgnoresAccentsAndCaseAndSelectsNothingUnrelated)
                                 Qt::NoModifier);
         EXPECT_EQ(list()->currentItem() ? list()->currentItem()->text() : QString(), c.selected);
         EXPECT_EQ(text(kPost), c.selected.isEmpty()
-                                   ? u"Post"_s
-                                   : u"Post - Ana "_s + c.selected.section(u',', 0, 0));
+                                   ? u"&Post"_s
+                                   : u"&Post - Ana "_s + c.selected.section(u',', 0, 0));
     }
 }
 
@@ -224,7 +224,7 @@ TEST_F(MainWindowTest, WithTheFilterOnAPostedPublisherDropsOutAndTheNextIsSelect
     EXPECT_EQ(pressEnter(), 1);
     EXPECT_EQ(lines(), QStringList({u"One, A"_s, u"Three, C"_s, u"Five, E"_s, u"Six, F"_s}));
     EXPECT_EQ(list()->currentRow(), 2);
-    EXPECT_EQ(text(kPost), u"Post - E Five"_s);
+    EXPECT_EQ(text(kPost), u"&Post - E Five"_s);
 
     // The last line posted: the selection goes back to the first.
     key(Qt::Key_End);
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, PostingTheLastMissingPublisherEmptiesTheFilteredList) {
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(text(kMissingCount), u"Missing February Reports = 0"_s);
     // Nothing names the publisher who has left the list.
-    EXPECT_EQ(text(kPost), u"Post"_s);
+    EXPECT_EQ(text(kPost), u"&Post"_s);
     for (int id : {kPhoneNumber, kDial, kSendReminder, kPreviewReminder})
         EXPECT_FALSE(shown(id)) << id;
     // The commands follow the list only when the status is next brought up to date.
@@ -280,7 +280,7 @@ TEST_F(MainWindowTest, TurningTheFilterOnPastTheEndOfTheShorterListSelectsTheFir
     EXPECT_EQ(lines(),
               QStringList({u"Name10, P"_s, u"Name13, P"_s, u"Name16, P"_s, u"Name19, P"_s}));
     EXPECT_EQ(list()->currentRow(), 0);
-    EXPECT_EQ(text(kPost), u"Post - P Name10"_s);
+    EXPECT_EQ(text(kPost), u"&Post - P Name10"_s);
 }
 
 TEST_F(MainWindowTest, NextTelephoneNumberTogglesBetweenTheUsableNumbers) {
@@ -326,7 +326,7 @@ TEST_F(MainWindowTest, ReminderButtonsOnlyForAMissingReportWithAUsableAddress) {
 
     EXPECT_TRUE(shown(kSendReminder));
     EXPECT_TRUE(shown(kPreviewReminder));
-    EXPECT_EQ(text(kSendReminder), u"E-mail - anna@example.org"_s);
+    EXPECT_EQ(text(kSendReminder), u"&E-mail - anna@example.org"_s);
     key(Qt::Key_Down);
     EXPECT_FALSE(shown(kSendReminder));
     EXPECT_FALSE(shown(kPreviewReminder));
@@ -334,8 +334,8 @@ TEST_F(MainWindowTest, ReminderButtonsOnlyForAMissingReportWithAUsableAddress) {
     EXPECT_FALSE(shown(kSendReminder));
     // Names and addresses are shown as they are, never as mnemonics.
     key(Qt::Key_Down);
-    EXPECT_EQ(text(kPost), u"Post - Dora A&&B"_s);
-    EXPECT_EQ(dlg->button(kPost)->text(), u"Post - Dora A&&B"_s);
+    EXPECT_EQ(text(kPost), u"&Post - Dora A&&B"_s);
+    EXPECT_EQ(dlg->button(kPost)->text(), u"&Post - Dora A&&B"_s);
 }
 
 TEST_F(MainWindowTest, WithOnePublisherSelectingChangesNeitherCaptionNorContacts) {
@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, WithOnePublisherSelectingChangesNeitherCaptionNorContacts
     builder.setPhone(1, 0, "555 0101").setEmail(1, "anna@example.org");
     open(write(builder));
     EXPECT_EQ(lines(), QStringList({u"Alone, Anna"_s}));
-    EXPECT_EQ(text(kPost), u"Post"_s);
+    EXPECT_EQ(text(kPost), u"&Post"_s);
     EXPECT_EQ(text(kPhoneNumber), QString());
     EXPECT_FALSE(shown(kDial));
     EXPECT_FALSE(shown(kSendReminder));
@@ -451,8 +451,8 @@ TEST_F(LanguageMenuTest, ChoosingALanguageSpeaksItAtOnceWithTheCollectionAsItWas
     EXPECT_EQ(settings.language, u"cz"_s);
     EXPECT_EQ(dlg->windowTitle(), u"Sběr zpráv za únor - Skupina 3 "_s);
     EXPECT_EQ(lines().first(), u"Dvořák, Antonín"_s);
-    EXPECT_EQ(text(kPost), u"Zapsat - Dvořák, Antonín"_s);
-    EXPECT_EQ(text(kExit), u"Ukončit program"_s);
+    EXPECT_EQ(text(kPost), u"&Zapsat - Dvořák, Antonín"_s);
+    EXPECT_EQ(text(kExit), u"&Ukončit program"_s);
     EXPECT_EQ(text(kMissingCount), u"Chybějící zprávy za únor = 1"_s);
     EXPECT_EQ(dlg->store().languageCode(), "cz");
     EXPECT_EQ(dlg->control(kNextPhone)->accessibleName(), u"Další telefonní číslo"_s);
@@ -460,7 +460,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageSpeaksItAtOnceWithTheCollectionAsItWas
 
     chooseLanguage(u"English"_s);
     EXPECT_EQ(dlg->windowTitle(), u"February Report Collection - Group 3 "_s);
-    EXPECT_EQ(text(kExit), u"Exit Program"_s);
+    EXPECT_EQ(text(kExit), u"E&xit Program"_s);
     EXPECT_EQ(settings.language, u"eng"_s);
 }
 
