@@ -721,7 +721,7 @@ Do wiadomości trzeba dołączyć ten plik:
     </message>
     <message id="2608">
         <source>Remind All Missing</source>
-        <translation>P&amp;rzypomnij wszystkim brakującym</translation>
+        <translation>Przypomnij &amp;wszystkim brakującym</translation>
     </message>
     <message id="2609">
         <source>Send a reminder to each of these %1 publishers whose report is missing, one message each?%2</source>
