@@ -1,7 +1,7 @@
 #include "app/IniSettings.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "app/SettingsFile.h"
+
 #include <QSettings>
 
 namespace kolekt {
@@ -25,48 +25,56 @@ QString readValue(const QSettings& settings, const QString& key) {
 } // namespace
 
 LastSession IniSettings::read() const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    return {readValue(settings, kLoadPath), readValue(settings, kPost)};
+    LastSession values;
+    readSettingsFile(path_, [&](const QSettings& settings) {
+        values = {readValue(settings, kLoadPath), readValue(settings, kPost)};
+    });
+    return values;
 }
 
 QStringList IniSettings::announcedRecoveries() const {
-    return QSettings(path_, QSettings::IniFormat).value(kAnnouncedRecoveries).toStringList();
+    QStringList names;
+    readSettingsFile(path_, [&](const QSettings& settings) {
+        names = settings.value(kAnnouncedRecoveries).toStringList();
+    });
+    return names;
 }
 
-void IniSettings::setAnnouncedRecoveries(const QStringList& names) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kAnnouncedRecoveries, names);
-    settings.sync();
+bool IniSettings::setAnnouncedRecoveries(const QStringList& names) {
+    return changeSettingsFile(
+        path_, [&](QSettings& settings) { settings.setValue(kAnnouncedRecoveries, names); });
 }
 
 MailSettings IniSettings::mailSettings() const {
-    return readMailSettings(path_);
+    MailSettings mail;
+    readSettingsFile(path_, [&](QSettings& settings) { mail = readMailSettings(settings); });
+    return mail;
 }
 
-void IniSettings::storeMailSettings(const MailSettings& mail) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    writeMailSettings(settings, mail);
-    settings.sync();
+bool IniSettings::storeMailSettings(const MailSettings& mail) {
+    return changeSettingsFile(path_,
+                              [&](QSettings& settings) { writeMailSettings(settings, mail); });
 }
 
 LanguageSettings IniSettings::languageSettings() const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    return {settings.value(kLanguage).toString().trimmed(),
-            settings.value(kCodePage).toString().trimmed()};
+    LanguageSettings language;
+    readSettingsFile(path_, [&](const QSettings& settings) {
+        language = {settings.value(kLanguage).toString().trimmed(),
+                    settings.value(kCodePage).toString().trimmed()};
+    });
+    return language;
 }
 
-void IniSettings::storeLanguage(const QString& code) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kLanguage, code);
-    settings.sync();
+bool IniSettings::storeLanguage(const QString& code) {
+    return changeSettingsFile(path_,
+                              [&](QSettings& settings) { settings.setValue(kLanguage, code); });
 }
 
 QSize IniSettings::windowSize(const QString& window) const {
-    const QString value =
-        QSettings(path_, QSettings::IniFormat).value(kWindowSection + window).toString();
+    QString value;
+    readSettingsFile(path_, [&](const QSettings& settings) {
+        value = settings.value(kWindowSection + window).toString();
+    });
     const QStringList parts = value.split(QLatin1Char('x'));
     bool wide = false;
     bool high = false;
@@ -77,22 +85,20 @@ QSize IniSettings::windowSize(const QString& window) const {
     return wide && high && !size.isEmpty() ? size : QSize();
 }
 
-void IniSettings::storeWindowSize(const QString& window, const QSize& size) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.setValue(kWindowSection + window,
-                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
-    settings.sync();
+bool IniSettings::storeWindowSize(const QString& window, const QSize& size) {
+    return changeSettingsFile(path_, [&](QSettings& settings) {
+        settings.setValue(kWindowSection + window,
+                          QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+    });
 }
 
-void IniSettings::write(const LastSession& values) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(kSection);
-    settings.setValue(kLoadPath, values.loadPath);
-    settings.setValue(kPost, values.post);
-    settings.endGroup();
-    settings.sync();
+bool IniSettings::write(const LastSession& values) {
+    return changeSettingsFile(path_, [&](QSettings& settings) {
+        settings.beginGroup(kSection);
+        settings.setValue(kLoadPath, values.loadPath);
+        settings.setValue(kPost, values.post);
+        settings.endGroup();
+    });
 }
 
 } // namespace kolekt

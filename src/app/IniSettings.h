@@ -17,18 +17,18 @@ class IniSettings : public SessionSettings {
 public:
     explicit IniSettings(QString path) : path_(std::move(path)) {}
 
-    const QString& path() const { return path_; }
+    QString location() const override { return path_; }
     LastSession read() const override;
-    void write(const LastSession& values) override;
+    bool write(const LastSession& values) override;
     QStringList announcedRecoveries() const override;
-    void setAnnouncedRecoveries(const QStringList& names) override;
+    bool setAnnouncedRecoveries(const QStringList& names) override;
     MailSettings mailSettings() const override;
-    void storeMailSettings(const MailSettings& mail) override;
+    bool storeMailSettings(const MailSettings& mail) override;
     LanguageSettings languageSettings() const;
-    void storeLanguage(const QString& code) override;
+    bool storeLanguage(const QString& code) override;
     // Section "Window", one key per window, "width x height" in pixels.
     QSize windowSize(const QString& window) const override;
-    void storeWindowSize(const QString& window, const QSize& size) override;
+    bool storeWindowSize(const QString& window, const QSize& size) override;
 
 private:
     QString path_;

@@ -8,6 +8,7 @@
 #include "collection/StoreMessages.h"
 #include "platform/FileAttributes.h"
 #include "platform/LocalTime.h"
+#include "platform/PrivateFolder.h"
 
 #include <ctime>
 #include <filesystem>
@@ -153,8 +154,11 @@ bool CollectionStore::hasUnsavedChanges() const {
 }
 
 fs::path CollectionStore::saveRecovery(const fs::path& folder, const std::string& monthName) {
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    // Checked at the moment of use: another user may have made or changed the folder since.
+    if (!platform::makePrivateFolder(folder)) {
+        notify({StoreEvent::RecoveryFailed, absolutePath(filePath_), folder});
+        return {};
+    }
     std::string month = monthName;
     for (char& c : month) {
         if (c == '/') {

@@ -72,8 +72,8 @@ public:
     // replaced. Stale temporary files of earlier saves are removed after a save.
     SaveResult saveBack();
     // Writes the store to a new file in folder, named after the group, month and time, when it
-    // cannot go to its own file; monthName is UTF-8. Returns the file's path, empty when that
-    // failed too.
+    // cannot go to its own file; monthName is UTF-8. The folder is made if missing and used only
+    // while no other user may change it. Returns the file's path, empty when that failed too.
     std::filesystem::path saveRecovery(const std::filesystem::path& folder,
                                        const std::string& monthName);
     // Posted reports or remarks that are not in filePath yet.

@@ -299,6 +299,12 @@ constexpr std::array kEntries{
     Entry{TextId::GuideSections, "Sections of the guide"},
     Entry{TextId::MailLibraryInvalid, "Mail system DLL is invalid."},
     Entry{TextId::TelephonyEntryMissing, "bad procaddress"},
+    Entry{TextId::SettingsNotStored,
+          "Kolekt could not store its settings in\n%1\nThe file or its lock file beside it may be "
+          "write-protected, held by another program, a link, a folder or a special file, or the "
+          "disk may be full. Your collection files are not affected; only what Kolekt remembers "
+          "for the next start (the file open last, the language, the mail settings) is not "
+          "stored."},
     Entry{TextId::EnterInteger, "Please enter an integer."},
     Entry{TextId::EnterIntegerBetween, "Please enter an integer between %1 and %2."},
     Entry{TextId::NoMailSystem, "No mail program was found."},

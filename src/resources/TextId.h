@@ -220,6 +220,9 @@ enum class TextId : int {
     MailLibraryInvalid = 2700,
     TelephonyEntryMissing = 2701,
 
+    // Settings that could not be stored.
+    SettingsNotStored = 2800,
+
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,
     NoMailSystem = 61840,

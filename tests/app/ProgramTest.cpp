@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTest>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -142,6 +143,49 @@ TEST_F(ProgramTest, ASecondSignalWhileTheExitSaysItCannotSaveEndsTheProgram) {
     EXPECT_TRUE(kolekt.endedWell());
     // Nothing was posted, so there was nothing to recover.
     EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/kolekt/recovered")));
+}
+
+// Nothing planted at the settings file's name or its lock's is written through or waited on:
+// the collection is saved, a message says the settings were not stored, and a second signal
+// closes it and ends the program.
+TEST_F(ProgramTest, SettingsThatCannotBeStoredSafelyNeitherHoldTheExitNorFollowALink) {
+    const QString ini = QString::fromStdString(dir.file("kolekt.ini"));
+    const QString victim = QString::fromStdString(dir.file("victim.txt"));
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+    };
+    const Case cases[] = {
+        {"a link at the settings file", [&] { QFile::link(victim, ini); }},
+        {"a folder at its lock", [&] { QDir().mkpath(ini + QStringLiteral(".lock")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(ini);
+        QDir(ini + QStringLiteral(".lock")).removeRecursively();
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not Kolekt's");
+        file.close();
+        QFile stale(collection);
+        ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(stale.setFileTime(old, QFileDevice::FileModificationTime));
+        stale.close();
+        c.plant();
+
+        Program kolekt = start(collection);
+        ASSERT_TRUE(kolekt.running());
+        const QString lock = QString::fromStdString(dir.file("stick/.Group3.k09.kolekt-lock"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(lock); }, 30000));
+        kolekt.signal(SIGTERM);
+        EXPECT_FALSE(kolekt.endedWell(1000));
+        EXPECT_GT(modified(), old);
+        kolekt.signal(SIGTERM);
+        EXPECT_TRUE(kolekt.endedWell(10000));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "not Kolekt's");
+        file.close();
+    }
 }
 
 } // namespace

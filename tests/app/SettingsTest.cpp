@@ -1,11 +1,17 @@
 #include "app/IniSettings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsPath.h"
+#include "platform/LockFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace kolekt {
 
@@ -132,6 +138,95 @@ TEST_F(IniSettingsTest, ValuesComeBackWithAtMost4095Characters) {
     const QString path = folder_.filePath(u"kolekt.ini"_s);
     IniSettings(path).write({QString(5000, u'a'), u"Ann"_s});
     EXPECT_EQ(IniSettings(path).read().loadPath.size(), 4095);
+}
+
+// Nothing planted at the settings file's name or at its lock's is followed, read through or
+// waited on for ever; the write says it failed, and what was there stays as it was.
+TEST_F(IniSettingsTest, AWriteThatCannotBeStoredSafelyFailsPromptlyAndChangesNothing) {
+    namespace fs = std::filesystem;
+    const fs::path folder = folder_.path().toStdString();
+    const fs::path ini = folder / "kolekt.ini";
+    const fs::path target = folder / "elsewhere.txt";
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+    };
+    const Case cases[] = {
+        {"a link to another file", [&] { fs::create_symlink(target, ini); }},
+        {"a dangling link", [&] { fs::create_symlink(folder / "none", ini); }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(ini.c_str(), 0600), 0); }},
+        {"a folder", [&] { fs::create_directory(ini); }},
+        {"a folder at the lock's name", [&] { fs::create_directory(folder / "kolekt.ini.lock"); }},
+        {"a write-protected file",
+         [&] {
+             QFile file(QString::fromStdString(ini.string()));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("[Last]\nPost=Ann\n");
+             file.close();
+             fs::permissions(ini, fs::perms::owner_read);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            fs::remove_all(entry.path());
+        {
+            QFile file(QString::fromStdString(target.string()));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("secret");
+        }
+        c.plant();
+        const fs::file_status before = fs::symlink_status(ini);
+        QElapsedTimer timer;
+        timer.start();
+        IniSettings settings(QString::fromStdString(ini.string()));
+        EXPECT_TRUE(settings.read().loadPath.isEmpty());
+        EXPECT_FALSE(settings.write({u"/data/Group3.k09"_s, u"Bob"_s}));
+        EXPECT_LT(timer.elapsed(), 5000);
+        EXPECT_EQ(fs::symlink_status(ini).type(), before.type());
+        QFile file(QString::fromStdString(target.string()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "secret");
+    }
+}
+
+TEST_F(IniSettingsTest, ALockHeldByAnotherKolektIsWaitedForOnlyAMoment) {
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    const platform::LockAttempt other =
+        platform::lockFile(std::filesystem::path(settingsLockPath(path).toStdString()), 0600);
+    ASSERT_EQ(other.outcome, platform::LockOutcome::Held);
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_FALSE(changeSettingsFile(
+        path, [](QSettings& settings) { settings.setValue(u"Last/Post"_s, u"Ann"_s); },
+        std::chrono::milliseconds(200)));
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(IniSettingsTest, AWriteReplacesTheFileAndKeepsItsModeAndTheOtherSections) {
+    const QString path = folder_.filePath(u"kolekt.ini"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Mail]\nUser=overseer\n");
+    file.close();
+    const std::filesystem::path native = path.toStdString();
+    std::filesystem::permissions(native, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write);
+    const auto inode = [&] {
+        struct stat info {};
+        ::stat(native.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+
+    EXPECT_TRUE(IniSettings(path).write({u"/data/Group3.k09"_s, u"Bob"_s}));
+    EXPECT_NE(inode(), before);
+    EXPECT_EQ(std::filesystem::status(native).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(IniSettings(path).mailSettings().user, u"overseer"_s);
+    EXPECT_EQ(IniSettings(path).read().post, u"Bob"_s);
+    EXPECT_FALSE(QFile::exists(settingsLockPath(path)));
 }
 
 } // namespace

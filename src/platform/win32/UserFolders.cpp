@@ -21,11 +21,16 @@ std::filesystem::path applicationDataFolder() {
     std::filesystem::path local = environmentFolder(L"LOCALAPPDATA");
     if (local.empty()) {
         const std::filesystem::path profile = environmentFolder(L"USERPROFILE");
-        std::error_code ignored;
-        local = profile.empty() ? std::filesystem::temp_directory_path(ignored)
-                                : profile / L"AppData" / L"Local";
+        if (profile.empty()) {
+            return {};
+        }
+        local = profile / L"AppData" / L"Local";
     }
     return local / L"Kolekt";
+}
+
+std::filesystem::path runtimeFolder() {
+    return {};
 }
 
 } // namespace kolekt::platform

@@ -641,6 +641,14 @@ E-mailovou adresu tajemníka uvedenou v souboru nelze použít, a proto soubor o
         <source>bad procaddress</source>
         <translation>chybná adresa procedury</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt nemohl uložit svá nastavení do
+%1
+Tento soubor nebo jeho zamykací soubor vedle něj může být chráněný proti zápisu, držený jiným programem, být odkazem, složkou nebo zvláštním souborem, nebo může být plný disk. Vaše soubory se zprávami to nijak neovlivní; neuloží se jen to, co si Kolekt pamatuje pro příští spuštění (naposledy otevřený soubor, jazyk, nastavení pošty).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Zadejte celé číslo.</translation>

@@ -641,6 +641,14 @@ Die E-Mail-Adresse des Sekretärs in der Datei ist nicht verwendbar, deshalb kan
         <source>bad procaddress</source>
         <translation>ungültige Prozeduradresse</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt konnte seine Einstellungen nicht speichern in
+%1
+Die Datei oder ihre Sperrdatei daneben ist vielleicht schreibgeschützt, von einem anderen Programm belegt, ein Link, ein Ordner oder eine Spezialdatei, oder der Datenträger ist voll. Ihre Sammeldateien sind davon nicht betroffen; nur was sich Kolekt für den nächsten Start merkt (die zuletzt geöffnete Datei, die Sprache, die Mail-Einstellungen), wird nicht gespeichert.</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Bitte geben Sie eine ganze Zahl ein.</translation>

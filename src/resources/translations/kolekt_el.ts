@@ -641,6 +641,14 @@ The secretary&apos;s e-mail address in the file cannot be used, so the file cann
         <source>bad procaddress</source>
         <translation>μη έγκυρη διεύθυνση διαδικασίας</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Το Kolekt δεν μπόρεσε να αποθηκεύσει τις ρυθμίσεις του στο
+%1
+Το αρχείο ή το αρχείο κλειδώματός του δίπλα του μπορεί να προστατεύεται από εγγραφή, να το κρατά άλλο πρόγραμμα, να είναι σύνδεσμος, φάκελος ή ειδικό αρχείο, ή ο δίσκος μπορεί να είναι γεμάτος. Τα αρχεία συλλογής σας δεν επηρεάζονται· δεν αποθηκεύεται μόνο ό,τι θυμάται το Kolekt για την επόμενη εκκίνηση (το αρχείο που ήταν ανοιχτό τελευταίο, η γλώσσα, οι ρυθμίσεις αλληλογραφίας).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Πληκτρολογήστε έναν ακέραιο αριθμό.</translation>

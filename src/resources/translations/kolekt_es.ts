@@ -641,6 +641,14 @@ La dirección de correo electrónico del secretario que figura en el archivo no 
         <source>bad procaddress</source>
         <translation>dirección de procedimiento no válida</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt no pudo guardar su configuración en
+%1
+El archivo o su archivo de bloqueo contiguo puede estar protegido contra escritura, retenido por otro programa, ser un enlace, una carpeta o un archivo especial, o el disco puede estar lleno. Sus archivos de informes no se ven afectados; solo no se guarda lo que Kolekt recuerda para el próximo inicio (el último archivo abierto, el idioma, la configuración del correo).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Escriba un número entero.</translation>

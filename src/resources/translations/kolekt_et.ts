@@ -641,6 +641,14 @@ Failis olevat sekretäri e-posti aadressi ei saa kasutada, seega ei saa faili si
         <source>bad procaddress</source>
         <translation>vigane protseduuri aadress</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt ei saanud oma seadeid salvestada faili
+%1
+See fail või selle kõrval olev lukufail võib olla kirjutuskaitstud, teise programmi käes, link, kaust või erifail, või võib ketas olla täis. Teie aruandefaile see ei puuduta; salvestamata jääb ainult see, mida Kolekt järgmiseks käivitamiseks meeles peab (viimati avatud fail, keel, e-posti seaded).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Sisestage täisarv.</translation>

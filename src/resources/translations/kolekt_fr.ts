@@ -641,6 +641,14 @@ L'adresse e-mail du secrétaire indiquée dans le fichier est inutilisable : le
         <source>bad procaddress</source>
         <translation>adresse de procédure incorrecte</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt n&apos;a pas pu enregistrer ses paramètres dans
+%1
+Le fichier ou son fichier de verrou voisin est peut-être protégé en écriture, tenu par un autre programme, un lien, un dossier ou un fichier spécial, ou le disque est plein. Vos fichiers de rapports ne sont pas touchés ; seul ce que Kolekt retient pour le prochain démarrage (le dernier fichier ouvert, la langue, les paramètres de messagerie) n&apos;est pas enregistré.</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Veuillez entrer un nombre entier.</translation>

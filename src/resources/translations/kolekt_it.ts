@@ -641,6 +641,14 @@ L'indirizzo e-mail del segretario indicato nel file non è utilizzabile, quindi 
         <source>bad procaddress</source>
         <translation>indirizzo di procedura non valido</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt non ha potuto salvare le sue impostazioni in
+%1
+Il file o il suo file di blocco accanto può essere protetto da scrittura, tenuto da un altro programma, un collegamento, una cartella o un file speciale, oppure il disco può essere pieno. I vostri file dei rapporti non ne risentono; non viene salvato solo ciò che Kolekt ricorda per il prossimo avvio (l&apos;ultimo file aperto, la lingua, le impostazioni della posta).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Inserisci un numero intero.</translation>

@@ -641,6 +641,14 @@ Het e-mailadres van de secretaris in het bestand is onbruikbaar, dus het bestand
         <source>bad procaddress</source>
         <translation>ongeldig procedureadres</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt kon zijn instellingen niet opslaan in
+%1
+Het bestand of het vergrendelingsbestand ernaast is misschien beveiligd tegen schrijven, in gebruik door een ander programma, een koppeling, een map of een speciaal bestand, of de schijf is vol. Uw verzamelbestanden blijven onaangetast; alleen wat Kolekt voor de volgende start onthoudt (het laatst geopende bestand, de taal, de e-mailinstellingen) wordt niet opgeslagen.</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Voer een geheel getal in.</translation>

@@ -641,6 +641,14 @@ Adresu e-mail sekretarza zapisanego w pliku nie da się użyć, więc nie można
         <source>bad procaddress</source>
         <translation>nieprawidłowy adres procedury</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Program Kolekt nie mógł zapisać swoich ustawień w pliku
+%1
+Ten plik lub plik blokady obok niego może być chroniony przed zapisem, zajęty przez inny program, być dowiązaniem, folderem lub plikiem specjalnym albo dysk może być pełny. Nie dotyczy to Twoich plików ze sprawozdaniami; nie zostanie zapisane tylko to, co Kolekt pamięta do następnego uruchomienia (ostatnio otwarty plik, język, ustawienia poczty).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Wpisz liczbę całkowitą.</translation>

@@ -641,6 +641,14 @@ O endereço de e-mail do secretário que está no arquivo não pode ser usado, p
         <source>bad procaddress</source>
         <translation>endereço de procedimento inválido</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>O Kolekt não conseguiu gravar suas configurações em
+%1
+O arquivo ou o arquivo de bloqueio ao lado dele pode estar protegido contra gravação, em uso por outro programa, ser um link, uma pasta ou um arquivo especial, ou o disco pode estar cheio. Seus arquivos de relatórios não são afetados; só não é gravado o que o Kolekt lembra para a próxima inicialização (o último arquivo aberto, o idioma, as configurações de e-mail).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Digite um número inteiro.</translation>

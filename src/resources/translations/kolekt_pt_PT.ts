@@ -633,6 +633,14 @@ O endereço de e-mail do secretário que está no ficheiro não pode ser utiliza
         <source>E-mail - </source>
         <translation>&amp;E-mail - </translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>O Kolekt não conseguiu guardar as suas definições em
+%1
+O ficheiro ou o ficheiro de bloqueio ao lado dele pode estar protegido contra escrita, em uso por outro programa, ser uma ligação, uma pasta ou um ficheiro especial, ou o disco pode estar cheio. Os seus ficheiros de relatórios não são afetados; só não é guardado o que o Kolekt lembra para o próximo arranque (o último ficheiro aberto, o idioma, as definições de correio).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Introduza um número inteiro.</translation>

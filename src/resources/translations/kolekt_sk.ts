@@ -641,6 +641,14 @@ E-mailovú adresu tajomníka uvedenú v súbore nemožno použiť, preto sa súb
         <source>bad procaddress</source>
         <translation>chybná adresa procedúry</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt nemohol uložiť svoje nastavenia do
+%1
+Tento súbor alebo jeho zamykací súbor vedľa neho môže byť chránený proti zápisu, držaný iným programom, byť odkazom, priečinkom alebo špeciálnym súborom, alebo môže byť plný disk. Vaše súbory so správami to nijako neovplyvní; neuloží sa len to, čo si Kolekt pamätá pre ďalšie spustenie (naposledy otvorený súbor, jazyk, nastavenia pošty).</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Zadajte celé číslo.</translation>

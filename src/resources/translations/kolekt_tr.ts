@@ -641,6 +641,14 @@ Dosyadaki sekreter e-posta adresi kullanılamıyor, bu yüzden dosya buradan e-p
         <source>bad procaddress</source>
         <translation>geçersiz yordam adresi</translation>
     </message>
+    <message id="2800">
+        <source>Kolekt could not store its settings in
+%1
+The file or its lock file beside it may be write-protected, held by another program, a link, a folder or a special file, or the disk may be full. Your collection files are not affected; only what Kolekt remembers for the next start (the file open last, the language, the mail settings) is not stored.</source>
+        <translation>Kolekt ayarlarını şuraya kaydedemedi:
+%1
+Dosya ya da yanındaki kilit dosyası yazmaya karşı korumalı, başka bir program tarafından tutuluyor, bir bağlantı, klasör veya özel dosya olabilir ya da disk dolu olabilir. Rapor dosyalarınız bundan etkilenmez; yalnızca Kolekt&apos;in bir sonraki açılış için hatırladıkları (son açılan dosya, dil, posta ayarları) kaydedilmez.</translation>
+    </message>
     <message id="61712">
         <source>Please enter an integer.</source>
         <translation>Lütfen bir tam sayı girin.</translation>

@@ -28,7 +28,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QShortcut>
-#include <algorithm>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -359,8 +358,13 @@ void CMainDlg::saveNow() {
 }
 
 void CMainDlg::writeBackBeforeClosing() {
-    if (store_.saveBack() == SaveResult::Failed && store_.hasUnsavedChanges())
-        store_.saveRecovery(recoveryFolder(), monthName(store_.month()));
+    if (store_.saveBack() != SaveResult::Failed || !store_.hasUnsavedChanges())
+        return;
+    // With no folder fit for it, the message names the one it should have gone to.
+    std::filesystem::path folder = usableRecoveryFolder(store_.filePath());
+    if (folder.empty())
+        folder = recoveryFolders(store_.filePath()).front();
+    store_.saveRecovery(folder, monthName(store_.month()));
 }
 
 void CMainDlg::exitAction() {
@@ -375,14 +379,24 @@ void CMainDlg::exitAction() {
     store_.setMessages(&messages_);
     if (store_.allocated())
         store_.releaseStore();
-    settings_.write({toQString(store_.filePath()), recordText(store_.lastPosted())});
-    settings_.storeWindowSize(kMainWindowName, size());
+    bool stored = settings_.write({toQString(store_.filePath()), recordText(store_.lastPosted())});
+    stored = settings_.storeWindowSize(kMainWindowName, size()) && stored;
     for (const StoreEvent& event : deferred.toShow()) {
         if (quietExit_)
             break;
         messages_.notify(event);
     }
+    if (!quietExit_)
+        settingsStored(stored);
     endDialog(kIdCancel);
+}
+
+void CMainDlg::settingsStored(bool stored) {
+    if (stored || settingsFailureTold_)
+        return;
+    settingsFailureTold_ = true;
+    messageBox(loadUiText(TextId::SettingsNotStored, {settings_.location()}), MessageButtons::Ok,
+               MessageIcon::Warning, this);
 }
 
 void CMainDlg::closeModalWindows() {
@@ -405,21 +419,22 @@ void CMainDlg::requestExit(ExitMessages messages) {
 }
 
 void CMainDlg::announceRecoveredCollections() {
-    const std::filesystem::path folder = recoveryFolder();
-    const std::string folderText = pathText(folder);
-    QStringList names;
-    for (const std::filesystem::path& name : recoveredCollections(folder))
-        names << toQString(name);
     const QStringList announced = settings_.announcedRecoveries();
-    const bool anyNew = std::any_of(names.begin(), names.end(),
-                                    [&](const QString& name) { return !announced.contains(name); });
-    if (anyNew) {
-        messageBox(QString::fromStdString(
-                       fillArguments(loadText(TextId::RecoveredCollectionsFound), {folderText})),
-                   MessageButtons::Ok, MessageIcon::Information, this);
+    QStringList names;
+    for (const std::filesystem::path& folder : privateRecoveryFolders()) {
+        bool anyNew = false;
+        for (const std::filesystem::path& name : recoveredCollections(folder)) {
+            names << toQString(name);
+            anyNew = anyNew || !announced.contains(names.back());
+        }
+        if (anyNew) {
+            messageBox(QString::fromStdString(fillArguments(
+                           loadText(TextId::RecoveredCollectionsFound), {pathText(folder)})),
+                       MessageButtons::Ok, MessageIcon::Information, this);
+        }
     }
     if (names != announced)
-        settings_.setAnnouncedRecoveries(names);
+        settingsStored(settings_.setAnnouncedRecoveries(names));
 }
 
 void CMainDlg::limitListToMissing() {
@@ -523,7 +538,7 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
 
 void CMainDlg::switchLanguage(const Language& language) {
     applyInterfaceLanguage(language);
-    settings_.storeLanguage(QString::fromUtf8(language.code));
+    const bool stored = settings_.storeLanguage(QString::fromUtf8(language.code));
     store_.setLanguage(loadText(TextId::LanguageCode), codePageOf(language));
     applyTemplateTexts();
     nameSignButtons();
@@ -535,6 +550,7 @@ void CMainDlg::switchLanguage(const Language& language) {
         setAccessibleCaption(kPublisherList, windowTitle());
         setControlText(kSummary, summaryText());
     }
+    settingsStored(stored);
 }
 
 void CMainDlg::viewReportList() {
@@ -542,7 +558,7 @@ void CMainDlg::viewReportList() {
     viewer.setMonth(store_.month());
     viewer.restoreSize(settings_.windowSize(kViewerName));
     viewer.runModal();
-    settings_.storeWindowSize(kViewerName, viewer.size());
+    settingsStored(settings_.storeWindowSize(kViewerName, viewer.size()));
     focusList();
 }
 

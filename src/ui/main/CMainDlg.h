@@ -100,6 +100,9 @@ private:
     // fails while it holds reports that are not on disk.
     void writeBackBeforeClosing();
     void announceRecoveredCollections();
+    // Tells the user, the first time in this run that stored is false, that the settings could
+    // not be stored; once is enough, as every later store fails the same way.
+    void settingsStored(bool stored);
     void closeModalWindows();
     void limitListToMissing();
     void nextPhoneNumber();
@@ -150,6 +153,7 @@ private:
     bool statusShown_ = false;
     bool exited_ = false;
     bool quietExit_ = false;
+    bool settingsFailureTold_ = false;
 };
 
 } // namespace kolekt

@@ -215,7 +215,7 @@ void CMainDlg::showMailSettings() {
         return;
     }
     const MailSettings after = dialog.settings();
-    settings_.storeMailSettings(after);
+    settingsStored(settings_.storeMailSettings(after));
     if (after.rememberPassword && !dialog.password().isEmpty()) {
         const QString error =
             keepPassword(after.user, QUrl(after.smtpUrl).host(), dialog.password());

@@ -20,22 +20,25 @@ struct LastSession {
 class SessionSettings {
 public:
     virtual ~SessionSettings() = default;
+    // Where the settings are kept, for a message saying they could not be stored there.
+    virtual QString location() const { return {}; }
     // Missing or unreadable settings read as empty values.
     virtual LastSession read() const = 0;
-    // Failures are not reported: losing a remembered path is no reason to keep the user.
-    virtual void write(const LastSession& values) = 0;
+    // Each store tells whether the values were stored; losing them never keeps the user, but
+    // the user is told.
+    virtual bool write(const LastSession& values) = 0;
     // The recovered collections the user has been told of, so that each is announced once.
     virtual QStringList announcedRecoveries() const = 0;
-    virtual void setAnnouncedRecoveries(const QStringList& names) = 0;
+    virtual bool setAnnouncedRecoveries(const QStringList& names) = 0;
     // The language chosen from the language menu; it outlasts the run.
-    virtual void storeLanguage(const QString& code) = 0;
+    virtual bool storeLanguage(const QString& code) = 0;
     // How mail is sent, read when a mail is about to go out; by default through the
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }
-    virtual void storeMailSettings(const MailSettings& /*mail*/) {}
+    virtual bool storeMailSettings(const MailSettings& /*mail*/) { return true; }
     // The size a resizable window ("Main", "Viewer") was left at; empty when none is kept.
     virtual QSize windowSize(const QString& /*window*/) const { return {}; }
-    virtual void storeWindowSize(const QString& /*window*/, const QSize& /*size*/) {}
+    virtual bool storeWindowSize(const QString& /*window*/, const QSize& /*size*/) { return true; }
 };
 
 } // namespace kolekt

@@ -33,10 +33,10 @@ constexpr int kSlot = 0;
 class NoSettings : public SessionSettings {
 public:
     LastSession read() const override { return {}; }
-    void write(const LastSession&) override {}
+    bool write(const LastSession&) override { return true; }
     QStringList announcedRecoveries() const override { return {}; }
-    void setAnnouncedRecoveries(const QStringList&) override {}
-    void storeLanguage(const QString&) override {}
+    bool setAnnouncedRecoveries(const QStringList&) override { return true; }
+    bool storeLanguage(const QString&) override { return true; }
 };
 
 class PostFlow : public ::testing::Test {

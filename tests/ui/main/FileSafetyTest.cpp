@@ -168,6 +168,22 @@ TEST_F(EndingTest, WhatCannotGoToItsFileGoesToARecoveryFileAndTheNextStartSaysWh
     }
 }
 
+TEST_F(EndingTest, SettingsThatCannotBeStoredAreToldOnceNamingTheirFile) {
+    openOnAStickThatIsRemoved();
+    key(Qt::Key_Escape);
+    messages.clear();
+    settings.values.loadPath.clear();
+    settings.storable = false;
+    // The start stores that the recovered file was announced, the exit what was open.
+    open();
+    key(Qt::Key_Escape);
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(messages.texts()[0].startsWith(u"Collections that could not be saved"_s));
+    EXPECT_TRUE(messages.texts()[1].startsWith(
+        u"Kolekt could not store its settings in\n/home/u/.config/kolekt.ini\n"_s));
+    EXPECT_EQ(settings.writes, 2);
+}
+
 TEST_F(EndingTest, ASecondSignalWhileTheExitSpeaksEndsTheProgramAfterTheRecoveryIsWritten) {
     openOnAStickThatIsRemoved();
     // The real message box: the seam would answer at once.

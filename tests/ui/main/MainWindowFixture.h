@@ -21,18 +21,30 @@ class MemorySettings : public SessionSettings {
 public:
     LastSession read() const override { return values; }
     MailSettings mailSettings() const override { return mail; }
-    void storeMailSettings(const MailSettings& stored) override { mail = stored; }
-    void write(const LastSession& written) override {
+    bool storeMailSettings(const MailSettings& stored) override {
+        mail = stored;
+        return storable;
+    }
+    bool write(const LastSession& written) override {
         values = written;
         ++writes;
+        return storable;
     }
 
+    QString location() const override { return QStringLiteral("/home/u/.config/kolekt.ini"); }
     QStringList announcedRecoveries() const override { return announced; }
-    void setAnnouncedRecoveries(const QStringList& names) override { announced = names; }
-    void storeLanguage(const QString& code) override { language = code; }
+    bool setAnnouncedRecoveries(const QStringList& names) override {
+        announced = names;
+        return storable;
+    }
+    bool storeLanguage(const QString& code) override {
+        language = code;
+        return storable;
+    }
     QSize windowSize(const QString& window) const override { return sizes.value(window); }
-    void storeWindowSize(const QString& window, const QSize& size) override {
+    bool storeWindowSize(const QString& window, const QSize& size) override {
         sizes[window] = size;
+        return storable;
     }
 
     LastSession values;
@@ -41,6 +53,8 @@ public:
     QHash<QString, QSize> sizes;
     int writes = 0;
     MailSettings mail;
+    // False: every store fails, as on a full disk.
+    bool storable = true;
 };
 
 class MainWindowTest : public ::testing::Test {
