@@ -16,6 +16,7 @@
 #include "platform/ProcessCommandLine.h"
 #else
 #include "app/TerminationSignals.h"
+#include "services/AttachmentCopies.h"
 #endif
 
 namespace kolekt {
@@ -46,6 +47,9 @@ CKolektApp::CKolektApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CKolektApp::run() {
+#ifndef Q_OS_WIN
+    removeOldAttachmentCopies();
+#endif
     IniSettings settings(settingsFilePath());
     QStringList words = commandLineArguments(arguments());
     const LanguageOptions options = takeLanguageOptions(words);

@@ -1,5 +1,6 @@
 #include "services/XdgEmailTransport.h"
 
+#include "services/AttachmentCopies.h"
 #include "services/ExternalProgram.h"
 
 #include <QFileInfo>
@@ -44,10 +45,18 @@ QStringList XdgEmailTransport::arguments(const OutgoingMail& mail) {
 
 HandOffResult XdgEmailTransport::send(const OutgoingMail& mail, HandOffHost& host) {
     const HandOffResult noMailProgram{HandOffResult::Kind::NoSystem, TextId::NoMailSystem, {}};
+    const HandOffResult failed{HandOffResult::Kind::Failed, TextId::SendMailFailed, {}};
+    // The mail program reads the copies when the mail goes out, long after this returns; a
+    // later start removes them.
+    OutgoingMail handed = mail;
+    if (std::optional<QList<MailAttachment>> copies = copyAttachments(mail.attachments))
+        handed.attachments = std::move(*copies);
+    else
+        return failed;
     ProgramOutcome outcome;
     {
         const HandOffRequest request(host);
-        outcome = runProgram(kProgram, arguments(mail));
+        outcome = runProgram(kProgram, arguments(handed));
     }
     switch (outcome.kind) {
     case ProgramOutcome::Kind::NotFound:
@@ -65,7 +74,7 @@ HandOffResult XdgEmailTransport::send(const OutgoingMail& mail, HandOffHost& hos
     case ProgramOutcome::Kind::Crashed:
         break;
     }
-    return {HandOffResult::Kind::Failed, TextId::SendMailFailed, {}};
+    return failed;
 }
 
 } // namespace kolekt

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace kolekt {
@@ -44,33 +46,53 @@ TEST(MailMessage, RecipientsAreNamedByTheirAddressAndEmptyPiecesAreSkipped) {
     EXPECT_EQ(mail.message().originator.recipientClass, RecipientClass::Originator);
 }
 
-TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLast) {
-    test::ScriptedHandOffHost host;
-    StandInProgram xdgEmail(QStringLiteral("xdg-email"));
-    QTemporaryDir dir;
-    const QByteArray bytes("K09\0\x01\xff binary", 14);
-    const QString attachment = writeFile(dir, QStringLiteral("Group3.k19"), bytes);
+// xdg-email passes the attachment's path on inside an option text of some mail programs, where
+// a quote, comma or equals sign could add a recipient: it gets a copy under a plain name, in a
+// folder only the user may enter.
+TEST(MailMessage, HandsEverythingToXdgEmailWithTheAddressesLastAndAPlainCopyAttached) {
+    struct Case {
+        const char* name;
+        const char* handedName;
+    };
+    const Case cases[] = {
+        {"Group3.k19", "Group3.k19"},
+        {"x',bcc='spy@evil.example',y='.k19", "x__bcc__spy_evil.example__y__.k19"},
+        {"Gruppe 3 Müller.k19", "Gruppe_3_Müller.k19"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ScriptedHandOffHost host;
+        StandInProgram xdgEmail(QStringLiteral("xdg-email"));
+        QTemporaryDir dir;
+        const QByteArray bytes("K09\0\x01\xff binary", 14);
+        const QString attachment = writeFile(dir, QString::fromUtf8(c.name), bytes);
 
-    MailMessage mail{MailSettings{}};
-    ASSERT_EQ(mail.takeError(), mail_error::kNone);
-    mail.setSenderName(QStringLiteral("Kolekt"));
-    mail.addRecipients(QStringLiteral("anna@example.org;;ben@example.org"));
-    mail.setSubject(QStringLiteral("Collection File"));
-    mail.setBody(QStringLiteral("twenty characters..."));
-    mail.addAttachment(attachment);
-    const HandOffResult result = mail.sendMail(host);
-    EXPECT_EQ(result.kind, Kind::Handed);
-    EXPECT_EQ(result.message, TextId::None);
+        MailMessage mail{MailSettings{}};
+        ASSERT_EQ(mail.takeError(), mail_error::kNone);
+        mail.setSenderName(QStringLiteral("Kolekt"));
+        mail.addRecipients(QStringLiteral("anna@example.org;;ben@example.org"));
+        mail.setSubject(QStringLiteral("Collection File"));
+        mail.setBody(QStringLiteral("twenty characters..."));
+        mail.addAttachment(attachment);
+        const HandOffResult result = mail.sendMail(host);
+        EXPECT_EQ(result.kind, Kind::Handed);
+        EXPECT_EQ(result.message, TextId::None);
 
-    // The attachment stands on its own blank after the 20 characters of the body.
-    EXPECT_EQ(mail.message().noteText.size(), 21);
-    EXPECT_EQ(mail.message().attachments[0].position, 20);
-    EXPECT_EQ(xdgEmail.arguments(),
-              (QStringList{u"--utf8"_s, u"--subject"_s, u"Collection File"_s, u"--body"_s,
-                           u"twenty characters... "_s, u"--attach"_s, attachment,
-                           u"anna@example.org"_s, u"ben@example.org"_s}));
-    EXPECT_EQ(xdgEmail.attachment(0), bytes);
-    EXPECT_EQ(host.asked(), 0);
+        // The attachment stands on its own blank after the 20 characters of the body.
+        EXPECT_EQ(mail.message().noteText.size(), 21);
+        EXPECT_EQ(mail.message().attachments[0].position, 20);
+        const QFileInfo handed(xdgEmail.attachedPath());
+        EXPECT_EQ(handed.fileName(), QString::fromUtf8(c.handedName));
+        EXPECT_NE(handed.absolutePath(), dir.path());
+        EXPECT_EQ(std::filesystem::status(handed.absolutePath().toStdString()).permissions(),
+                  std::filesystem::perms::owner_all);
+        EXPECT_EQ(xdgEmail.arguments(),
+                  (QStringList{u"--utf8"_s, u"--subject"_s, u"Collection File"_s, u"--body"_s,
+                               u"twenty characters... "_s, u"--attach"_s, handed.filePath(),
+                               u"anna@example.org"_s, u"ben@example.org"_s}));
+        EXPECT_EQ(xdgEmail.attachment(0), bytes);
+        EXPECT_EQ(host.asked(), 0);
+    }
 }
 
 TEST(MailMessage, MissingXdgEmailIsAMissingMailLibrary) {

@@ -85,8 +85,7 @@ TEST_F(ReturnFileTest, WritesBesideTheCollectionAndMailsIt) {
         HandOffResult::Kind::Handed);
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{u"--utf8"_s, u"--subject"_s, kSubject, u"--body"_s, kBody + u" "_s,
-                           u"--attach"_s, QString::fromStdString(returnPath),
-                           u"secretary@example.org"_s}));
+                           u"--attach"_s, xdgEmail.attachedPath(), u"secretary@example.org"_s}));
     const QByteArray attached = xdgEmail.attachment(0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), written);
 }

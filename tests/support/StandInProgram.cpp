@@ -97,6 +97,12 @@ QByteArray StandInProgram::attachment(int index) const {
     return readAll(QDir(record_.path()).filePath(QStringLiteral("attach%1").arg(index)));
 }
 
+QString StandInProgram::attachedPath() const {
+    const QStringList given = arguments();
+    const qsizetype option = given.indexOf(QStringLiteral("--attach"));
+    return option >= 0 ? given.value(option + 1) : QString();
+}
+
 EmptyPath::EmptyPath() : path_("PATH", QFile::encodeName(empty_.path())) {}
 
 } // namespace kolekt::test

@@ -34,6 +34,8 @@ public:
     QStringList arguments() const;
     // The bytes of the index-th file named after --attach, copied during the run.
     QByteArray attachment(int index) const;
+    // The path named after the first --attach of the last run; empty for none.
+    QString attachedPath() const;
 
 private:
     QTemporaryDir bin_;

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QPointer>
@@ -54,10 +55,14 @@ TEST_F(MainWindowTest, CreateFileForSecretaryByKeyboardWritesAndMailsTheReturnFi
                                  "\n       or\nClick No to send the file to the secretary later."));
     EXPECT_EQ(messages.shown()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown()[0].icon, MessageIcon::Question);
+    // The mail program gets a private copy of the file under its own name.
+    const QString attachedPath = xdgEmail.attachedPath();
+    EXPECT_EQ(QFileInfo(attachedPath).fileName(), u"Group3.k19"_s);
+    EXPECT_NE(QFileInfo(attachedPath).absolutePath(), QString::fromStdString(dir.path()));
     EXPECT_EQ(xdgEmail.arguments(),
               (QStringList{u"--utf8"_s, u"--subject"_s, u"Collection File - February - Group 3"_s,
                            u"--body"_s, u"February .k19 file for Group 3 "_s, u"--attach"_s,
-                           QString::fromStdString(returnFile), u"secretary@example.org"_s}));
+                           attachedPath, u"secretary@example.org"_s}));
     const QByteArray attached = xdgEmail.attachment(0);
     EXPECT_EQ(std::vector<std::uint8_t>(attached.begin(), attached.end()), readBytes(returnFile));
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
