@@ -115,7 +115,7 @@ kolekt_pid=
 "$tool" dump --json "$scratch/Group3.k09" >"$scratch/after.json"
 "$tool" dump --json "$scratch/Group3.k19" >"$scratch/return.json"
 python3 - "$scratch" "$late_month" <<'CHECK'
-import json, sys
+import json, os, sys
 
 scratch, late_month = sys.argv[1], int(sys.argv[2])
 def load(name):
@@ -140,7 +140,12 @@ for key in ("file",):
 expect(returned == after, "the return file holds what the collection file holds")
 
 args = open(f"{scratch}/xdg-email.args").read().split("\n")
-expect(f"{scratch}/Group3.k19" in args, "the return file is attached to the mail")
+attached = args[args.index("--attach") + 1] if "--attach" in args else ""
+expect(os.path.basename(attached) == "Group3.k19"
+       and os.path.dirname(attached) != scratch
+       and os.stat(os.path.dirname(attached)).st_mode & 0o777 == 0o700
+       and open(attached, "rb").read() == open(f"{scratch}/Group3.k19", "rb").read(),
+       "a private copy of the return file is attached to the mail")
 expect(before["secretary"] in args, "the mail goes to the secretary")
 
 settings = open(f"{scratch}/kolekt.ini", encoding="utf-8").read()
