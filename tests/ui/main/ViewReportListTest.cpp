@@ -16,13 +16,20 @@ TEST_F(MainWindowTest, ViewOrPrintOpensTheViewerForTheCollectionMonth) {
     open(write(group({{"Anna", "Berg"}, {"Ben", "Cole"}})));
     ASSERT_TRUE(shown(kViewReportList));
 
+    // It opens at the size it was left at last time, and the size it is left at now is kept.
+    const QSize templateSize = CCollectionViewDlg(*dlg, dlg.get()).templateSize();
+    settings.sizes[u"Viewer"_s] = templateSize + QSize(40, 30);
+    const QSize left = templateSize + QSize(60, 50);
     QString caption;
     int total = -1;
+    QSize opened;
     const auto ran = onNextModal(
         [&](QWidget* modal) {
             caption = modal->windowTitle();
             if (auto* viewer = qobject_cast<CCollectionViewDlg*>(modal))
                 total = viewer->total();
+            opened = modal->size();
+            modal->resize(left);
             QTest::keyClick(modal, Qt::Key_Escape);
         },
         dlg.get());
@@ -31,6 +38,8 @@ TEST_F(MainWindowTest, ViewOrPrintOpensTheViewerForTheCollectionMonth) {
     ASSERT_TRUE(*ran);
     EXPECT_EQ(caption, u"February Report Collection"_s);
     EXPECT_EQ(total, 2);
+    EXPECT_EQ(opened, templateSize + QSize(40, 30));
+    EXPECT_EQ(settings.sizes.value(u"Viewer"_s), left);
     // Giving the activation back is the window manager's job, which the test platform lacks.
     dlg->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
