@@ -43,10 +43,9 @@ keys space Return 2
 grab "$entry" entry-dialog.png
 keys Escape
 
-# From the first publisher, who has no reminder buttons, Shift+Tab goes back over
-# "Exit Program" and the post button to "View or Print Report Collection List".
+# "View or Print Report Collection List" by its access key.
 xdotool windowfocus --sync "$main"
-keys Home shift+Tab shift+Tab shift+Tab space
+keys Home alt+v
 viewer=$(window "Report Collection$")
 grab "$viewer" viewer.png
 keys Escape

@@ -18,10 +18,11 @@ cp "$kolekt" "$scratch/kolekt"
 "$tool" sample "$scratch/Group3.k09" >/dev/null
 "$tool" dump --json "$scratch/Group3.k09" >"$scratch/before.json"
 # The late report goes to a month the sample left without a report (it fills the two before the
-# collection month): three months back, or the month after it early in the year.
+# collection month): three months back, or the month after it early in the year. The month list
+# runs from the month after the collection month (at the top) to the collection month.
 month=$(python3 -c 'import json, sys; print(json.load(sys.stdin)["month"])' <"$scratch/before.json")
 if [ "$month" -lt 3 ]; then
-    late_keys="Down" late_month=$((month + 1))
+    late_keys="Home" late_month=$((month + 1))
 else
     late_keys="Up Up Up" late_month=$((month - 3))
 fi
