@@ -362,8 +362,9 @@ void CMainDlg::writeBackBeforeClosing() {
         return;
     // With no folder fit for it, the message names the one it should have gone to.
     std::filesystem::path folder = usableRecoveryFolder(store_.filePath());
-    if (folder.empty())
-        folder = recoveryFolders(store_.filePath()).front();
+    if (const std::vector<std::filesystem::path> folders = recoveryFolders(store_.filePath());
+        folder.empty() && !folders.empty())
+        folder = folders.front();
     store_.saveRecovery(folder, monthName(store_.month()));
 }
 
