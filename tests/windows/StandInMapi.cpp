@@ -13,6 +13,7 @@
 //   subject: TEXT                   body: TEXT
 //   attachment: POSITION PATH|NAME  (NAME empty when none)
 #include "platform/win32/MapiRecords.h"
+#include "platform/win32/NarrowText.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,13 +26,7 @@ using kolekt::platform::MapiRecipDescW;
 namespace {
 
 std::string utf8(const wchar_t* text) {
-    if (!text)
-        return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-    bytes.resize(bytes.size() - 1);
-    return bytes;
+    return text ? kolekt::platform::win32::narrowText(text, CP_UTF8) : std::string();
 }
 
 std::string utf8(const char* text) {

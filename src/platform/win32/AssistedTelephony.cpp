@@ -1,5 +1,6 @@
 #include "platform/AssistedTelephony.h"
 
+#include "platform/win32/NarrowText.h"
 #include "platform/win32/RuntimeLibrary.h"
 
 #include <shellapi.h>
@@ -15,14 +16,6 @@ constexpr LONG kNoRequestRecipient = -2;
 using MakeCallW = LONG(WINAPI*)(LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR);
 using MakeCallA = LONG(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, LPCSTR);
 
-std::string systemCodePage(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-    bytes.resize(bytes.size() - 1);
-    return bytes;
-}
-
 } // namespace
 
 CallRequest requestMakeCall(const std::wstring& number, const std::wstring& calledParty) {
@@ -33,8 +26,8 @@ CallRequest requestMakeCall(const std::wstring& number, const std::wstring& call
     if (const auto makeCallW = library.entry<MakeCallW>("tapiRequestMakeCallW")) {
         result = makeCallW(number.c_str(), nullptr, calledParty.c_str(), nullptr);
     } else if (const auto makeCall = library.entry<MakeCallA>("tapiRequestMakeCall")) {
-        result = makeCall(systemCodePage(number).c_str(), nullptr,
-                          systemCodePage(calledParty).c_str(), nullptr);
+        result = makeCall(win32::narrowText(number, CP_ACP).c_str(), nullptr,
+                          win32::narrowText(calledParty, CP_ACP).c_str(), nullptr);
     } else {
         return CallRequest::EntryMissing;
     }

@@ -1,6 +1,7 @@
 #include "platform/MapiMail.h"
 
 #include "platform/win32/MapiRecords.h"
+#include "platform/win32/NarrowText.h"
 #include "platform/win32/RuntimeLibrary.h"
 
 namespace kolekt::platform {
@@ -40,24 +41,14 @@ MapiRecipDesc narrowRecipient(const MapiRecipient& recipient) {
 // A path in the system's code page names the file only when every letter fits; otherwise its
 // short form, which is plain ASCII where the volume keeps short names.
 std::string systemCodePagePath(const std::wstring& path) {
-    std::wstring usable = path;
-    const auto convert = [](const std::wstring& text, BOOL* lossy) {
-        const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1,
-                                             nullptr, 0, nullptr, lossy);
-        std::string bytes(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, bytes.data(), size,
-                            nullptr, lossy);
-        bytes.resize(bytes.size() - 1);
-        return bytes;
-    };
     BOOL lossy = FALSE;
-    std::string bytes = convert(path, &lossy);
+    std::string bytes = win32::narrowText(path, CP_ACP, WC_NO_BEST_FIT_CHARS, &lossy);
     if (lossy) {
         const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
         if (size > 0) {
-            usable.assign(size, L'\0');
-            usable.resize(GetShortPathNameW(path.c_str(), usable.data(), size));
-            bytes = convert(usable, &lossy);
+            std::wstring shortPath(size, L'\0');
+            shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(), size));
+            bytes = win32::narrowText(shortPath, CP_ACP, WC_NO_BEST_FIT_CHARS, &lossy);
         }
     }
     return bytes;

@@ -1,22 +1,12 @@
 #include "platform/ProgramArguments.h"
 
+#include "platform/win32/NarrowText.h"
+
 #include <windows.h>
 
 namespace kolekt::platform {
 
 namespace {
-
-std::string utf8Of(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                          nullptr, nullptr);
-    return text;
-}
 
 std::wstring wideOf(const std::string& text) {
     if (text.empty()) {
@@ -41,7 +31,7 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     }
     std::vector<std::string> arguments;
     for (int i = 1; i < count; ++i) {
-        arguments.push_back(utf8Of(wide[i]));
+        arguments.push_back(win32::narrowText(wide[i], CP_UTF8));
     }
     ::LocalFree(wide);
     return arguments;
@@ -52,7 +42,7 @@ std::filesystem::path pathFromArgument(const std::string& argument) {
 }
 
 std::string argumentFromPath(const std::filesystem::path& path) {
-    return utf8Of(path.native());
+    return win32::narrowText(path.native(), CP_UTF8);
 }
 
 } // namespace kolekt::platform
