@@ -3,6 +3,8 @@
 // the collection back) instead of dying with the posted reports unsaved.
 #pragma once
 
+#include "platform/TerminationSignalPipe.h"
+
 #include <QObject>
 
 class QSocketNotifier;
@@ -24,8 +26,7 @@ Q_SIGNALS:
     void received(int signalNumber);
 
 private:
-    void readPipe();
-
+    platform::TerminationSignalPipe pipe_;
     QSocketNotifier* notifier_ = nullptr;
 };
 
