@@ -1,7 +1,8 @@
 #!/bin/bash
 # Writes README.txt and LICENSE.txt for the Windows packages as plain text with CRLF line ends,
 # for Notepad: README.txt holds the overseer's guide and the Windows and licence sections of
-# README.md, without the Markdown marks and pictures.
+# README.md, without the Markdown marks and pictures; LICENSE.txt names the parts that the
+# programs hold besides Kolekt before the licence's text.
 #   windows-texts.sh SOURCE_DIR OUTPUT_DIR
 set -euo pipefail
 source=$1
@@ -35,4 +36,4 @@ readme() {
 
 # The byte order mark tells every Notepad that the guide is UTF-8.
 { printf '\xef\xbb\xbf'; readme | crlf; } >"$output/README.txt"
-crlf <"$source/LICENSE" >"$output/LICENSE.txt"
+cat "$source/packaging/windows/third-party.txt" "$source/LICENSE" | crlf >"$output/LICENSE.txt"
