@@ -38,9 +38,9 @@ install_packages() {
         qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libwine-dev dpkg-dev
         cmake ninja-build nsis zip unzip googletest
     )
-    # The tests run the programs under Wine on a private X display.
+    # The tests run the programs under Wine on a private X display and read its clipboard.
     if [ "$tests" = ON ]; then
-        packages+=(wine wine64 xvfb xdotool x11-utils)
+        packages+=(wine wine64 xvfb xdotool x11-utils xclip)
     fi
     local missing=() p
     for p in "${packages[@]}"; do

@@ -21,4 +21,5 @@ ctest --test-dir "$windows" --output-on-failure
 echo "== Windows programs under Wine, against the Linux build"
 bash tests/windows/program-under-wine.sh "$windows/src/app/kolekt.exe" \
     "$windows/tools/kolekt-tool.exe" \
-    "$linux/src/app/kolekt" "$linux/tools/kolekt-tool"
+    "$linux/src/app/kolekt" "$linux/tools/kolekt-tool" \
+    "$windows/tests/windows/mapi-whole/MAPI32.dll"
