@@ -26,6 +26,7 @@ Command dumpCommand();
 Command sampleCommand();
 // Built only with the program's Qt parts (KOLEKT_TOOL_PDF).
 Command pdfCommand();
+Command yearCommand();
 
 // Prints the command's usage to stderr and returns kExitUsage.
 int usageError(const Command& command, const std::string& problem);

@@ -10,6 +10,7 @@ const std::vector<Command>& commands() {
         sampleCommand(),
 #ifdef KOLEKT_TOOL_PDF
         pdfCommand(),
+        yearCommand(),
 #endif
     };
     return all;

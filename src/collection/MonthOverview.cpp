@@ -54,16 +54,27 @@ MonthTotals monthTotals(const CollectionStore& store) {
     return totals;
 }
 
-std::vector<HistoryMonth> publisherHistory(const CollectionStore& store, int n) {
+std::vector<YearMonth> lastTwelveMonths(const CollectionStore& store) {
     const int collectionMonth = store.month();
     const int year = collectionYear(store);
+    std::vector<YearMonth> months;
+    months.reserve(12);
+    for (int step = 11; step >= 0; --step) {
+        const int month = (collectionMonth - step + 12) % 12;
+        months.push_back({month, month > collectionMonth ? year - 1 : year});
+    }
+    return months;
+}
+
+std::vector<HistoryMonth> publisherHistory(const CollectionStore& store, int n) {
+    const int collectionMonth = store.month();
     std::vector<HistoryMonth> history;
     history.reserve(12);
-    for (int step = 11; step >= 0; --step) {
+    for (const YearMonth& month : lastTwelveMonths(store)) {
         HistoryMonth entry;
-        entry.month = (collectionMonth - step + 12) % 12;
+        entry.month = month.month;
+        entry.year = month.year;
         const bool yearBefore = entry.month > collectionMonth;
-        entry.year = yearBefore ? year - 1 : year;
         entry.late = entry.month != collectionMonth && store.hasLateFlag(n, entry.month);
         entry.yearSlot = yearBefore && !entry.late ? 1 - store.yearSlot() : store.yearSlot();
         const int slot = slotIndex(entry.month, entry.yearSlot);
@@ -76,6 +87,22 @@ std::vector<HistoryMonth> publisherHistory(const CollectionStore& store, int n) 
         history.push_back(entry);
     }
     return history;
+}
+
+GroupYear groupYear(const CollectionStore& store) {
+    GroupYear year;
+    year.months = lastTwelveMonths(store);
+    year.reported.assign(year.months.size(), 0);
+    year.publishers.reserve(static_cast<std::size_t>(store.publisherCount()));
+    for (int n = 1; n <= store.publisherCount(); ++n) {
+        year.publishers.push_back(publisherHistory(store, n));
+        const std::vector<HistoryMonth>& history = year.publishers.back();
+        for (std::size_t m = 0; m < history.size(); ++m) {
+            if (!history[m].missing)
+                ++year.reported[m];
+        }
+    }
+    return year;
 }
 
 int serviceYearHours(const std::vector<HistoryMonth>& history) {

@@ -49,11 +49,29 @@ struct HistoryMonth {
     int remarkNumber = 0; // 0 when none
 };
 
+struct YearMonth {
+    int month = 0; // 0..11
+    int year = 0;  // calendar year
+};
+
+// The twelve months up to and including the collection month, oldest first.
+std::vector<YearMonth> lastTwelveMonths(const CollectionStore& store);
+
 // The twelve months up to and including the collection month, oldest first: the collection
 // month and those before it in its calendar year from the yearSlot cell; the months after it
 // belong to the year before and come from the other cell, except where this file's late flag
 // is set, since every late report is posted into the yearSlot cell.
 std::vector<HistoryMonth> publisherHistory(const CollectionStore& store, int n);
+
+// Every publisher's history in record order (the order of the list) and, month by month, how
+// many of them reported.
+struct GroupYear {
+    std::vector<YearMonth> months;
+    std::vector<std::vector<HistoryMonth>> publishers; // record n at n - 1
+    std::vector<int> reported;                         // one count per month of months
+};
+
+GroupYear groupYear(const CollectionStore& store);
 
 // A pioneer's hours of the service year (September to August) up to the collection month.
 int serviceYearHours(const std::vector<HistoryMonth>& history);

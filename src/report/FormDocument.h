@@ -1,5 +1,5 @@
-// The whole form as one document on a paged Qt device: the printer path and
-// the PDF path share this, so both come out alike.
+// The whole form, and the group's year, as one document on a paged Qt device: the printer path
+// and the PDF path share this, so both come out alike.
 #pragma once
 
 #include <QString>
@@ -26,5 +26,11 @@ Paper defaultPaper();
 // whatever is at path (a link is replaced, not followed); false when it cannot be written,
 // and then nothing at path has changed.
 bool writeFormPdf(const CollectionStore& store, int month, const QString& path, Paper paper);
+
+// Renders the group's last twelve months; the device should lie in landscape.
+void renderGroupYear(QPainter& painter, QPagedPaintDevice& device, const CollectionStore& store);
+
+// The group's year as a landscape PDF, written as writeFormPdf writes the form.
+bool writeGroupYearPdf(const CollectionStore& store, const QString& path, Paper paper);
 
 } // namespace kolekt::report

@@ -305,6 +305,21 @@ constexpr std::array kEntries{
           "disk may be full. Your collection files are not affected; only what Kolekt remembers "
           "for the next start (the file open last, the language, the mail settings) is not "
           "stored."},
+    Entry{TextId::GroupYearMenu, "Group &Year"},
+    Entry{TextId::GroupYearTitle, "Group Year"},
+    Entry{TextId::ShortMonthNames, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"},
+    Entry{TextId::YearCellHours, "%1 h"},
+    Entry{TextId::YearCellStudies, "%1 BS"},
+    Entry{TextId::YearReportedRow, "Reported"},
+    Entry{TextId::YearReportedOf, "%1 of %2 reported"},
+    Entry{TextId::YearCellDescription, "%1, %2: %3"},
+    Entry{TextId::YearChartName, "Reports each month"},
+    Entry{TextId::SavePdfButton, "Save as P&DF..."},
+    Entry{TextId::SavePdfTitle, "Save the Group Year as PDF"},
+    Entry{TextId::PdfFiles, "PDF documents"},
+    Entry{TextId::YearLegend, "\u2713 shared \u00B7 \u25CB not shared \u00B7 h hours \u00B7 BS "
+                              "Bible studies \u00B7 * remark"},
+    Entry{TextId::PdfFolderProblem, "Its folder may be missing, read-only or full."},
     Entry{TextId::EnterInteger, "Please enter an integer."},
     Entry{TextId::EnterIntegerBetween, "Please enter an integer between %1 and %2."},
     Entry{TextId::NoMailSystem, "No mail program was found."},

@@ -223,6 +223,22 @@ enum class TextId : int {
     // Settings that could not be stored.
     SettingsNotStored = 2800,
 
+    // The group's last twelve months.
+    GroupYearMenu = 2900,
+    GroupYearTitle = 2901,
+    ShortMonthNames = 2902,
+    YearCellHours = 2903,
+    YearCellStudies = 2904,
+    YearReportedRow = 2905,
+    YearReportedOf = 2906,
+    YearCellDescription = 2907,
+    YearChartName = 2908,
+    SavePdfButton = 2909,
+    SavePdfTitle = 2910,
+    PdfFiles = 2911,
+    YearLegend = 2912,
+    PdfFolderProblem = 2913,
+
     EnterInteger = 61712,
     EnterIntegerBetween = 61714,
     NoMailSystem = 61840,

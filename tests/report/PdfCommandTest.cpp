@@ -61,13 +61,18 @@ TEST_F(PdfCommandTest, PaperA4AndRefusals) {
     addPublishers(builder, 2);
     const std::string file = collection();
     const std::string out = dir.file("a4.pdf");
-    ASSERT_EQ(tool("pdf " + file + " " + out + " --paper a4"), 0);
-    EXPECT_EQ(pdfPageSize(out), "595 x 842");
+    // The group's year shares the form's options and refusals, on landscape pages.
+    for (const auto& [command, size] :
+         {std::pair{"pdf ", "595 x 842"}, std::pair{"year ", "842 x 595"}}) {
+        SCOPED_TRACE(command);
+        ASSERT_EQ(tool(command + file + " " + out + " --paper a4"), 0);
+        EXPECT_EQ(pdfPageSize(out), size);
 
-    EXPECT_EQ(tool("pdf " + file), 2);
-    EXPECT_EQ(tool("pdf " + file + " " + out + " --paper legal"), 2);
-    EXPECT_EQ(tool("pdf " + dir.file("missing.k09") + " " + out), 1);
-    EXPECT_EQ(tool("pdf " + file + " " + dir.file("no-such-folder/x.pdf")), 1);
+        EXPECT_EQ(tool(command + file), 2);
+        EXPECT_EQ(tool(command + file + " " + out + " --paper legal"), 2);
+        EXPECT_EQ(tool(command + dir.file("missing.k09") + " " + out), 1);
+        EXPECT_EQ(tool(command + file + " " + dir.file("no-such-folder/x.pdf")), 1);
+    }
 }
 
 TEST_F(PdfCommandTest, NeverWritesOverACollectionAndLeavesNothingWhenItCannotWrite) {
@@ -78,9 +83,12 @@ TEST_F(PdfCommandTest, NeverWritesOverACollectionAndLeavesNothingWhenItCannotWri
     std::filesystem::create_symlink(file, link);
     const std::string fifo = dir.file("pipe.pdf");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& out : {file, link, dir.file("Group7.K19"), dir.file("new.k09"), fifo}) {
-        SCOPED_TRACE(out);
-        EXPECT_EQ(tool("pdf " + file + " " + out), 1);
+    for (const std::string command : {"pdf ", "year "}) {
+        for (const std::string& out :
+             {file, link, dir.file("Group7.K19"), dir.file("new.k09"), fifo}) {
+            SCOPED_TRACE(command + out);
+            EXPECT_EQ(tool(command + file + " " + out), 1);
+        }
     }
     EXPECT_EQ(readBytes(file), bytes);
     EXPECT_FALSE(std::filesystem::exists(dir.file("new.k09")));

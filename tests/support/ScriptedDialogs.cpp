@@ -47,9 +47,17 @@ ScriptedFileDialog::~ScriptedFileDialog() {
 
 QString ScriptedFileDialog::openFile(QWidget*, const OpenFileRequest& request) {
     requests_.append(request);
-    if (choices_.empty()) {
+    return nextChoice();
+}
+
+QString ScriptedFileDialog::saveFile(QWidget*, const SaveFileRequest& request) {
+    saveRequests_.append(request);
+    return nextChoice();
+}
+
+QString ScriptedFileDialog::nextChoice() {
+    if (choices_.empty())
         return {};
-    }
     QString choice = choices_.front();
     choices_.pop_front();
     return choice;

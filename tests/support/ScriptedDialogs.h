@@ -47,15 +47,20 @@ public:
     ScriptedFileDialog();
     ~ScriptedFileDialog() override;
 
-    // The next openFile returns this path (empty = cancel).
+    // The next openFile or saveFile returns this path (empty = cancel).
     void queueChoice(const QString& path) { choices_.push_back(path); }
     const QList<OpenFileRequest>& requests() const { return requests_; }
+    const QList<SaveFileRequest>& saveRequests() const { return saveRequests_; }
 
     QString openFile(QWidget* parent, const OpenFileRequest& request) override;
+    QString saveFile(QWidget* parent, const SaveFileRequest& request) override;
 
 private:
+    QString nextChoice();
+
     std::deque<QString> choices_;
     QList<OpenFileRequest> requests_;
+    QList<SaveFileRequest> saveRequests_;
 };
 
 } // namespace kolekt::test

@@ -945,5 +945,61 @@ Die Datei für den Sekretär trotzdem erstellen?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Dienstjahr bisher: Stunden: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Gruppenjahr</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Gruppenjahr</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>Jan Feb Mär Apr Mai Jun Jul Aug Sep Okt Nov Dez</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 BS</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Berichtet</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 von %2 berichtet</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Berichte je Monat</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Gruppenjahr als PDF speichern</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>PDF-Dokumente</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ im Dienst · ○ nicht im Dienst · Std. Stunden · BS Bibelstudien · * Bemerkung</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Sein Ordner fehlt vielleicht, ist schreibgeschützt oder voll.</translation>
+    </message>
 </context>
 </TS>

@@ -945,5 +945,61 @@ Create the file for the secretary all the same?</source>
         <source>Service year so far: hours: %1</source>
         <translation>Υπηρεσιακό έτος ως τώρα: ώρες: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Έτος ομίλου</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Έτος ομίλου</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>Ιαν Φεβ Μαρ Απρ Μαΐ Ιουν Ιουλ Αυγ Σεπ Οκτ Νοε Δεκ</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 ώ.</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 ΒΜ</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Υπέβαλαν</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>υπέβαλαν %1 από %2</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Εκθέσεις ανά μήνα</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Αποθήκευση ως &amp;PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Αποθήκευση του έτους ομίλου ως PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Έγγραφα PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ συμμετείχε · ○ δεν συμμετείχε · ώ. ώρες · ΒΜ Βιβλικές μελέτες · * παρατήρηση</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Ο φάκελός του ίσως λείπει, είναι μόνο για ανάγνωση ή είναι γεμάτος.</translation>
+    </message>
 </context>
 </TS>

@@ -945,5 +945,61 @@ Create the file for the secretary all the same?</source>
         <source>Service year so far: hours: %1</source>
         <translation>Año de servicio hasta ahora: horas: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>Año del &amp;grupo</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Año del grupo</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>ene feb mar abr may jun jul ago sep oct nov dic</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 CB</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Informaron</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 de %2 informaron</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Informes por mes</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>&amp;Guardar como PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Guardar el año del grupo como PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Documentos PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ predicó · ○ no predicó · h horas · CB cursos bíblicos · * observación</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Puede que su carpeta no exista, sea de solo lectura o esté llena.</translation>
+    </message>
 </context>
 </TS>

@@ -945,5 +945,61 @@ Kas luua sekretäri fail siiski?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Teenistusaasta seni: tunnid: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Rühma aasta</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Rühma aasta</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>jaan veebr märts apr mai juuni juuli aug sept okt nov dets</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 t</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 PU</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Aruandnud</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>aruande andis %1 / %2</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Aruanded kuude kaupa</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Salvesta P&amp;DF-failina...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Salvesta rühma aasta PDF-failina</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>PDF-dokumendid</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ osales · ○ ei osalenud · t tunnid · PU piibliuurimised · * märkus</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Selle kaust võib puududa, olla kirjutuskaitstud või täis.</translation>
+    </message>
 </context>
 </TS>

@@ -945,5 +945,61 @@ Créer quand même le fichier pour le secrétaire ?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Année de service jusqu'ici : heures : %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>Année du &amp;groupe</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Année du groupe</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc.</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 CB</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Rapports remis</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 sur %2 ont remis leur rapport</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Rapports par mois</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>&amp;Enregistrer en PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Enregistrer l'année du groupe en PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Documents PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ a prêché · ○ n'a pas prêché · h heures · CB cours bibliques · * remarque</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Son dossier est peut-être absent, en lecture seule ou plein.</translation>
+    </message>
 </context>
 </TS>

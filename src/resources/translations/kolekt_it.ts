@@ -945,5 +945,61 @@ Creare comunque il file per il segretario?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Anno di servizio finora: ore: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>Anno del &amp;gruppo</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Anno del gruppo</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>gen feb mar apr mag giu lug ago set ott nov dic</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 SB</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Rapporti consegnati</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 su %2 hanno consegnato</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Rapporti per mese</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Salva come &amp;PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Salva l'anno del gruppo come PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Documenti PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ ha predicato · ○ non ha predicato · h ore · SB studi biblici · * osservazione</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>La sua cartella forse manca, è di sola lettura o è piena.</translation>
+    </message>
 </context>
 </TS>

@@ -945,5 +945,61 @@ Toch het bestand voor de secretaris maken?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Dienstjaar tot nu toe: uren: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Groepsjaar</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Groepsjaar</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>jan feb mrt apr mei jun jul aug sep okt nov dec</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 u</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 BS</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Ingeleverd</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 van %2 ingeleverd</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Berichten per maand</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Opslaan als &amp;PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Groepsjaar opslaan als PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>PDF-documenten</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ gepredikt · ○ niet gepredikt · u uren · BS bijbelstudies · * opmerking</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>De map ontbreekt misschien, is alleen-lezen of vol.</translation>
+    </message>
 </context>
 </TS>

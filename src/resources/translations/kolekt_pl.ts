@@ -945,5 +945,61 @@ Mimo to utworzyć plik dla sekretarza?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Rok służbowy do tej pory: godziny: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Rok grupy</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Rok grupy</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>sty lut mar kwi maj cze lip sie wrz paź lis gru</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 godz.</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 SB</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Oddane</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>oddało %1 z %2</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Sprawozdania w poszczególnych miesiącach</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Zapisz jako &amp;PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Zapisz rok grupy jako PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Dokumenty PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ głosił · ○ nie głosił · godz. godziny · SB studia biblijne · * uwaga</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Jego folder może nie istnieć, być tylko do odczytu albo pełny.</translation>
+    </message>
 </context>
 </TS>

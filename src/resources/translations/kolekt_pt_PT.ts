@@ -945,5 +945,61 @@ Criar mesmo assim o ficheiro para o secretário?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Ano de serviço até agora: horas: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>Ano do &amp;grupo</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Ano do grupo</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>jan fev mar abr mai jun jul ago set out nov dez</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 EB</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Entregaram</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%1 de %2 entregaram</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Relatórios por mês</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>&amp;Guardar como PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Guardar o ano do grupo como PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Documentos PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ pregou · ○ não pregou · h horas · EB estudos bíblicos · * observação</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>A pasta pode não existir, ser só de leitura ou estar cheia.</translation>
+    </message>
 </context>
 </TS>

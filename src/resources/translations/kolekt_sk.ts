@@ -945,5 +945,61 @@ Napriek tomu vytvoriť súbor pre tajomníka?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Služobný rok doteraz: hodiny: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>&amp;Rok skupiny</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Rok skupiny</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>jan feb mar apr máj jún júl aug sep okt nov dec</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 BŠ</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Odovzdané</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>odovzdalo %1 z %2</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Správy po mesiacoch</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>Uložiť ako &amp;PDF...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Uložiť rok skupiny ako PDF</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>Dokumenty PDF</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ kázal · ○ nekázal · h hodiny · BŠ biblické štúdiá · * poznámka</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Jeho priečinok možno chýba, je len na čítanie alebo je plný.</translation>
+    </message>
 </context>
 </TS>

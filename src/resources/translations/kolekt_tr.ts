@@ -945,5 +945,61 @@ Sekreter için dosya yine de oluşturulsun mu?</translation>
         <source>Service year so far: hours: %1</source>
         <translation>Hizmet yılı şimdiye dek: saat: %1</translation>
     </message>
+    <message id="2900">
+        <source>Group &amp;Year</source>
+        <translation>Grup &amp;yılı</translation>
+    </message>
+    <message id="2901">
+        <source>Group Year</source>
+        <translation>Grup yılı</translation>
+    </message>
+    <message id="2902">
+        <source>Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec</source>
+        <translation>Oca Şub Mar Nis May Haz Tem Ağu Eyl Eki Kas Ara</translation>
+    </message>
+    <message id="2903">
+        <source>%1 h</source>
+        <translation>%1 sa</translation>
+    </message>
+    <message id="2904">
+        <source>%1 BS</source>
+        <translation>%1 KT</translation>
+    </message>
+    <message id="2905">
+        <source>Reported</source>
+        <translation>Rapor verenler</translation>
+    </message>
+    <message id="2906">
+        <source>%1 of %2 reported</source>
+        <translation>%2 kişiden %1 rapor verdi</translation>
+    </message>
+    <message id="2907">
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="2908">
+        <source>Reports each month</source>
+        <translation>Aylara göre raporlar</translation>
+    </message>
+    <message id="2909">
+        <source>Save as P&amp;DF...</source>
+        <translation>&amp;PDF olarak kaydet...</translation>
+    </message>
+    <message id="2910">
+        <source>Save the Group Year as PDF</source>
+        <translation>Grup yılını PDF olarak kaydet</translation>
+    </message>
+    <message id="2911">
+        <source>PDF documents</source>
+        <translation>PDF belgeleri</translation>
+    </message>
+    <message id="2912">
+        <source>✓ shared · ○ not shared · h hours · BS Bible studies · * remark</source>
+        <translation>✓ hizmet etti · ○ hizmet etmedi · sa saat · KT Kutsal Kitap tetkiki · * not</translation>
+    </message>
+    <message id="2913">
+        <source>Its folder may be missing, read-only or full.</source>
+        <translation>Klasörü eksik, salt okunur ya da dolu olabilir.</translation>
+    </message>
 </context>
 </TS>

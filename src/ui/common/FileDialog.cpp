@@ -35,6 +35,17 @@ QString showRealDialog(QWidget* parent, const OpenFileRequest& request) {
     return dialog.selectedFiles().constFirst();
 }
 
+QString showRealSaveDialog(QWidget* parent, const SaveFileRequest& request) {
+    QFileDialog dialog(parent, request.title, request.path);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.suffix);
+    dialog.setNameFilter(request.filterDescription + QStringLiteral(" (") +
+                         anyCasePattern(QStringLiteral("*.") + request.suffix) + QLatin1Char(')'));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 QString getOpenFileName(QWidget* parent, const OpenFileRequest& request) {
@@ -42,6 +53,12 @@ QString getOpenFileName(QWidget* parent, const OpenFileRequest& request) {
         return currentSeam->openFile(parent, request);
     }
     return showRealDialog(parent, request);
+}
+
+QString getSaveFileName(QWidget* parent, const SaveFileRequest& request) {
+    if (currentSeam)
+        return currentSeam->saveFile(parent, request);
+    return showRealSaveDialog(parent, request);
 }
 
 void setFileDialogSeam(FileDialogSeam* seam) {

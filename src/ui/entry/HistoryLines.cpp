@@ -2,7 +2,7 @@
 
 #include "collection/CollectionStore.h"
 #include "collection/MonthOverview.h"
-#include "resources/TextTables.h"
+#include "ui/common/HistoryText.h"
 #include "ui/common/UiText.h"
 
 namespace kolekt {
@@ -17,24 +17,8 @@ QStringList historyLines(const CollectionStore& store, int record) {
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         const HistoryMonth& month = *it;
         pioneer = pioneer || month.status != layout::Publisher;
-        QStringList parts;
-        if (month.missing) {
-            parts << loadUiText(TextId::StatusMissing);
-        } else {
-            parts << loadUiText(month.shared ? TextId::PostedShared : TextId::PostedNotShared);
-            if (month.hours != 0)
-                parts << loadUiText(TextId::PostedHours, {QString::number(month.hours)});
-            if (month.studies != 0)
-                parts << loadUiText(TextId::PostedStudies, {QString::number(month.studies)});
-            if (month.remarkNumber != 0)
-                parts << loadUiText(TextId::PostedRemark);
-        }
-        if (month.late)
-            parts << loadUiText(TextId::HistoryLate);
-        const QString name =
-            QString::fromStdString(monthName(month.month, false, store.languageCode())) + u' ' +
-            QString::number(month.year);
-        lines << name + u": "_s + parts.join(u", "_s);
+        lines << monthAndYear(month.month, month.year, store.languageCode()) + u": "_s +
+                     reportedText(month);
     }
     if (pioneer) {
         lines << loadUiText(TextId::ServiceYearHours, {QString::number(serviceYearHours(history))});

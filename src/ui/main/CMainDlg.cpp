@@ -18,6 +18,7 @@
 #include "ui/main/CPublisherList.h"
 #include "ui/main/SessionSettings.h"
 #include "ui/viewer/CCollectionViewDlg.h"
+#include "ui/viewer/CGroupYearDlg.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -56,6 +57,8 @@ constexpr QKeyCombination kRemindAllKeys = Qt::CTRL | Qt::Key_M;
 // The names the windows' sizes are kept under in the settings.
 const QString kMainWindowName = QStringLiteral("Main");
 const QString kViewerName = QStringLiteral("Viewer");
+const QString kGroupYearName = QStringLiteral("GroupYear");
+constexpr QKeyCombination kGroupYearKeys = Qt::CTRL | Qt::Key_Y;
 
 QString tipsText() {
     std::string text;
@@ -94,6 +97,8 @@ CMainDlg::CMainDlg(SessionSettings& settings, const QString& commandLinePath, Cl
     restoreSize(settings_.windowSize(kMainWindowName));
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
             [this] { undoLastPost(); });
+    connect(new QShortcut(QKeySequence(kGroupYearKeys), this), &QShortcut::activated, this,
+            [this] { showGroupYear(); });
     // The usual keys for opening a file and printing; printing needs a list to print.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             [this] { loadNewList(); });
@@ -502,6 +507,10 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
     undo->setShortcut(QKeySequence::Undo);
     undo->setEnabled(!undo_.empty());
     connect(undo, &QAction::triggered, this, [this] { undoLastPost(); });
+    QAction* year = menu.addAction(loadUiText(TextId::GroupYearMenu));
+    year->setShortcut(QKeySequence(kGroupYearKeys));
+    year->setEnabled(store_.publisherCount() > 0);
+    connect(year, &QAction::triggered, this, [this] { showGroupYear(); });
     menu.addSeparator();
     const QString aboutText = loadUiText(TextId::AboutMenu);
     QAction* about = aboutText.isEmpty() ? nullptr : menu.addAction(aboutText);
@@ -552,6 +561,16 @@ void CMainDlg::switchLanguage(const Language& language) {
         setControlText(kSummary, summaryText());
     }
     settingsStored(stored);
+}
+
+void CMainDlg::showGroupYear() {
+    if (exited_ || store_.publisherCount() == 0)
+        return;
+    CGroupYearDlg year(store_, this);
+    year.restoreSize(settings_.windowSize(kGroupYearName));
+    year.exec();
+    settingsStored(settings_.storeWindowSize(kGroupYearName, year.size()));
+    focusList();
 }
 
 void CMainDlg::viewReportList() {

@@ -122,6 +122,8 @@ private:
     void offerAboutInSystemMenu();
     void showContextMenu(const QPoint& globalPos);
     void viewReportList();
+    // Every publisher's last twelve months; the window's size is kept for the next time.
+    void showGroupYear();
     void createReturnFile();
     void dial();
     void sendReminder();

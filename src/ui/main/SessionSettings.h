@@ -36,7 +36,8 @@ public:
     // desktop's mail program.
     virtual MailSettings mailSettings() const { return {}; }
     virtual bool storeMailSettings(const MailSettings& /*mail*/) { return true; }
-    // The size a resizable window ("Main", "Viewer") was left at; empty when none is kept.
+    // The size a resizable window ("Main", "Viewer", "GroupYear") was left at; empty when none is
+    // kept.
     virtual QSize windowSize(const QString& /*window*/) const { return {}; }
     virtual bool storeWindowSize(const QString& /*window*/, const QSize& /*size*/) { return true; }
 };

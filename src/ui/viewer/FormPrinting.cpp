@@ -1,7 +1,9 @@
 #include "ui/viewer/FormPrinting.h"
 
+#include "collection/CollectionStore.h"
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
+#include "report/GroupYearPage.h"
 #include "ui/common/UiText.h"
 
 #include <QBuffer>
@@ -9,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <functional>
 
 #ifndef Q_OS_WIN
 #include <cups/cups.h>
@@ -18,9 +21,11 @@ namespace kolekt {
 
 namespace {
 
+using Render = std::function<void(QPainter&, QPagedPaintDevice&)>;
+
 // Drawn in memory and written in one piece: a folder that does not exist, a full disk or a
 // failing medium is reported, and never leaves a cut-off PDF behind.
-QString printToPdfFile(const QPrinter& printer, const CollectionStore& store, int month) {
+QString printToPdfFile(const QPrinter& printer, const Render& render) {
     const QString path = printer.outputFileName();
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -34,7 +39,7 @@ QString printToPdfFile(const QPrinter& printer, const CollectionStore& store, in
         QPainter painter;
         if (!painter.begin(&writer))
             return loadUiText(TextId::CannotStartPrinting, {path});
-        report::renderForm(painter, writer, store, month);
+        render(painter, writer);
         painter.end();
     }
     QSaveFile file(path);
@@ -55,19 +60,17 @@ QString printSystemRefusal() {
 }
 #endif
 
-} // namespace
-
-QString printForm(QPrinter& printer, const CollectionStore& store, int month) {
-    printer.setDocName(QString::fromStdString(report::formTitle(month)));
+QString printJob(QPrinter& printer, const QString& title, const Render& render) {
+    printer.setDocName(title);
     printer.setPrintRange(QPrinter::AllPages);
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return printToPdfFile(printer, store, month);
+        return printToPdfFile(printer, render);
 
     const QString name = printer.printerName();
     QPainter painter;
     if (!painter.begin(&printer))
         return loadUiText(TextId::CannotStartPrinting, {name});
-    report::renderForm(painter, printer, store, month);
+    render(painter, printer);
     // On Windows the spooler's refusal of the job comes back here, from EndDoc.
     if (!painter.end())
         return loadUiText(TextId::CannotStartPrinting, {name});
@@ -76,6 +79,27 @@ QString printForm(QPrinter& printer, const CollectionStore& store, int month) {
         return loadUiText(TextId::PrinterRefusedJob, {name, refusal});
 #endif
     return {};
+}
+
+} // namespace
+
+QString printForm(QPrinter& printer, const CollectionStore& store, int month) {
+    return printJob(printer, QString::fromStdString(report::formTitle(month)),
+                    [&](QPainter& painter, QPagedPaintDevice& device) {
+                        report::renderForm(painter, device, store, month);
+                    });
+}
+
+QString printGroupYear(QPrinter& printer, const CollectionStore& store) {
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const QString failure =
+        printJob(printer, QString::fromStdString(report::groupYearTitle(store.groupNumber())),
+                 [&](QPainter& painter, QPagedPaintDevice& device) {
+                     report::renderGroupYear(painter, device, store);
+                 });
+    printer.setPageOrientation(chosen);
+    return failure;
 }
 
 } // namespace kolekt

@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, TheContextMenuOpensTheAboutBox) {
         for (const QAction* action : menu->actions())
             offered << action->text();
         EXPECT_EQ(offered,
-                  (QStringList{u"&Undo"_s, QString(), u"&About Kolekt..."_s,
+                  (QStringList{u"&Undo"_s, u"Group &Year"_s, QString(), u"&About Kolekt..."_s,
                                u"&Remind All Missing"_s, u"&Mail Settings..."_s, u"&Language"_s}));
         EXPECT_FALSE(menu->actions().front()->isEnabled());
         QTest::keyClick(menu, Qt::Key_A);
