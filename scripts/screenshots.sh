@@ -1,7 +1,7 @@
 #!/bin/bash
 # Remakes the README's pictures under Xvfb: the main window, the report entry
-# dialog and the viewer on the bundled sample, the main window in German, and
-# the first page of the printed form. Writes docs/images/*.png.
+# dialog, the viewer and the Group Year on the bundled sample, the main window in
+# German, and the first page of the printed form. Writes docs/images/*.png.
 # Usage: scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,6 +48,12 @@ xdotool windowfocus --sync "$main"
 keys Home alt+v
 viewer=$(window "Report Collection$")
 grab "$viewer" viewer.png
+keys Escape
+
+xdotool windowfocus --sync "$main"
+keys ctrl+y
+year=$(window "Group Year")
+grab "$year" group-year.png
 keys Escape
 
 xdotool windowfocus --sync "$main"

@@ -60,6 +60,9 @@ CGroupYearDlg::CGroupYearDlg(const CollectionStore& store, QWidget* owner)
     table_->setSelectionBehavior(QAbstractItemView::SelectItems);
     table_->setTabKeyNavigation(false);
     table_->setWordWrap(false);
+    // One line of text a row, so that many publishers fit the window.
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() +
+                                                    fontMetrics().height() / 2);
     layout->addWidget(table_, 1);
     chart_ = new CYearChart(this);
     layout->addWidget(chart_);
