@@ -8,8 +8,9 @@ namespace kolekt {
 
 namespace {
 
-constexpr std::array<std::string_view, 9> kSections{
-    "open", "posting", "late", "remarks", "printing", "returnfile", "mail", "safe", "languages"};
+constexpr std::array<std::string_view, 10> kSections{
+    "open", "posting",    "late", "remarks", "printing",
+    "year", "returnfile", "mail", "safe",    "languages"};
 
 // English is kept under its language alone; a catalogue's locale may name a country.
 std::string readSection(std::string_view section, std::string_view locale) {

@@ -79,7 +79,7 @@ CGroupYearDlg::CGroupYearDlg(const CollectionStore& store, QWidget* owner)
     connect(pdf, &QPushButton::clicked, this, &CGroupYearDlg::saveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            [this] { CGuideWindow::show("printing", this); });
+            [this] { CGuideWindow::show("year", this); });
 
     fill();
 
