@@ -569,6 +569,9 @@ void CMainDlg::showGroupYear() {
     CGroupYearDlg year(store_, this);
     year.restoreSize(settings_.windowSize(kGroupYearName));
     year.exec();
+    // A signal or the end of the session may have run the exit action while the window was open.
+    if (exited_)
+        return;
     settingsStored(settings_.storeWindowSize(kGroupYearName, year.size()));
     focusList();
 }
@@ -578,6 +581,8 @@ void CMainDlg::viewReportList() {
     viewer.setMonth(store_.month());
     viewer.restoreSize(settings_.windowSize(kViewerName));
     viewer.runModal();
+    if (exited_)
+        return;
     settingsStored(settings_.storeWindowSize(kViewerName, viewer.size()));
     focusList();
 }

@@ -111,6 +111,35 @@ TEST_F(ExitTest, RequestExitClosesDialogsOverTheWindowAndRunsTheExitAction) {
     EXPECT_EQ(settings.writes, 1);
 }
 
+TEST_F(ExitTest, RequestExitClosesAResizableWindowAndNothingIsStoredAfterTheExitAction) {
+    const struct {
+        Qt::Key key;
+        QString title;
+        QString sizeName;
+    } cases[] = {
+        {Qt::Key_Y, u"Group Year - Group #3"_s, u"GroupYear"_s},
+        {Qt::Key_P, u"February Report Collection"_s, u"Viewer"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sizeName.toStdString());
+        settings = {};
+        open(write(group({{"Anna", "Berg"}, {"Bob", "Brown"}})));
+        QString title;
+        const auto ran = onNextModal(
+            [&](QWidget* modal) {
+                title = modal->windowTitle();
+                dlg->requestExit();
+            },
+            dlg.get());
+        key(c.key, Qt::ControlModifier);
+        ASSERT_TRUE(*ran);
+
+        EXPECT_EQ(title, c.title);
+        EXPECT_TRUE(dlg->hasExited());
+        EXPECT_FALSE(settings.sizes.contains(c.sizeName));
+    }
+}
+
 TEST_F(ExitTest, RequestExitDuringAPostingClosesTheEntryDialogAndLeavesTheListAlone) {
     const std::string path = write(group({{"Anna", "Berg"}, {"Bob", "Brown"}}));
     open(path);
