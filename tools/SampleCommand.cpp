@@ -3,11 +3,13 @@
 #include "LanguageOption.h"
 #include "OutputPath.h"
 #include "TodayOption.h"
+#include "collection/AbsolutePath.h"
 #include "collection/AtomicFile.h"
 #include "collection/CollectionLock.h"
 #include "collection/FileSystemOps.h"
 #include "platform/PathKind.h"
 #include "platform/ProgramArguments.h"
+#include "resources/StoreEventText.h"
 #include "resources/StringTable.h"
 
 #include <iostream>
@@ -86,11 +88,13 @@ int run(const std::vector<std::string>& args) {
                   << ", which Kolekt has open\n";
         return kExitFailure;
     }
-    if (!writeFileAtomically(
-            FileSystemOps::real(), file,
-            demoCollection(today, *codePage, demoGroup(loadText(TextId::LanguageCode)))
-                .fileBytes())) {
-        std::cerr << "kolekt-tool sample: cannot write " << path << "\n";
+    const WriteResult written = writeFileAtomically(
+        FileSystemOps::real(), file,
+        demoCollection(today, *codePage, demoGroup(loadText(TextId::LanguageCode))).fileBytes());
+    if (!written) {
+        StoreEvent failed{StoreEvent::CannotCreateFile, absolutePath(file)};
+        failed.error = written.error;
+        std::cerr << "kolekt-tool sample: " << storeEventText(failed) << "\n";
         return kExitFailure;
     }
     return kExitOk;

@@ -4,6 +4,7 @@
 #include "app/IniSettings.h"
 #include "app/SettingsPath.h"
 #include "resources/LanguageChoice.h"
+#include "resources/PathText.h"
 #include "resources/icons/AppIcon.h"
 #include "ui/common/InterfaceLanguage.h"
 #include "ui/common/MessageBox.h"
@@ -24,20 +25,26 @@ namespace kolekt {
 namespace {
 
 // The words after the program's name. Windows hands a process one line of text, which Kolekt
-// takes as it stands, so that a path with blanks, quoted or not, comes through whole.
-QStringList commandLineArguments(const QStringList& arguments) {
+// takes as it stands, so that a path with blanks, quoted or not, comes through whole. Elsewhere
+// each word keeps its bytes, so that a file name that is not UTF-8 still names its file.
+QStringList commandLineArguments(int argc, char** argv) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(arguments);
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
     return commandLineWords(
         textAfterProgramName(QString::fromStdWString(platform::processCommandLine())));
 #else
-    return arguments.mid(1);
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << toQString(std::filesystem::path(argv[i]));
+    return words;
 #endif
 }
 
 } // namespace
 
-CKolektApp::CKolektApp(int& argc, char** argv) : QApplication(argc, argv) {
+CKolektApp::CKolektApp(int& argc, char** argv)
+    : QApplication(argc, argv), argc_(argc), argv_(argv) {
     // Message boxes carry the program's name as their caption.
     setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
     // The program ends when the main window's modal run returns, not when windows close.
@@ -51,7 +58,7 @@ int CKolektApp::run() {
     removeOldAttachmentCopies();
 #endif
     IniSettings settings(settingsFilePath());
-    QStringList words = commandLineArguments(arguments());
+    QStringList words = commandLineArguments(argc_, argv_);
     const LanguageOptions options = takeLanguageOptions(words);
     const LanguageSettings stored = settings.languageSettings();
     const LanguageChoice choice =

@@ -16,6 +16,11 @@ public:
 
     // Runs the main window until it closes; the result is the process's exit status.
     int run();
+
+private:
+    // What Qt left of the command line once it took its own options, as the system gave it.
+    int& argc_;
+    char** argv_;
 };
 
 } // namespace kolekt

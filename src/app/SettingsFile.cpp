@@ -119,7 +119,8 @@ bool changeSettingsFile(const QString& path, const std::function<void(QSettings&
     return writeFileAtomically(FileSystemOps::real(), target,
                                std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                          static_cast<std::size_t>(bytes.size())),
-                               LinkHandling::ReplaceName);
+                               LinkHandling::ReplaceName)
+        .written;
 }
 
 } // namespace kolekt

@@ -48,15 +48,23 @@ bool isTemporaryOf(const fs::path::string_type& prefix, const fs::path::string_t
     return true;
 }
 
+// The first step that fails gives the reason, read before the close that follows it.
 bool writeAndClose(FileSystemOps& fs, platform::File& file, std::span<const std::uint8_t> data,
-                   platform::FileIdentity* written) {
+                   platform::FileIdentity* written, platform::SystemError& failure) {
     bool ok = fs.writeAll(file, data.data(), data.size()) && fs.sync(file);
     if (ok && written != nullptr) {
         const std::optional<platform::FileIdentity> identity = file.identity();
         ok = identity.has_value();
         *written = identity.value_or(platform::FileIdentity{});
     }
-    return fs.close(file) && ok;
+    if (!ok) {
+        failure = fs.lastError();
+    }
+    if (!fs.close(file) && ok) {
+        failure = fs.lastError();
+        ok = false;
+    }
+    return ok;
 }
 
 } // namespace
@@ -80,28 +88,45 @@ fs::path temporaryPrefix(const fs::path& name) {
     return helperName(name, ".kolekt-", kUniqueLetters);
 }
 
-bool writeFileAtomically(FileSystemOps& fs, const fs::path& path,
-                         std::span<const std::uint8_t> data, LinkHandling links,
-                         platform::FileIdentity* written) {
+WriteResult writeFileAtomically(FileSystemOps& fs, const fs::path& path,
+                                std::span<const std::uint8_t> data, LinkHandling links,
+                                platform::FileIdentity* written) {
     const Target target = resolve(path, links);
+    WriteResult result;
     fs::path tempPath;
     platform::File file = fs.createUnique(target.folder, temporaryPrefix(target.path.filename()),
                                           target.attributes.mode, tempPath);
     if (!file.isOpen()) {
-        return false;
+        result.error = fs.lastError();
+        return result;
     }
-    platform::keepOwner(file, target.attributes);
-    if (!writeAndClose(fs, file, data, written) || !fs.rename(tempPath, target.path)) {
+    const bool accessKept = platform::keepOwner(file, target.attributes);
+    if (!writeAndClose(fs, file, data, written, result.error)) {
         fs.remove(tempPath);
-        return false;
+        return result;
+    }
+    if (!fs.rename(tempPath, target.path)) {
+        result.error = fs.lastError();
+        fs.remove(tempPath);
+        return result;
     }
     fs.syncFolder(target.folder);
-    return true;
+    result.written = true;
+    result.accessNarrowed = !accessKept;
+    return result;
 }
 
 fs::path writeUniqueFile(FileSystemOps& fs, const fs::path& folder, const fs::path& stem,
                          const fs::path& extension, std::span<const std::uint8_t> data,
-                         platform::FileMode mode, platform::FileIdentity* written) {
+                         platform::FileMode mode, platform::FileIdentity* written,
+                         platform::SystemError* failure) {
+    platform::SystemError error;
+    const auto fail = [&] {
+        if (failure != nullptr) {
+            *failure = error;
+        }
+        return fs::path();
+    };
     for (int number = 1; number <= kMostUniqueNames; ++number) {
         fs::path name = stem;
         if (number != 1) {
@@ -116,16 +141,17 @@ fs::path writeUniqueFile(FileSystemOps& fs, const fs::path& folder, const fs::pa
             if (taken) {
                 continue;
             }
-            return {};
+            error = fs.lastError();
+            return fail();
         }
-        if (!writeAndClose(fs, file, data, written)) {
+        if (!writeAndClose(fs, file, data, written, error)) {
             fs.remove(path);
-            return {};
+            return fail();
         }
         fs.syncFolder(folder);
         return path;
     }
-    return {};
+    return fail();
 }
 
 void removeStaleTemporaries(FileSystemOps& fs, const fs::path& path) {

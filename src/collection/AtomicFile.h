@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/File.h"
+#include "platform/SystemError.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,23 +23,35 @@ enum class LinkHandling {
     ReplaceName,
 };
 
+struct WriteResult {
+    bool written = false;
+    platform::SystemError error; // why not, when not written
+    // Written, but neither the owner nor the group of the file it replaced could be kept, and
+    // that file could be read by others than this user, who may now be shut out.
+    bool accessNarrowed = false;
+
+    explicit operator bool() const { return written; }
+};
+
 // Writes data to a temporary file beside the file to replace, syncs it and renames it over
 // that file, which keeps its permission bits and, where the process may set them, its owner
 // and group. On any failure the temporary file is removed, nothing on disk is changed and the
-// result is false. written, when given, receives the identity of the new file.
-bool writeFileAtomically(FileSystemOps& fs, const std::filesystem::path& path,
-                         std::span<const std::uint8_t> data,
-                         LinkHandling links = LinkHandling::WriteTarget,
-                         platform::FileIdentity* written = nullptr);
+// result says why. written, when given, receives the identity of the new file.
+WriteResult writeFileAtomically(FileSystemOps& fs, const std::filesystem::path& path,
+                                std::span<const std::uint8_t> data,
+                                LinkHandling links = LinkHandling::WriteTarget,
+                                platform::FileIdentity* written = nullptr);
 
 // Writes data as a new file at the first free name of "stem.extension", "stem 2.extension",
 // "stem 3.extension" ... in folder; nothing that exists is ever opened. Returns the path
-// written, or an empty path when no file could be written (a partly written one is removed).
+// written, or an empty path when no file could be written (a partly written one is removed);
+// failure, when given, then receives why.
 std::filesystem::path writeUniqueFile(FileSystemOps& fs, const std::filesystem::path& folder,
                                       const std::filesystem::path& stem,
                                       const std::filesystem::path& extension,
                                       std::span<const std::uint8_t> data, platform::FileMode mode,
-                                      platform::FileIdentity* written = nullptr);
+                                      platform::FileIdentity* written = nullptr,
+                                      platform::SystemError* failure = nullptr);
 
 // The start of the names of the temporary files that replacing a file called name uses:
 // ".name.kolekt-" (a hash in place of a long name) followed by six letters or digits.

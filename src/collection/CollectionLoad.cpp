@@ -6,6 +6,7 @@
 #include "platform/File.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace kolekt {
 
@@ -98,7 +99,9 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
     }
     // What follows the pool is not kept, but a change to it is a change to the file.
     std::uint8_t rest[4096];
-    while (read(rest, sizeof rest) != 0) {
+    std::size_t extraBytes = 0;
+    for (std::size_t got = 0; (got = read(rest, sizeof rest)) != 0;) {
+        extraBytes += got;
     }
     // Written back, a cut-off file would turn the missing records into blank publishers and
     // empty remarks in the secretary's program.
@@ -120,6 +123,11 @@ bool CollectionStore::loadCollection(const std::filesystem::path& path, const Lo
             {StoreEvent::RecordsMissing, absolutePath(path), {}, missingRecords, publisherCount_});
     } else if (missingRemarks > 0) {
         notify({StoreEvent::RemarksMissing, absolutePath(path), {}, missingRemarks, remarkCount_});
+    } else if (extraBytes > 0 && publisherCount_ != 0) {
+        notify({StoreEvent::ExtraBytesIgnored,
+                absolutePath(path),
+                {},
+                static_cast<int>(std::min<std::size_t>(extraBytes, INT_MAX))});
     }
     return true;
 }

@@ -65,10 +65,12 @@ bool CollectionStore::saveCollection(const fs::path& path, LinkHandling links) {
         notify({StoreEvent::IncompleteNotSaved, absolutePath(filePath_)});
         return false;
     }
-    if (!writeFileAtomically(fileSystem(), path, fileImage(), links)) {
-        reportFailedWrite(path);
+    const WriteResult result = writeFileAtomically(fileSystem(), path, fileImage(), links);
+    if (!result) {
+        reportFailedWrite(path, result.error);
         return false;
     }
+    reportNarrowedAccess(path, result);
     return true;
 }
 
@@ -81,7 +83,7 @@ SaveResult CollectionStore::saveBack() {
         return SaveResult::Refused;
     }
     if (!inFolderOpened()) {
-        reportFailedWrite(filePath_);
+        reportFailedWrite(filePath_, {});
         return SaveResult::Failed;
     }
     const std::optional<platform::FileIdentity> onDisk = platform::identityOf(filePath_);
@@ -91,15 +93,17 @@ SaveResult CollectionStore::saveBack() {
         return saveBeside();
     }
     if (onDisk && platform::isWriteProtected(replacedFile(filePath_))) {
-        reportFailedWrite(filePath_);
+        reportFailedWrite(filePath_, {platform::ErrorCause::ReadOnly, {}});
         return SaveResult::Failed;
     }
     platform::FileIdentity written;
-    if (!writeFileAtomically(fileSystem(), filePath_, fileImage(), LinkHandling::WriteTarget,
-                             &written)) {
-        reportFailedWrite(filePath_);
+    const WriteResult result = writeFileAtomically(fileSystem(), filePath_, fileImage(),
+                                                   LinkHandling::WriteTarget, &written);
+    if (!result) {
+        reportFailedWrite(filePath_, result.error);
         return SaveResult::Failed;
     }
+    reportNarrowedAccess(filePath_, result);
     rememberSaved(written);
     // While the lock is held no other Kolekt is saving this file, so a temporary file
     // beside it can only be left over from a save that was killed.
@@ -118,11 +122,12 @@ SaveResult CollectionStore::saveBeside() {
     // read-only copy would make every later save fail).
     const platform::FileMode mode = platform::newFileMode();
     platform::FileIdentity written;
-    const fs::path beside =
-        writeUniqueFile(fileSystem(), folderOf(original), stem,
-                        name.substr(name.size() - kExtensionLength), fileImage(), mode, &written);
+    platform::SystemError failure;
+    const fs::path beside = writeUniqueFile(fileSystem(), folderOf(original), stem,
+                                            name.substr(name.size() - kExtensionLength),
+                                            fileImage(), mode, &written, &failure);
     if (beside.empty()) {
-        reportFailedWrite(original);
+        reportFailedWrite(original, failure);
         return SaveResult::Failed;
     }
     filePath_ = beside;
@@ -172,13 +177,26 @@ fs::path CollectionStore::saveRecovery(const fs::path& folder, const std::string
     if (recovered.empty()) {
         notify({StoreEvent::RecoveryFailed, absolutePath(filePath_), folder});
     } else {
-        notify({StoreEvent::Recovered, absolutePath(filePath_), recovered});
+        StoreEvent event{StoreEvent::Recovered, absolutePath(filePath_), recovered};
+        event.error = lastWriteError_;
+        notify(event);
     }
     return recovered;
 }
 
-void CollectionStore::reportFailedWrite(const fs::path& path) const {
-    notify({StoreEvent::CannotCreateFile, absolutePath(path)});
+void CollectionStore::reportFailedWrite(const fs::path& path, const platform::SystemError& error) {
+    lastWriteError_ = error;
+    StoreEvent event{StoreEvent::CannotCreateFile, absolutePath(path)};
+    event.error = error;
+    notify(event);
+}
+
+void CollectionStore::reportNarrowedAccess(const fs::path& path, const WriteResult& result) {
+    // Once per file: every later save of it is the same.
+    const fs::path absolute = absolutePath(replacedFile(path));
+    if (result.accessNarrowed && narrowedFiles_.insert(absolute).second) {
+        notify({StoreEvent::AccessNarrowed, absolute});
+    }
 }
 
 } // namespace kolekt

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,8 @@ private:
     SaveResult saveBeside();
     bool inFolderOpened() const;
     void rememberSaved(const platform::FileIdentity& identity);
-    void reportFailedWrite(const std::filesystem::path& path) const;
+    void reportFailedWrite(const std::filesystem::path& path, const platform::SystemError& error);
+    void reportNarrowedAccess(const std::filesystem::path& path, const WriteResult& result);
     FileSystemOps& fileSystem() const;
     // The pool grows as reservations need it, up to the limit of 254 remarks.
     bool ensureRemarkRoom(int count);
@@ -167,6 +169,10 @@ private:
     // of the same name on the system disk, where a save must not go.
     std::optional<platform::FileIdentity> folderIdentity_;
     std::vector<std::uint8_t> savedImage_;
+    // Why the last write failed, for the recovery file's message.
+    platform::SystemError lastWriteError_;
+    // The files whose narrowed access has been told this session.
+    std::set<std::filesystem::path> narrowedFiles_;
 };
 
 } // namespace kolekt

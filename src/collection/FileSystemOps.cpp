@@ -40,6 +40,10 @@ void FileSystemOps::syncFolder(const std::filesystem::path& folder) {
     platform::syncFolder(folder);
 }
 
+platform::SystemError FileSystemOps::lastError() {
+    return platform::lastSystemError();
+}
+
 FileSystemOps& FileSystemOps::real() {
     static FileSystemOps instance;
     return instance;

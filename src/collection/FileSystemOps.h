@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/File.h"
+#include "platform/SystemError.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,8 @@ public:
     virtual void remove(const std::filesystem::path& path);
     // Makes the folder's entries durable; some file systems cannot, which is not an error.
     virtual void syncFolder(const std::filesystem::path& folder);
+    // Why the step that has just failed failed; asked before any other step runs.
+    virtual platform::SystemError lastError();
 
     // The process's instance, used when no other is given.
     static FileSystemOps& real();

@@ -3,6 +3,8 @@
 // tests by recording the event).
 #pragma once
 
+#include "platform/SystemError.h"
+
 #include <filesystem>
 #include <utility>
 
@@ -11,7 +13,7 @@ namespace kolekt {
 struct StoreEvent {
     enum Kind {
         TooFewPublishers,     // a list of fewer than two publishers is not written back
-        CannotCreateFile,     // path could not be written; what was on disk is unchanged
+        CannotCreateFile,     // path could not be written for error; what was on disk is unchanged
         NotACollectionFile,   // path was refused on loading and will not be written to
         OutOfSpaceForRemarks, // every remark number a collection file can hold is taken
         LowMemory,            // the records or the remark pool could not be allocated
@@ -20,11 +22,14 @@ struct StoreEvent {
         NotARegularFile,      // path is a folder or a special file and was not opened
         RecordsMissing,       // path ends early: count of its total publisher records are missing
         RemarksMissing,       // path ends early: count of its total remarks are missing
+        ExtraBytesIgnored,    // path holds count bytes after its last remark, which a save drops
         IncompleteNotSaved,   // path ended early when it was opened, so nothing is written from it
         OpenElsewhere,        // another Kolekt has path open; it was not opened here
         LockBlocked,          // path was not opened: its lock file otherPath is not a file
         SavedBeside,          // path changed on disk; the store went to otherPath instead
-        Recovered,            // path could not be written; the store went to otherPath instead
+        Recovered,            // path could not be written for error; the store went to otherPath
+        AccessNarrowed,       // path was saved, but with this user as its owner and group, so
+                              // some who could read it before may no longer
         RecoveryFailed,       // neither path nor the recovery folder otherPath could be written
     };
 
@@ -40,6 +45,8 @@ struct StoreEvent {
     std::filesystem::path otherPath;
     int count = 0;
     int total = 0;
+    // Why a file could not be written, as the system said.
+    platform::SystemError error;
 
     bool operator==(const StoreEvent&) const = default;
 };

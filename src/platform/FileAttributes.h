@@ -24,9 +24,10 @@ FileMode newFileMode();
 std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path& path);
 
 // Gives file the owner and group of attributes where the process may (the group alone where
-// only that is allowed), keeping its mode bits.
+// only that is allowed), keeping its mode bits. False when neither could be kept and someone
+// who could read a file with those attributes cannot read this one.
 // Windows keeps the owner and permissions through the replace itself.
-void keepOwner(File& file, const KeptAttributes& attributes);
+bool keepOwner(File& file, const KeptAttributes& attributes);
 
 // The permission bits of the file path names (a link's target); none when it cannot be reached.
 std::optional<FileMode> modeOf(const std::filesystem::path& path);

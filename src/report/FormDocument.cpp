@@ -46,7 +46,8 @@ bool writePdf(const QString& path, Paper paper, QPageLayout::Orientation orienta
     return writeFileAtomically(FileSystemOps::real(), toPath(path),
                                {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                 static_cast<std::size_t>(bytes.size())},
-                               LinkHandling::ReplaceName);
+                               LinkHandling::ReplaceName)
+        .written;
 }
 
 } // namespace

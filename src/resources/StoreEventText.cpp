@@ -41,8 +41,38 @@ TextId textOf(StoreEvent::Kind kind) {
         return TextId::Recovered;
     case StoreEvent::RecoveryFailed:
         return TextId::RecoveryFailed;
+    case StoreEvent::ExtraBytesIgnored:
+        return TextId::ExtraBytesIgnored;
+    case StoreEvent::AccessNarrowed:
+        return TextId::AccessNarrowed;
     }
     return TextId::None;
+}
+
+TextId causeText(platform::ErrorCause cause) {
+    switch (cause) {
+    case platform::ErrorCause::ReadOnly:
+        return TextId::ReadOnlyCause;
+    case platform::ErrorCause::DiskFull:
+        return TextId::DiskFullCause;
+    case platform::ErrorCause::NameTooLong:
+        return TextId::NameTooLongCause;
+    case platform::ErrorCause::AccessDenied:
+        return TextId::AccessDeniedCause;
+    case platform::ErrorCause::NotSupported:
+        return TextId::NotSupportedCause;
+    case platform::ErrorCause::Other:
+        return TextId::OtherCause;
+    case platform::ErrorCause::None:
+        break;
+    }
+    return TextId::None;
+}
+
+// The sentence that says why, with the system's own words; empty when nothing is known.
+std::string causeSentence(const platform::SystemError& error) {
+    const TextId id = causeText(error.cause);
+    return id == TextId::None ? std::string() : fillArguments(loadText(id), {error.reason});
 }
 
 } // namespace
@@ -52,7 +82,18 @@ std::string storeEventText(const StoreEvent& event) {
     const std::string total = std::to_string(event.total);
     const std::string path = pathText(event.path);
     const std::string otherPath = pathText(event.otherPath);
-    return fillArguments(loadText(textOf(event.kind)), {path, otherPath, count, total});
+    const std::string cause = causeSentence(event.error);
+    // The read-only message says what to do itself, and is what a save without a known cause
+    // has always said.
+    if (event.kind == StoreEvent::CannotCreateFile &&
+        event.error.cause != platform::ErrorCause::ReadOnly && !cause.empty()) {
+        return fillArguments(loadText(TextId::SaveFailed), {path}) + "\n" + cause;
+    }
+    std::string text = fillArguments(loadText(textOf(event.kind)), {path, otherPath, count, total});
+    if (event.kind == StoreEvent::Recovered && !cause.empty()) {
+        text += "\n" + cause;
+    }
+    return text;
 }
 
 } // namespace kolekt

@@ -305,6 +305,29 @@ constexpr std::array kEntries{
           "disk may be full. Your collection files are not affected; only what Kolekt remembers "
           "for the next start (the file open last, the language, the mail settings) is not "
           "stored."},
+    Entry{TextId::SaveFailed, "Kolekt could not save %1."},
+    Entry{TextId::ReadOnlyCause,
+          "The file, its folder or the disk is read-only: remove the read-only attribute or "
+          "obtain permission to create files in its folder."},
+    Entry{TextId::DiskFullCause, "The disk is full (%1): make room on it or use another disk."},
+    Entry{TextId::NameTooLongCause,
+          "Its name or path is too long for this file system (%1): give it a shorter name or "
+          "move it to a folder with a shorter path."},
+    Entry{TextId::AccessDeniedCause,
+          "You may not create or replace files in its folder (%1): the folder is not writable "
+          "for you, or it is a shared folder where only a file's owner may replace it. Ask the "
+          "folder's owner, or copy the file to a folder of your own."},
+    Entry{TextId::NotSupportedCause,
+          "The file system there cannot do what saving needs (%1): copy the file to another "
+          "disk or folder."},
+    Entry{TextId::OtherCause, "The system reports: %1."},
+    Entry{TextId::ExtraBytesIgnored,
+          "%1 holds %3 bytes after its last remark, which are not part of a collection file.\n"
+          "Kolekt ignores them, and the next save writes the file without them."},
+    Entry{TextId::AccessNarrowed,
+          "%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its "
+          "owner nor its group, so some who could read it before may no longer be able to.\nAsk "
+          "the file's owner or an administrator to give it back its owner or group."},
     Entry{TextId::GroupYearMenu, "Group &Year"},
     Entry{TextId::GroupYearTitle, "Group Year"},
     Entry{TextId::ShortMonthNames, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"},

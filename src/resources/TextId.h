@@ -223,6 +223,17 @@ enum class TextId : int {
     // Settings that could not be stored.
     SettingsNotStored = 2800,
 
+    // Why a file could not be saved, and what opening or saving one changed.
+    SaveFailed = 2850,
+    ReadOnlyCause = 2851,
+    DiskFullCause = 2852,
+    NameTooLongCause = 2853,
+    AccessDeniedCause = 2854,
+    NotSupportedCause = 2855,
+    OtherCause = 2856,
+    ExtraBytesIgnored = 2857,
+    AccessNarrowed = 2858,
+
     // The group's last twelve months.
     GroupYearMenu = 2900,
     GroupYearTitle = 2901,

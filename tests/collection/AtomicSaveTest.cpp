@@ -1,5 +1,5 @@
 // saveCollection replaces the file atomically: a failure at any step leaves the old
-// file as it was, reports message 1231 and keeps the store plain.
+// file as it was, reports why and keeps the store plain.
 #include "CollectionFiles.h"
 #include "RecordingMessages.h"
 #include "TempDir.h"
@@ -32,10 +32,14 @@ constexpr LocalDate kToday{2026, 11, 8};
 
 enum class Step { Create, Write, Sync, Close, Rename };
 
-// The real file system, with one step failing.
+// The real file system, with one step failing, as a full disk makes it fail.
 class FailingFileSystem : public FileSystemOps {
 public:
     explicit FailingFileSystem(Step failing) : failing_(failing) {}
+
+    platform::SystemError lastError() override {
+        return {platform::ErrorCause::DiskFull, "disk full"};
+    }
 
     platform::File createUnique(const fs::path& folder, const fs::path& prefix,
                                 platform::FileMode mode, fs::path& createdPath) override {
@@ -89,8 +93,9 @@ protected:
 
     void expectFailureLeftEverythingAsItWas(const std::string& target) {
         EXPECT_FALSE(store.saveCollection(target));
-        EXPECT_EQ(messages.events,
-                  (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, target}}));
+        EXPECT_EQ(
+            messages.causes(),
+            (std::vector<StoreEvent>{test::failedWrite(target, platform::ErrorCause::DiskFull)}));
         EXPECT_EQ(readBytes(path), original);
         EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
         EXPECT_EQ(Bytes(store.record(0), store.record(0) + 3 * layout::kRecordSize), plainRecords);
@@ -122,7 +127,9 @@ TEST_F(AtomicSaveTest, AnyFailingStepLeavesTheOldFile) {
 TEST_F(AtomicSaveTest, MissingFolderOrFolderThatIsAFile) {
     const std::string missing = dir.file("gone/Group3.k19");
     EXPECT_FALSE(store.saveCollection(missing));
-    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, missing}}));
+    EXPECT_EQ(messages.causes(),
+              (std::vector<StoreEvent>{test::failedWrite(missing, platform::ErrorCause::Other)}));
+    EXPECT_FALSE(messages.events[0].error.reason.empty());
     messages.events.clear();
     EXPECT_FALSE(store.saveCollection(path + "/Group3.k19"));
     EXPECT_EQ(messages.events.size(), 1u);
@@ -168,7 +175,8 @@ TEST_F(AtomicSaveTest, AWriteProtectedFileInAWritableFolderIsNotReplaced) {
     // Not even by root, who could.
     ::chmod(path.c_str(), 0444);
     EXPECT_EQ(store.saveBack(), SaveResult::Failed);
-    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, path}}));
+    EXPECT_EQ(messages.causes(),
+              (std::vector<StoreEvent>{test::failedWrite(path, platform::ErrorCause::ReadOnly)}));
     EXPECT_EQ(readBytes(path), original);
     EXPECT_EQ(folderEntries(), std::vector<std::string>{"Group3.k09"});
 
@@ -212,24 +220,37 @@ TEST_F(AtomicSaveTest, AMemberOfTheFilesGroupKeepsTheGroupInASharedFolder) {
         GTEST_SKIP() << "only root can give the file to another owner for the saver";
     }
     constexpr gid_t kShared = 100;
-    ASSERT_EQ(::chown(path.c_str(), 0, kShared), 0);
-    ::chmod(path.c_str(), 0660);
     fs::permissions(dir.path(), fs::perms::all, fs::perm_options::add);
-    const pid_t child = fork();
-    if (child == 0) {
-        const gid_t groups[] = {kShared};
-        if (setgroups(1, groups) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-            _exit(2);
+    // An owner outside the file's group keeps neither, and is told that the group may be shut
+    // out.
+    for (const bool member : {true, false}) {
+        SCOPED_TRACE(member);
+        ASSERT_EQ(::chown(path.c_str(), member ? 0 : kNobody, kShared), 0);
+        ::chmod(path.c_str(), 0660);
+        test::RecordingMessages told;
+        CollectionStore saver{&told};
+        saver.initialise(kToday, "eng", "CP1252");
+        ASSERT_TRUE(saver.loadCollection(path, kToday));
+        const pid_t child = fork();
+        if (child == 0) {
+            const gid_t groups[] = {kShared};
+            if (setgroups(member ? 1 : 0, groups) != 0 || setgid(kNobody) != 0 ||
+                setuid(kNobody) != 0) {
+                _exit(2);
+            }
+            const std::vector<StoreEvent> expected =
+                member ? std::vector<StoreEvent>{}
+                       : std::vector<StoreEvent>{{StoreEvent::AccessNarrowed, path}};
+            _exit(saver.saveBack() == SaveResult::Saved && told.events == expected ? 0 : 1);
         }
-        _exit(store.saveBack() == SaveResult::Saved ? 0 : 1);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_gid, member ? kShared : kNobody);
+        EXPECT_EQ(info.st_mode & 07777, 0660u);
     }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_gid, kShared);
-    EXPECT_EQ(info.st_mode & 07777, 0660u);
 }
 #endif
 
@@ -370,7 +391,8 @@ TEST_F(AtomicSaveTest, RelativePathIsNamedFromTheWorkingFolder) {
     EXPECT_FALSE(store.saveCollection("Group3.k09"));
     fs::current_path(previous);
     const std::string absolute = fs::canonical(dir.path()).string() + "/Group3.k09";
-    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, absolute}}));
+    EXPECT_EQ(messages.causes(), (std::vector<StoreEvent>{
+                                     test::failedWrite(absolute, platform::ErrorCause::DiskFull)}));
 }
 
 // Windows limits a whole path to 260 characters, which a temporary folder and a name of 255 pass.

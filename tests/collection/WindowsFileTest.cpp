@@ -97,7 +97,8 @@ TEST_F(WindowsFileTest, AFileHeldByAnotherProgramIsLeftIntactAndSavedOnceItLetsG
         OtherProgram holder(path, FILE_SHARE_READ);
         ASSERT_TRUE(holder.holds());
         EXPECT_EQ(store.saveBack(), SaveResult::Failed);
-        EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, path}}));
+        EXPECT_EQ(messages.causes(),
+                  (std::vector<StoreEvent>{test::failedWrite(path, platform::ErrorCause::Other)}));
     }
     EXPECT_EQ(test::readBytes(path.string()), original);
     EXPECT_EQ(folderEntries(), (std::vector<fs::path>{".Group3.k09.kolekt-lock", "Group3.k09"}));
@@ -115,7 +116,8 @@ TEST_F(WindowsFileTest, AFileHeldByAnotherProgramIsLeftIntactAndSavedOnceItLetsG
 TEST_F(WindowsFileTest, TheReadOnlyAttributeProtectsTheFile) {
     ASSERT_NE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY), 0);
     EXPECT_EQ(store.saveBack(), SaveResult::Failed);
-    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, path}}));
+    EXPECT_EQ(messages.causes(),
+              (std::vector<StoreEvent>{test::failedWrite(path, platform::ErrorCause::ReadOnly)}));
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(test::readBytes(path.string()), original);
 }

@@ -1,5 +1,7 @@
 #include "resources/StringTable.h"
 
+#include "resources/PathText.h"
+#include "resources/StoreEventText.h"
 #include "resources/TextTables.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +67,53 @@ TEST(FillArguments, ReplacesEachPlaceholderOnce) {
     EXPECT_EQ(fillArguments("%1 and %1, %3", {"a%2", "b"}), "a%2 and a%2, %3");
     EXPECT_EQ(fillArguments("100%", {"x"}), "100%");
 }
+
+// A save that failed says why, with the system's words; only a read-only file, or a failure
+// without a known cause, keeps the read-only message.
+TEST(StoreEventText, AFailedSaveNamesItsCause) {
+    const struct {
+        platform::ErrorCause cause;
+        const char* says;
+    } cases[] = {
+        {platform::ErrorCause::None, "read-only attribute"},
+        {platform::ErrorCause::ReadOnly, "read-only attribute"},
+        {platform::ErrorCause::DiskFull, "The disk is full (why)"},
+        {platform::ErrorCause::NameTooLong, "too long for this file system (why)"},
+        {platform::ErrorCause::AccessDenied, "only a file's owner may replace it"},
+        {platform::ErrorCause::NotSupported, "cannot do what saving needs (why)"},
+        {platform::ErrorCause::Other, "The system reports: why."},
+    };
+    for (const auto& c : cases) {
+        StoreEvent failed{StoreEvent::CannotCreateFile, "/stick/Group3.k09"};
+        failed.error = {c.cause, c.cause == platform::ErrorCause::None ? "" : "why"};
+        const std::string text = storeEventText(failed);
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_NE(text.find("/stick/Group3.k09"), std::string::npos) << text;
+        const bool readOnly =
+            c.cause == platform::ErrorCause::None || c.cause == platform::ErrorCause::ReadOnly;
+        EXPECT_EQ(text.find("Remove the read-only") != std::string::npos, readOnly) << text;
+
+        // The recovery's message, which stands for the failure at the end, says it too.
+        StoreEvent recovered{StoreEvent::Recovered, "/stick/Group3.k09", "/home/x/Group3.k09"};
+        recovered.error = failed.error;
+        const std::string why = storeEventText(recovered);
+        EXPECT_EQ(why.find(c.says) != std::string::npos, c.cause != platform::ErrorCause::None)
+            << why;
+    }
+}
+
+#ifndef _WIN32
+// Linux names are bytes: one that is not UTF-8 comes back from the text with every byte.
+TEST(PathText, EveryNameKeepsItsBytes) {
+    for (const std::string name :
+         {"Gruppe.k09", "Gr\xC3\xBCppe.k09", "Gr\xFCppe.k09", "\xC3", "\xED\xB2\x80.k09",
+          "\xF0\x9F\x93\x81 \xE2\x82", "\xC0\xAF", "\xF4\x90\x80\x80"}) {
+        EXPECT_EQ(toPath(toQString(name)).native(), name);
+    }
+    EXPECT_EQ(toQString("Gr\xC3\xBCppe"), QStringLiteral("Gr\u00FCppe"));
+    EXPECT_EQ(pathText("Gr\xFCppe"), "Gr\xEF\xBF\xBDppe");
+}
+#endif
 
 } // namespace
 } // namespace kolekt

@@ -132,7 +132,10 @@ TEST_F(ReturnFileTest, AFileThatCannotBeCreatedIsNotOffered) {
     EXPECT_EQ(writeReturnFile(store_), std::nullopt);
 
     ASSERT_EQ(boxes_.shown().size(), 1);
-    EXPECT_TRUE(boxes_.shown()[0].text.startsWith(QStringLiteral("Unable to create new file: ")));
+    // Not the read-only message: the system's own reason.
+    const QString text = boxes_.shown()[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Kolekt could not save "))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("The system reports: "))) << text.toStdString();
 }
 
 TEST_F(ReturnFileTest, ALinkPlantedAtItsNameIsReplacedNotFollowed) {

@@ -22,10 +22,10 @@ std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path&
                           info.st_gid};
 }
 
-void keepOwner(File& file, const KeptAttributes& attributes) {
+bool keepOwner(File& file, const KeptAttributes& attributes) {
     const int fd = static_cast<int>(file.native());
     if (!attributes.keepOwner) {
-        return;
+        return true;
     }
     // Only root may give the file to its owner; a member of the file's group may still give it
     // that group, so that the others of a shared folder keep their access.
@@ -33,7 +33,14 @@ void keepOwner(File& file, const KeptAttributes& attributes) {
         ::fchown(fd, static_cast<uid_t>(-1), attributes.group) == 0) {
         // A change of owner or group drops the set-user and set-group bits.
         ::fchmod(fd, static_cast<mode_t>(attributes.mode));
+        return true;
     }
+    // The file now is this user's and this user's group's, with the same bits: whoever read
+    // the old one as its owner or through its group, and not as anyone, is shut out.
+    const FileMode mode = attributes.mode;
+    const bool ownerShutOut = attributes.owner != ::geteuid() && (mode & S_IRUSR) != 0;
+    const bool groupShutOut = attributes.group != ::getegid() && (mode & S_IRGRP) != 0;
+    return (mode & S_IROTH) != 0 || (!ownerShutOut && !groupShutOut);
 }
 
 std::optional<FileMode> modeOf(const std::filesystem::path& path) {

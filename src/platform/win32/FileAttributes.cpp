@@ -31,7 +31,9 @@ std::optional<KeptAttributes> regularFileAttributes(const std::filesystem::path&
     return KeptAttributes{modeOfAttributes(attributes)};
 }
 
-void keepOwner(File&, const KeptAttributes&) {}
+bool keepOwner(File&, const KeptAttributes&) {
+    return true;
+}
 
 std::optional<FileMode> modeOf(const std::filesystem::path& path) {
     const DWORD attributes = ::GetFileAttributesW(path.c_str());

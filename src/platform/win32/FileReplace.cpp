@@ -60,6 +60,8 @@ bool replaceFile(const std::filesystem::path& from, const std::filesystem::path&
             return true;
         }
         if (!heldByAnother(error) || attempt == kAttempts) {
+            // Told to whoever asks why.
+            ::SetLastError(error);
             return false;
         }
         ::Sleep(kPauseMilliseconds);

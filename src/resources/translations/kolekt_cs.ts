@@ -1001,5 +1001,45 @@ Přesto vytvořit soubor pro tajemníka?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Jeho složka možná chybí, je jen pro čtení nebo je plná.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt nemohl uložit %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Soubor, jeho složka nebo disk je jen pro čtení: odstraňte atribut jen pro čtení nebo si opatřete oprávnění vytvářet soubory v jeho složce.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Disk je plný (%1): uvolněte na něm místo nebo použijte jiný disk.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Jeho název nebo cesta je pro tento souborový systém příliš dlouhá (%1): dejte mu kratší název nebo ho přesuňte do složky s kratší cestou.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Ve složce nesmíte vytvářet ani nahrazovat soubory (%1): do složky nemůžete zapisovat, nebo je to sdílená složka, kde soubor smí nahradit jen jeho vlastník. Požádejte vlastníka složky nebo soubor zkopírujte do vlastní složky.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Souborový systém tam neumí to, co ukládání potřebuje (%1): zkopírujte soubor na jiný disk nebo do jiné složky.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Systém hlásí: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 obsahuje za poslední poznámkou %3 bajtů, které nejsou součástí souboru se zprávami.
+Kolekt je přeskočí a při příštím uložení soubor zapíše bez nich.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 byl uložen, ale nyní patří vám a vaší skupině: Kolekt nemohl zachovat ani jeho vlastníka, ani jeho skupinu, takže někteří, kdo ho dříve mohli číst, už možná nemohou.
+Požádejte vlastníka souboru nebo správce, aby mu vrátil vlastníka nebo skupinu.</translation>
+    </message>
 </context>
 </TS>

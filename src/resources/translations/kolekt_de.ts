@@ -1001,5 +1001,45 @@ Die Datei für den Sekretär trotzdem erstellen?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Sein Ordner fehlt vielleicht, ist schreibgeschützt oder voll.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt konnte %1 nicht speichern.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Die Datei, ihr Ordner oder der Datenträger ist schreibgeschützt: Heben Sie den Schreibschutz auf, oder lassen Sie sich das Recht geben, in ihrem Ordner Dateien zu erstellen.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Der Datenträger ist voll (%1): Schaffen Sie dort Platz, oder verwenden Sie einen anderen Datenträger.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Ihr Name oder Pfad ist für dieses Dateisystem zu lang (%1): Geben Sie ihr einen kürzeren Namen, oder verschieben Sie sie in einen Ordner mit kürzerem Pfad.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Sie dürfen in ihrem Ordner keine Dateien erstellen oder ersetzen (%1): Der Ordner ist für Sie nicht beschreibbar, oder es ist ein gemeinsamer Ordner, in dem nur der Besitzer einer Datei sie ersetzen darf. Fragen Sie den Besitzer des Ordners, oder kopieren Sie die Datei in einen eigenen Ordner.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Das Dateisystem dort kann nicht, was das Speichern braucht (%1): Kopieren Sie die Datei auf einen anderen Datenträger oder in einen anderen Ordner.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Das System meldet: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 enthält nach der letzten Bemerkung %3 Bytes, die nicht zu einer Sammeldatei gehören.
+Kolekt übergeht sie, und beim nächsten Speichern wird die Datei ohne sie geschrieben.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 wurde gespeichert, gehört aber jetzt Ihnen und Ihrer Gruppe: Kolekt konnte weder den Besitzer noch die Gruppe der Datei erhalten, daher können manche, die sie vorher lesen konnten, das vielleicht nicht mehr.
+Bitten Sie den Besitzer der Datei oder einen Administrator, ihr den Besitzer oder die Gruppe zurückzugeben.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Create the file for the secretary all the same?</source>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Ο φάκελός του ίσως λείπει, είναι μόνο για ανάγνωση ή είναι γεμάτος.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Το Kolekt δεν μπόρεσε να αποθηκεύσει το %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Το αρχείο, ο φάκελός του ή ο δίσκος είναι μόνο για ανάγνωση: αφαιρέστε την ιδιότητα μόνο για ανάγνωση ή ζητήστε άδεια να δημιουργείτε αρχεία στον φάκελό του.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Ο δίσκος είναι γεμάτος (%1): ελευθερώστε χώρο ή χρησιμοποιήστε άλλον δίσκο.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Το όνομα ή η διαδρομή του είναι πολύ μεγάλα για αυτό το σύστημα αρχείων (%1): δώστε του μικρότερο όνομα ή μετακινήστε το σε φάκελο με μικρότερη διαδρομή.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Δεν επιτρέπεται να δημιουργείτε ή να αντικαθιστάτε αρχεία στον φάκελό του (%1): ο φάκελος δεν είναι εγγράψιμος για εσάς, ή είναι κοινόχρηστος φάκελος όπου μόνο ο κάτοχος ενός αρχείου μπορεί να το αντικαταστήσει. Ρωτήστε τον κάτοχο του φακέλου ή αντιγράψτε το αρχείο σε δικό σας φάκελο.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Το σύστημα αρχείων εκεί δεν μπορεί να κάνει ό,τι χρειάζεται η αποθήκευση (%1): αντιγράψτε το αρχείο σε άλλον δίσκο ή φάκελο.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Το σύστημα αναφέρει: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>Το %1 περιέχει %3 byte μετά την τελευταία παρατήρηση, που δεν ανήκουν σε αρχείο συλλογής.
+Το Kolekt τα αγνοεί, και η επόμενη αποθήκευση θα γράψει το αρχείο χωρίς αυτά.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>Το %1 αποθηκεύτηκε, αλλά τώρα ανήκει σε εσάς και στην ομάδα σας: το Kolekt δεν μπόρεσε να κρατήσει ούτε τον κάτοχο ούτε την ομάδα του, οπότε κάποιοι που μπορούσαν να το διαβάσουν ίσως δεν μπορούν πια.
+Ζητήστε από τον κάτοχο του αρχείου ή από έναν διαχειριστή να του επιστρέψει τον κάτοχο ή την ομάδα του.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Create the file for the secretary all the same?</source>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Puede que su carpeta no exista, sea de solo lectura o esté llena.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt no pudo guardar %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>El archivo, su carpeta o el disco es de solo lectura: quite el atributo de solo lectura u obtenga permiso para crear archivos en su carpeta.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>El disco está lleno (%1): libere espacio en él o use otro disco.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Su nombre o ruta es demasiado largo para este sistema de archivos (%1): dele un nombre más corto o muévalo a una carpeta con una ruta más corta.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>No puede crear ni reemplazar archivos en su carpeta (%1): usted no puede escribir en la carpeta, o es una carpeta compartida donde solo el propietario de un archivo puede reemplazarlo. Pregunte al propietario de la carpeta o copie el archivo a una carpeta propia.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>El sistema de archivos de ese lugar no permite lo que necesita el guardado (%1): copie el archivo a otro disco o carpeta.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>El sistema informa: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 contiene %3 bytes después de su último comentario, que no forman parte de un archivo de recogida.
+Kolekt los pasa por alto, y la próxima vez que se guarde el archivo se escribirá sin ellos.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 se guardó, pero ahora le pertenece a usted y a su grupo: Kolekt no pudo conservar ni su propietario ni su grupo, así que algunos que antes podían leerlo quizá ya no puedan.
+Pida al propietario del archivo o a un administrador que le devuelva su propietario o su grupo.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Kas luua sekretäri fail siiski?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Selle kaust võib puududa, olla kirjutuskaitstud või täis.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt ei saanud faili %1 salvestada.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Fail, selle kaust või ketas on kirjutuskaitstud: eemaldage kirjutuskaitse või hankige luba selle kausta failide loomiseks.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Ketas on täis (%1): vabastage sellel ruumi või kasutage teist ketast.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Selle nimi või tee on selle failisüsteemi jaoks liiga pikk (%1): andke sellele lühem nimi või teisaldage see lühema teega kausta.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Teil ei ole lubatud selle kaustas faile luua ega asendada (%1): kaust ei ole teile kirjutatav või on see jagatud kaust, kus faili võib asendada ainult selle omanik. Küsige kausta omanikult või kopeerige fail oma kausta.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Sealne failisüsteem ei võimalda seda, mida salvestamine vajab (%1): kopeerige fail teisele kettale või teise kausta.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Süsteem teatab: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>Failis %1 on pärast viimast märkust %3 baiti, mis ei kuulu kogumisfaili juurde.
+Kolekt jätab need vahele ja järgmine salvestamine kirjutab faili ilma nendeta.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 salvestati, kuid kuulub nüüd teile ja teie grupile: Kolekt ei suutnud säilitada selle omanikku ega gruppi, nii et mõned, kes said seda varem lugeda, ei pruugi seda enam saada.
+Paluge faili omanikul või administraatoril taastada selle omanik või grupp.</translation>
+    </message>
 </context>
 </TS>

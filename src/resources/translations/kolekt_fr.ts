@@ -1001,5 +1001,45 @@ Créer quand même le fichier pour le secrétaire ?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Son dossier est peut-être absent, en lecture seule ou plein.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt n’a pas pu enregistrer %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Le fichier, son dossier ou le disque est en lecture seule : retirez l’attribut lecture seule ou obtenez l’autorisation de créer des fichiers dans son dossier.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Le disque est plein (%1) : libérez de la place ou utilisez un autre disque.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Son nom ou son chemin est trop long pour ce système de fichiers (%1) : donnez-lui un nom plus court ou déplacez-le dans un dossier au chemin plus court.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Vous ne pouvez pas créer ni remplacer de fichiers dans son dossier (%1) : le dossier ne vous est pas accessible en écriture, ou c’est un dossier partagé où seul le propriétaire d’un fichier peut le remplacer. Demandez au propriétaire du dossier, ou copiez le fichier dans un dossier à vous.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Le système de fichiers à cet endroit ne permet pas ce que l’enregistrement demande (%1) : copiez le fichier sur un autre disque ou dans un autre dossier.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Le système indique : %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 contient %3 octets après sa dernière remarque, qui ne font pas partie d’un fichier de collecte.
+Kolekt les ignore, et le prochain enregistrement écrira le fichier sans eux.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 a été enregistré, mais il vous appartient maintenant, à vous et à votre groupe : Kolekt n’a pu conserver ni son propriétaire ni son groupe, si bien que certains qui pouvaient le lire ne le peuvent peut-être plus.
+Demandez au propriétaire du fichier ou à un administrateur de lui rendre son propriétaire ou son groupe.</translation>
+    </message>
 </context>
 </TS>

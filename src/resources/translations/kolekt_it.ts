@@ -1001,5 +1001,45 @@ Creare comunque il file per il segretario?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>La sua cartella forse manca, è di sola lettura o è piena.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt non è riuscito a salvare %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Il file, la sua cartella o il disco è di sola lettura: togliete l’attributo di sola lettura o fatevi dare il permesso di creare file nella sua cartella.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Il disco è pieno (%1): liberate spazio o usate un altro disco.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Il suo nome o percorso è troppo lungo per questo file system (%1): dategli un nome più corto o spostatelo in una cartella con un percorso più corto.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Non potete creare né sostituire file nella sua cartella (%1): la cartella non è scrivibile per voi, oppure è una cartella condivisa in cui solo il proprietario di un file può sostituirlo. Chiedete al proprietario della cartella, o copiate il file in una vostra cartella.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Il file system in quel punto non consente ciò che serve al salvataggio (%1): copiate il file su un altro disco o in un’altra cartella.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Il sistema segnala: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 contiene %3 byte dopo l’ultima osservazione, che non fanno parte di un file di raccolta.
+Kolekt li ignora, e il prossimo salvataggio scriverà il file senza di essi.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 è stato salvato, ma ora appartiene a voi e al vostro gruppo: Kolekt non ha potuto mantenere né il proprietario né il gruppo, quindi alcuni che prima potevano leggerlo forse non possono più.
+Chiedete al proprietario del file o a un amministratore di restituirgli il proprietario o il gruppo.</translation>
+    </message>
 </context>
 </TS>

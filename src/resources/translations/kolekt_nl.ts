@@ -1001,5 +1001,45 @@ Toch het bestand voor de secretaris maken?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>De map ontbreekt misschien, is alleen-lezen of vol.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt kon %1 niet opslaan.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Het bestand, de map of de schijf is alleen-lezen: verwijder het kenmerk alleen-lezen of vraag toestemming om bestanden in de map te maken.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>De schijf is vol (%1): maak er ruimte vrij of gebruik een andere schijf.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>De naam of het pad is te lang voor dit bestandssysteem (%1): geef het een kortere naam of verplaats het naar een map met een korter pad.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>U mag in de map geen bestanden maken of vervangen (%1): de map is voor u niet beschrijfbaar, of het is een gedeelde map waarin alleen de eigenaar van een bestand het mag vervangen. Vraag het de eigenaar van de map, of kopieer het bestand naar een eigen map.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Het bestandssysteem daar kan niet wat opslaan nodig heeft (%1): kopieer het bestand naar een andere schijf of map.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Het systeem meldt: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 bevat na de laatste opmerking %3 bytes die niet bij een verzamelbestand horen.
+Kolekt negeert ze, en bij de volgende keer opslaan wordt het bestand zonder die bytes geschreven.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 is opgeslagen, maar is nu van u en uw groep: Kolekt kon de eigenaar noch de groep behouden, dus wie het eerst kon lezen, kan dat misschien niet meer.
+Vraag de eigenaar van het bestand of een beheerder om het zijn eigenaar of groep terug te geven.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Mimo to utworzyć plik dla sekretarza?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Jego folder może nie istnieć, być tylko do odczytu albo pełny.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt nie mógł zapisać %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Plik, jego folder lub dysk jest tylko do odczytu: usuń atrybut tylko do odczytu lub uzyskaj uprawnienie do tworzenia plików w jego folderze.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Dysk jest pełny (%1): zwolnij na nim miejsce lub użyj innego dysku.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Jego nazwa lub ścieżka jest za długa dla tego systemu plików (%1): nadaj mu krótszą nazwę lub przenieś go do folderu o krótszej ścieżce.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Nie możesz tworzyć ani zastępować plików w jego folderze (%1): nie masz prawa zapisu w folderze albo jest to folder współdzielony, w którym plik może zastąpić tylko jego właściciel. Zapytaj właściciela folderu albo skopiuj plik do własnego folderu.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>System plików w tym miejscu nie pozwala na to, czego wymaga zapis (%1): skopiuj plik na inny dysk lub do innego folderu.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>System zgłasza: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 zawiera po ostatniej uwadze %3 bajtów, które nie należą do pliku zbiorczego.
+Kolekt je pomija, a przy następnym zapisie plik zostanie zapisany bez nich.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 został zapisany, ale teraz należy do ciebie i twojej grupy: Kolekt nie mógł zachować ani jego właściciela, ani grupy, więc niektórzy, którzy mogli go wcześniej czytać, być może już nie mogą.
+Poproś właściciela pliku lub administratora o przywrócenie mu właściciela lub grupy.</translation>
+    </message>
 </context>
 </TS>

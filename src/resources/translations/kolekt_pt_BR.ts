@@ -1001,5 +1001,45 @@ Criar mesmo assim o arquivo para o secretário?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>A pasta pode não existir, ser somente leitura ou estar cheia.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>O Kolekt não conseguiu salvar %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>O arquivo, sua pasta ou o disco é somente leitura: remova o atributo somente leitura ou obtenha permissão para criar arquivos na pasta.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>O disco está cheio (%1): libere espaço nele ou use outro disco.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>O nome ou o caminho é longo demais para este sistema de arquivos (%1): dê a ele um nome mais curto ou mova-o para uma pasta com caminho mais curto.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Você não pode criar nem substituir arquivos na pasta (%1): você não tem permissão de escrita na pasta, ou é uma pasta compartilhada em que só o dono de um arquivo pode substituí-lo. Pergunte ao dono da pasta ou copie o arquivo para uma pasta sua.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>O sistema de arquivos nesse local não permite o que o salvamento precisa (%1): copie o arquivo para outro disco ou pasta.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>O sistema informa: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 contém %3 bytes depois da última observação, que não fazem parte de um arquivo de coleta.
+O Kolekt os ignora, e o próximo salvamento gravará o arquivo sem eles.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 foi salvo, mas agora pertence a você e ao seu grupo: o Kolekt não conseguiu manter nem o dono nem o grupo do arquivo, então alguns que podiam lê-lo antes talvez não possam mais.
+Peça ao dono do arquivo ou a um administrador que devolva a ele o dono ou o grupo.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Napriek tomu vytvoriť súbor pre tajomníka?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Jeho priečinok možno chýba, je len na čítanie alebo je plný.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt nemohol uložiť %1.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Súbor, jeho priečinok alebo disk je len na čítanie: odstráňte atribút len na čítanie alebo si zaobstarajte povolenie vytvárať súbory v jeho priečinku.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Disk je plný (%1): uvoľnite na ňom miesto alebo použite iný disk.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Jeho názov alebo cesta je pre tento súborový systém príliš dlhá (%1): dajte mu kratší názov alebo ho presuňte do priečinka s kratšou cestou.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>V priečinku nesmiete vytvárať ani nahrádzať súbory (%1): do priečinka nemôžete zapisovať, alebo je to zdieľaný priečinok, kde súbor smie nahradiť len jeho vlastník. Požiadajte vlastníka priečinka alebo súbor skopírujte do vlastného priečinka.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Súborový systém tam nedokáže to, čo ukladanie potrebuje (%1): skopírujte súbor na iný disk alebo do iného priečinka.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Systém hlási: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 obsahuje za poslednou poznámkou %3 bajtov, ktoré nie sú súčasťou súboru so správami.
+Kolekt ich preskočí a pri ďalšom uložení súbor zapíše bez nich.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 bol uložený, ale teraz patrí vám a vašej skupine: Kolekt nemohol zachovať ani jeho vlastníka, ani jeho skupinu, takže niektorí, ktorí ho predtým mohli čítať, už možno nemôžu.
+Požiadajte vlastníka súboru alebo správcu, aby mu vrátil vlastníka alebo skupinu.</translation>
+    </message>
 </context>
 </TS>

@@ -1001,5 +1001,45 @@ Sekreter için dosya yine de oluşturulsun mu?</translation>
         <source>Its folder may be missing, read-only or full.</source>
         <translation>Klasörü eksik, salt okunur ya da dolu olabilir.</translation>
     </message>
+    <message id="2850">
+        <source>Kolekt could not save %1.</source>
+        <translation>Kolekt %1 dosyasını kaydedemedi.</translation>
+    </message>
+    <message id="2851">
+        <source>The file, its folder or the disk is read-only: remove the read-only attribute or obtain permission to create files in its folder.</source>
+        <translation>Dosya, klasörü veya disk salt okunur: salt okunur özniteliğini kaldırın veya klasöründe dosya oluşturma izni alın.</translation>
+    </message>
+    <message id="2852">
+        <source>The disk is full (%1): make room on it or use another disk.</source>
+        <translation>Disk dolu (%1): üzerinde yer açın veya başka bir disk kullanın.</translation>
+    </message>
+    <message id="2853">
+        <source>Its name or path is too long for this file system (%1): give it a shorter name or move it to a folder with a shorter path.</source>
+        <translation>Adı veya yolu bu dosya sistemi için çok uzun (%1): ona daha kısa bir ad verin veya daha kısa yollu bir klasöre taşıyın.</translation>
+    </message>
+    <message id="2854">
+        <source>You may not create or replace files in its folder (%1): the folder is not writable for you, or it is a shared folder where only a file's owner may replace it. Ask the folder's owner, or copy the file to a folder of your own.</source>
+        <translation>Klasöründe dosya oluşturamaz veya değiştiremezsiniz (%1): klasöre yazma izniniz yok ya da bu, bir dosyayı yalnızca sahibinin değiştirebildiği paylaşılan bir klasör. Klasörün sahibine sorun veya dosyayı kendi klasörünüze kopyalayın.</translation>
+    </message>
+    <message id="2855">
+        <source>The file system there cannot do what saving needs (%1): copy the file to another disk or folder.</source>
+        <translation>Oradaki dosya sistemi kaydetmenin gerektirdiğini yapamıyor (%1): dosyayı başka bir diske veya klasöre kopyalayın.</translation>
+    </message>
+    <message id="2856">
+        <source>The system reports: %1.</source>
+        <translation>Sistemin bildirdiği: %1.</translation>
+    </message>
+    <message id="2857">
+        <source>%1 holds %3 bytes after its last remark, which are not part of a collection file.
+Kolekt ignores them, and the next save writes the file without them.</source>
+        <translation>%1 son açıklamasından sonra, bir toplama dosyasına ait olmayan %3 bayt içeriyor.
+Kolekt bunları yok sayar ve bir sonraki kayıt dosyayı onlarsız yazar.</translation>
+    </message>
+    <message id="2858">
+        <source>%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its owner nor its group, so some who could read it before may no longer be able to.
+Ask the file's owner or an administrator to give it back its owner or group.</source>
+        <translation>%1 kaydedildi, ancak artık size ve grubunuza ait: Kolekt dosyanın ne sahibini ne de grubunu koruyabildi, bu yüzden daha önce okuyabilen bazı kişiler artık okuyamayabilir.
+Dosyanın sahibinden veya bir yöneticiden dosyaya sahibini veya grubunu geri vermesini isteyin.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,53 @@
+#include "platform/SystemError.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace kolekt::platform {
+
+namespace {
+
+ErrorCause causeOf(int error) {
+    switch (error) {
+    case EROFS:
+        return ErrorCause::ReadOnly;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ErrorCause::DiskFull;
+    case ENAMETOOLONG:
+        return ErrorCause::NameTooLong;
+    case EACCES:
+    case EPERM:
+        return ErrorCause::AccessDenied;
+    case EOPNOTSUPP:
+#if ENOTSUP != EOPNOTSUPP
+    case ENOTSUP:
+#endif
+    case ENOSYS:
+        return ErrorCause::NotSupported;
+    default:
+        return ErrorCause::Other;
+    }
+}
+
+// strerror_r comes in two kinds; either way the text is the system's.
+[[maybe_unused]] const char* reasonText(int result, const char* buffer) {
+    return result == 0 ? buffer : "";
+}
+[[maybe_unused]] const char* reasonText(const char* result, const char*) {
+    return result;
+}
+
+} // namespace
+
+SystemError lastSystemError() {
+    const int error = errno;
+    if (error == 0) {
+        return {};
+    }
+    char buffer[256] = {};
+    return {causeOf(error), reasonText(::strerror_r(error, buffer, sizeof buffer), buffer)};
+}
+
+} // namespace kolekt::platform
