@@ -37,6 +37,16 @@ CollectionLock CollectionLock::take(const std::filesystem::path& path) {
     case platform::LockOutcome::Unavailable:
         break;
     }
+    if (lock.state_ != State::Held && lock.state_ != State::None) {
+        return lock;
+    }
+    platform::LockAttempt linked = platform::lockLinkedFile(platform::resolvedPath(path));
+    if (linked.outcome == platform::LockOutcome::HeldElsewhere) {
+        lock.handle_.reset();
+        lock.state_ = State::HeldElsewhere;
+    } else if (linked.outcome == platform::LockOutcome::Held) {
+        lock.linkedFile_ = std::move(linked.lock);
+    }
     return lock;
 }
 
@@ -45,7 +55,12 @@ bool CollectionLock::covers(const std::filesystem::path& path) const {
         return false;
     }
     const std::filesystem::path lockPath = lockFilePath(path);
-    return !lockPath.empty() && platform::isLockAt(*handle_, lockPath);
+    if (!lockPath.empty() && platform::isLockAt(*handle_, lockPath)) {
+        return true;
+    }
+    // Another name of the file this lock holds.
+    const std::filesystem::path target = platform::resolvedPath(path);
+    return linkedFile_ && !target.empty() && platform::isLockAt(*linkedFile_, target);
 }
 
 } // namespace kolekt

@@ -1,7 +1,9 @@
 // One writer per collection file: while a Kolekt has a collection open it holds a lock on a
 // hidden file beside it (".Group3.k09.kolekt-lock"), which the system releases when the process
 // ends however it ends, so a killed Kolekt never blocks the next start. A lock on the
-// collection file itself would not do: every save replaces it.
+// collection file itself would not do: every save replaces it. A file with several names (hard
+// links) is locked itself as well while it is open, so that a Kolekt opening it through another
+// name, whose lock file differs, is refused all the same.
 #pragma once
 
 #include <filesystem>
@@ -44,6 +46,7 @@ public:
 
 private:
     std::shared_ptr<platform::HeldLock> handle_;
+    std::shared_ptr<platform::HeldLock> linkedFile_;
     State state_ = State::None;
 };
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kolekt::test {
 namespace {
@@ -112,6 +113,26 @@ TEST_F(ProgramTest, ASecondKolektOnTheSameFileNeverWritesIt) {
     // It says so in a message; the signal closes it and ends the program.
     second.signal(SIGTERM);
     EXPECT_TRUE(second.endedWell());
+    EXPECT_EQ(modified(), old);
+    first.signal(SIGTERM);
+    EXPECT_TRUE(first.endedWell());
+    EXPECT_GT(modified(), old);
+}
+
+TEST_F(ProgramTest, ASecondKolektOnAnotherNameOfTheSameFileNeverWritesIt) {
+    const QString linked = QString::fromStdString(dir.file("Linked.k09"));
+    ASSERT_EQ(
+        ::link(QFile::encodeName(collection).constData(), QFile::encodeName(linked).constData()),
+        0);
+    Program first = start(collection);
+    ASSERT_TRUE(first.running());
+    const QString lock = QString::fromStdString(dir.file("stick/.Group3.k09.kolekt-lock"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(lock); }, 30000));
+    Program second = start(linked);
+    ASSERT_TRUE(second.running());
+    second.signal(SIGTERM);
+    EXPECT_TRUE(second.endedWell());
+    EXPECT_EQ(QFileInfo(linked).lastModified(), old);
     EXPECT_EQ(modified(), old);
     first.signal(SIGTERM);
     EXPECT_TRUE(first.endedWell());

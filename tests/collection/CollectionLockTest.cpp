@@ -101,6 +101,29 @@ TEST_F(CollectionLockTest, AFileOpenInAnotherKolektIsNotOpenedUntilThatOneEndsHo
     EXPECT_TRUE(CollectionLock::take(path).held());
 }
 
+TEST_F(CollectionLockTest, AFileWithSeveralNamesIsOpenedThroughOneOfThemOnly) {
+    // The other name lies in another folder, so its lock file lies there too.
+    fs::create_directory(dir.file("elsewhere"));
+    const std::string other = dir.file("elsewhere/Same.k09");
+    fs::create_hard_link(path, other);
+    const std::vector<std::uint8_t> bytes = test::readBytes(path);
+    {
+        OtherKolekt first(path);
+        ASSERT_TRUE(first.held());
+        EXPECT_TRUE(store.lockForOpening(other).heldElsewhere());
+        EXPECT_EQ(messages.events, (std::vector<StoreEvent>{{StoreEvent::OpenElsewhere, other}}));
+        EXPECT_FALSE(fs::exists(CollectionLock::lockFilePath(other)));
+    }
+    ASSERT_TRUE(store.loadCollection(other, kToday, store.lockForOpening(other)));
+    EXPECT_TRUE(CollectionLock::take(path).heldElsewhere());
+    // This Kolekt may open it again under its first name, keeping its lock.
+    EXPECT_TRUE(store.lockForOpening(path).held());
+    store.releaseStore();
+    EXPECT_TRUE(CollectionLock::take(path).held());
+    EXPECT_EQ(test::readBytes(path), bytes);
+    EXPECT_EQ(fs::hard_link_count(path), 2u);
+}
+
 TEST_F(CollectionLockTest, WhatCannotBeLockedCanStillBeOpened) {
     // A special file has no lock, and no lock file appears beside it.
     ASSERT_EQ(::mkfifo(dir.file("fifo.k09").c_str(), 0600), 0);

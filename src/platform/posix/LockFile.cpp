@@ -67,14 +67,14 @@ bool lockedByAnother(const std::filesystem::path& lockPath) {
 
 class HeldLock {
 public:
-    HeldLock(int fd, std::filesystem::path path, const struct stat& identity)
-        : fd_(fd), path_(std::move(path)), identity_(identity) {}
+    HeldLock(int fd, std::filesystem::path path, const struct stat& identity, bool lockFile = true)
+        : fd_(fd), path_(std::move(path)), identity_(identity), lockFile_(lockFile) {}
     HeldLock(const HeldLock&) = delete;
     HeldLock& operator=(const HeldLock&) = delete;
     ~HeldLock() {
         // Removed while still locked, and only if it is still ours, so that a process waiting
         // on the old file finds it gone when it checks, and makes a new one.
-        if (isAt(path_)) {
+        if (lockFile_ && isAt(path_)) {
             ::unlink(path_.c_str());
         }
         ::close(fd_);
@@ -89,6 +89,7 @@ private:
     int fd_;
     std::filesystem::path path_;
     struct stat identity_;
+    bool lockFile_; // a lock file of its own, else the collection file itself
 };
 
 LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode) {
@@ -138,6 +139,29 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode) {
         attempt.outcome = LockOutcome::Held;
         return attempt;
     }
+    return attempt;
+}
+
+LockAttempt lockLinkedFile(const std::filesystem::path& path) {
+    LockAttempt attempt;
+    // A write lock needs an open for writing; the file is not written through it.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return attempt;
+    }
+    File open(fd);
+    struct stat identity {};
+    if (::fstat(fd, &identity) != 0 || !S_ISREG(identity.st_mode) || identity.st_nlink < 2) {
+        return attempt;
+    }
+    const int locked = lockExclusive(fd);
+    if (locked != 0) {
+        attempt.outcome = locked == EAGAIN ? LockOutcome::HeldElsewhere : LockOutcome::Unavailable;
+        return attempt;
+    }
+    attempt.lock =
+        std::make_shared<HeldLock>(static_cast<int>(open.release()), path, identity, false);
+    attempt.outcome = LockOutcome::Held;
     return attempt;
 }
 

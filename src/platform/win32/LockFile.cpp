@@ -89,6 +89,10 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode) {
     }
 }
 
+LockAttempt lockLinkedFile(const std::filesystem::path&) {
+    return {};
+}
+
 bool isLockAt(const HeldLock& lock, const std::filesystem::path& lockPath) {
     return lock.isAt(lockPath);
 }

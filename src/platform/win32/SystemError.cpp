@@ -13,7 +13,6 @@ ErrorCause causeOf(DWORD error) {
         return ErrorCause::ReadOnly;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-    case ERROR_DISK_QUOTA_EXCEEDED:
         return ErrorCause::DiskFull;
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BUFFER_OVERFLOW:
