@@ -16,6 +16,8 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool poppler-utils python3
+    # the sticks' file systems through FUSE: FAT and exFAT images and their makers
+    fuse3 fusefat exfat-fuse exfatprogs dosfstools
     # the Windows programs' tests (the cross build installs its own tools)
     wine wine64
     # printing: the print test's own cupsd

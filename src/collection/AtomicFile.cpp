@@ -48,16 +48,25 @@ bool isTemporaryOf(const fs::path::string_type& prefix, const fs::path::string_t
     return true;
 }
 
-// The first step that fails gives the reason, read before the close that follows it.
-bool writeAndClose(FileSystemOps& fs, platform::File& file, std::span<const std::uint8_t> data,
-                   platform::FileIdentity* written, platform::SystemError& failure) {
+// The first step that fails gives the reason, read before the close that follows it. A file
+// system that is full may call a refused write anything; it is still full.
+bool writeAndClose(FileSystemOps& fs, platform::File& file, const fs::path& folder,
+                   std::span<const std::uint8_t> data, platform::FileIdentity* written,
+                   platform::SystemError& failure) {
     bool ok = fs.writeAll(file, data.data(), data.size()) && fs.sync(file);
+    if (!ok) {
+        failure = fs.lastError();
+        if (const platform::SystemError full = platform::noRoomIn(folder);
+            full.cause != platform::ErrorCause::None) {
+            failure = full;
+        }
+    }
     if (ok && written != nullptr) {
         const std::optional<platform::FileIdentity> identity = file.identity();
         ok = identity.has_value();
         *written = identity.value_or(platform::FileIdentity{});
     }
-    if (!ok) {
+    if (!ok && failure.cause == platform::ErrorCause::None) {
         failure = fs.lastError();
     }
     if (!fs.close(file) && ok) {
@@ -101,7 +110,7 @@ WriteResult writeFileAtomically(FileSystemOps& fs, const fs::path& path,
         return result;
     }
     const bool accessKept = platform::keepOwner(file, target.attributes);
-    if (!writeAndClose(fs, file, data, written, result.error)) {
+    if (!writeAndClose(fs, file, target.folder, data, written, result.error)) {
         fs.remove(tempPath);
         return result;
     }
@@ -144,7 +153,7 @@ fs::path writeUniqueFile(FileSystemOps& fs, const fs::path& folder, const fs::pa
             error = fs.lastError();
             return fail();
         }
-        if (!writeAndClose(fs, file, data, written, error)) {
+        if (!writeAndClose(fs, file, folder, data, written, error)) {
             fs.remove(path);
             return fail();
         }

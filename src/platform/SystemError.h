@@ -1,6 +1,7 @@
 // Why a call to the system failed: the few causes a user can act on, and the system's own words.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace kolekt::platform {
@@ -25,5 +26,9 @@ struct SystemError {
 // The error of the last call that failed on this thread (errno, GetLastError()); read it
 // straight after the failure, before another call can replace it.
 SystemError lastSystemError();
+
+// A disk-full error when the file system that holds folder has no room left for this user, which
+// some file systems (FAT through FUSE) report as a refused write instead; none otherwise.
+SystemError noRoomIn(const std::filesystem::path& folder);
 
 } // namespace kolekt::platform

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/statvfs.h>
 
 namespace kolekt::platform {
 
@@ -41,13 +42,26 @@ ErrorCause causeOf(int error) {
 
 } // namespace
 
-SystemError lastSystemError() {
-    const int error = errno;
-    if (error == 0) {
-        return {};
-    }
+namespace {
+
+SystemError systemError(int error) {
     char buffer[256] = {};
     return {causeOf(error), reasonText(::strerror_r(error, buffer, sizeof buffer), buffer)};
+}
+
+} // namespace
+
+SystemError lastSystemError() {
+    const int error = errno;
+    return error == 0 ? SystemError{} : systemError(error);
+}
+
+SystemError noRoomIn(const std::filesystem::path& folder) {
+    struct statvfs room {};
+    if (::statvfs(folder.c_str(), &room) == 0 && room.f_bavail == 0) {
+        return systemError(ENOSPC);
+    }
+    return {};
 }
 
 } // namespace kolekt::platform

@@ -62,4 +62,13 @@ SystemError lastSystemError() {
     return {causeOf(error), reasonText(error)};
 }
 
+SystemError noRoomIn(const std::filesystem::path& folder) {
+    ULARGE_INTEGER available{};
+    if (::GetDiskFreeSpaceExW(folder.c_str(), &available, nullptr, nullptr) != 0 &&
+        available.QuadPart == 0) {
+        return {ErrorCause::DiskFull, reasonText(ERROR_DISK_FULL)};
+    }
+    return {};
+}
+
 } // namespace kolekt::platform
