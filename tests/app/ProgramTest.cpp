@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTest>
+#include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -32,12 +34,12 @@ bool catches(qint64 pid, int signalNumber) {
 
 class Program {
 public:
-    Program(const QString& program, const QString& collection, const QString& dataFolder) {
+    Program(const QString& program, const QStringList& arguments, const QString& dataFolder) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), dataFolder);
         process_.setProcessEnvironment(environment);
-        process_.start(program, {collection});
+        process_.start(program, arguments);
     }
     ~Program() {
         if (process_.state() != QProcess::NotRunning) {
@@ -81,7 +83,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    Program start(const QString& path) { return Program(program, path, data); }
+    Program start(const QString& path) { return Program(program, {path}, data); }
     QDateTime modified() const { return QFileInfo(collection).lastModified(); }
 
     TempDir dir;
@@ -137,6 +139,24 @@ TEST_F(ProgramTest, ASecondKolektOnAnotherNameOfTheSameFileNeverWritesIt) {
     first.signal(SIGTERM);
     EXPECT_TRUE(first.endedWell());
     EXPECT_GT(modified(), old);
+}
+
+TEST_F(ProgramTest, AFileNameThatIsNotUtf8IsOpenedAndSaved) {
+    // QProcess would pass the name as UTF-8; the shell passes its bytes.
+    const std::filesystem::path latin1 = dir.file("stick/Gr\xFCppe.k09");
+    std::filesystem::rename(collection.toStdString(), latin1);
+    Program kolekt(QStringLiteral("/bin/sh"),
+                   {QStringLiteral("-c"),
+                    QStringLiteral("cd \"$1\" && exec \"$0\" \"$(printf 'Gr\\374ppe.k09')\""),
+                    program, QString::fromStdString(dir.file("stick"))},
+                   data);
+    ASSERT_TRUE(kolekt.running());
+    const std::filesystem::path lock = dir.file("stick/.Gr\xFCppe.k09.kolekt-lock");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(lock); }, 30000));
+    kolekt.signal(SIGTERM);
+    EXPECT_TRUE(kolekt.endedWell());
+    EXPECT_GT(std::filesystem::last_write_time(latin1),
+              std::filesystem::file_time_type::clock::now() - std::chrono::minutes(10));
 }
 
 TEST_F(ProgramTest, AFifoNamedLikeACollectionIsRefusedAtOnce) {

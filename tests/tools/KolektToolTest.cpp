@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -186,6 +187,11 @@ TEST_F(KolektToolTest, JsonStaysValidUtf8ForAFileNameThatIsNot) {
              json)
                 .c_str()),
         0);
+
+    // The PDF goes to the name given, byte for byte.
+    const std::string pdf = dir.file("Gr\xFCppe\xC3.pdf");
+    ASSERT_EQ(tool("pdf '" + file + "' '" + pdf + "'").status, 0);
+    EXPECT_TRUE(std::filesystem::exists(pdf));
 }
 
 TEST_F(KolektToolTest, LanguageAndCodePageChooseTheTextsAndHowTheFileIsRead) {
