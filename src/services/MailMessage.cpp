@@ -36,6 +36,10 @@ bool mailOpensComposeWindow(const MailSettings&) {
     return false;
 }
 
+bool mailServerBuiltIn() {
+    return false;
+}
+
 // Windows' mail client is the one mail system there; the settings choose nothing.
 MailMessage::MailMessage(const MailSettings&) {
     message_.codePage = currentLanguage().codePage;
@@ -56,6 +60,10 @@ MailMessage::MailMessage(const MailSettings&) {
 #else
 bool mailOpensComposeWindow(const MailSettings& settings) {
     return settings.smtpUrl.isEmpty();
+}
+
+bool mailServerBuiltIn() {
+    return true;
 }
 
 MailMessage::MailMessage(const MailSettings& settings) {

@@ -23,6 +23,9 @@ inline constexpr int kNoMemoryForAttachment = 5;
 // True where each mail handed over opens a compose window that the user sends himself (the
 // desktop's mail program); false where it goes without one (SMTP, Windows' mail client).
 bool mailOpensComposeWindow(const MailSettings& settings);
+// False where mail goes through the system's mail client alone (Windows): no mail server, sender
+// or log-on is set up there.
+bool mailServerBuiltIn();
 
 class MailMessage {
 public:

@@ -37,6 +37,13 @@ QLabel* hint(TextId text, QWidget* parent) {
     return label;
 }
 
+void addRow(QFormLayout* form, TextId label, QWidget* field) {
+    auto* caption = new QLabel(loadUiText(label), field->parentWidget());
+    caption->setBuddy(field);
+    field->setAccessibleName(withoutMnemonic(caption->text()));
+    form->addRow(caption, field);
+}
+
 // Answers the prompt with the password typed in the dialog, when one is.
 class TestHandOff : public HandOffHost {
 public:
@@ -64,50 +71,34 @@ private:
 } // namespace
 
 CMailSettingsDlg::CMailSettingsDlg(const MailSettings& settings, DesktopHandOff& handOff,
-                                   QWidget* owner)
+                                   QWidget* owner, MailSettingsScope scope)
     : QDialog(owner), original_(settings), handOff_(handOff) {
     setWindowTitle(loadUiText(TextId::MailSettingsTitle));
     auto* form = new QFormLayout;
-    auto row = [this, form](TextId label, QWidget* field) {
-        auto* caption = new QLabel(loadUiText(label), this);
-        caption->setBuddy(field);
-        field->setAccessibleName(withoutMnemonic(caption->text()));
-        form->addRow(caption, field);
-    };
-    server_ = new QLineEdit(settings.smtpUrl, this);
-    row(TextId::MailServerLabel, server_);
-    form->addRow(QString(), hint(TextId::MailServerHint, this));
-    sender_ = new QLineEdit(settings.from, this);
-    row(TextId::SenderLabel, sender_);
-    user_ = new QLineEdit(settings.user, this);
-    row(TextId::UserLabel, user_);
-    password_ = new QLineEdit(this);
-    password_->setEchoMode(QLineEdit::Password);
-    row(TextId::PasswordLabel, password_);
-    remember_ = new QCheckBox(loadUiText(TextId::RememberPasswordBox), this);
-    remember_->setChecked(settings.rememberPassword);
-    remember_->setVisible(keyringBuiltIn());
-    form->addRow(QString(), remember_);
+    if (scope == MailSettingsScope::ServerAndReminder)
+        addServerRows(form);
     overseer_ = new QLineEdit(settings.overseerName, this);
-    row(TextId::OverseerNameLabel, overseer_);
+    addRow(form, TextId::OverseerNameLabel, overseer_);
     subject_ = new QLineEdit(
         settings.reminderSubjects.value(currentLocale(), defaultReminderSubject()), this);
-    row(TextId::ReminderSubjectLabel, subject_);
+    addRow(form, TextId::ReminderSubjectLabel, subject_);
     text_ = new QPlainTextEdit(this);
     text_->setPlainText(settings.reminderTexts.value(currentLocale(), defaultReminderText()));
     // Tab moves on to the next field; the text is typed, not laid out.
     text_->setTabChangesFocus(true);
-    row(TextId::ReminderTextLabel, text_);
+    addRow(form, TextId::ReminderTextLabel, text_);
     form->addRow(QString(), hint(TextId::PlaceholdersHint, this));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* test =
-        buttons->addButton(loadUiText(TextId::SendTestMessageButton), QDialogButtonBox::ActionRole);
+    if (server_) {
+        QPushButton* test = buttons->addButton(loadUiText(TextId::SendTestMessageButton),
+                                               QDialogButtonBox::ActionRole);
+        connect(test, &QPushButton::clicked, this, &CMailSettingsDlg::sendTestMessage);
+    }
     QPushButton* ok =
         buttons->addButton(loadUiText(TextId::MainOkButton), QDialogButtonBox::AcceptRole);
     buttons->addButton(loadUiText(TextId::CancelButton), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
-    connect(test, &QPushButton::clicked, this, &CMailSettingsDlg::sendTestMessage);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -117,15 +108,37 @@ CMailSettingsDlg::CMailSettingsDlg(const MailSettings& settings, DesktopHandOff&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    server_->setFocus();
+    if (server_)
+        server_->setFocus();
+    else
+        overseer_->setFocus();
+}
+
+void CMailSettingsDlg::addServerRows(QFormLayout* form) {
+    server_ = new QLineEdit(original_.smtpUrl, this);
+    addRow(form, TextId::MailServerLabel, server_);
+    form->addRow(QString(), hint(TextId::MailServerHint, this));
+    sender_ = new QLineEdit(original_.from, this);
+    addRow(form, TextId::SenderLabel, sender_);
+    user_ = new QLineEdit(original_.user, this);
+    addRow(form, TextId::UserLabel, user_);
+    password_ = new QLineEdit(this);
+    password_->setEchoMode(QLineEdit::Password);
+    addRow(form, TextId::PasswordLabel, password_);
+    remember_ = new QCheckBox(loadUiText(TextId::RememberPasswordBox), this);
+    remember_->setChecked(original_.rememberPassword);
+    remember_->setVisible(keyringBuiltIn());
+    form->addRow(QString(), remember_);
 }
 
 MailSettings CMailSettingsDlg::settings() const {
     MailSettings mail = original_;
-    mail.smtpUrl = server_->text().trimmed();
-    mail.from = sender_->text().trimmed();
-    mail.user = user_->text().trimmed();
-    mail.rememberPassword = keyringBuiltIn() && remember_->isChecked();
+    if (server_) {
+        mail.smtpUrl = server_->text().trimmed();
+        mail.from = sender_->text().trimmed();
+        mail.user = user_->text().trimmed();
+        mail.rememberPassword = keyringBuiltIn() && remember_->isChecked();
+    }
     mail.overseerName = overseer_->text().trimmed();
     const QString locale = currentLocale();
     const QString subject = subject_->text();
@@ -140,7 +153,7 @@ MailSettings CMailSettingsDlg::settings() const {
 }
 
 QString CMailSettingsDlg::password() const {
-    return password_->text();
+    return password_ ? password_->text() : QString();
 }
 
 // Sent to the sender's own address, so nobody else gets it; what the server answered is shown.

@@ -519,10 +519,6 @@ void CMainDlg::showContextMenu(const QPoint& globalPos) {
     remindAll->setShortcut(QKeySequence(kRemindAllKeys));
     remindAll->setVisible(store_.publisherCount() > 1);
     QAction* mailSettings = menu.addAction(loadUiText(TextId::MailSettingsMenu));
-#ifdef Q_OS_WIN
-    // Windows' mail client sends everything; there is no mail server to set up.
-    mailSettings->setVisible(false);
-#endif
     QMenu* languageMenu = menu.addMenu(loadUiText(TextId::LanguageMenu));
     QActionGroup group(languageMenu);
     for (const Language& language : languages()) {

@@ -3,6 +3,8 @@
 #include "MainWindowFixture.h"
 #include "SmtpTestServer.h"
 #include "StandInProgram.h"
+#include "ui/main/CMailSettingsDlg.h"
+#include "ui/main/PasswordKeyring.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -340,6 +342,51 @@ TEST_F(MainWindowTest, DialDialsTheShownNumber) {
     EXPECT_EQ(xdgOpen.arguments(), QStringList{u"tel:0171%20555%200202"_s});
     EXPECT_TRUE(messages.shown().isEmpty());
     EXPECT_EQ(dlg->focusedId(), kPublisherList);
+}
+
+// Where the system's mail client sends everything, the dialog sets only who signs the reminders
+// and what they say; the server settings it leaves out are kept as they were.
+TEST(MailSettingsDlgTest, EachScopeTabsThroughItsOwnFieldsAndKeepsWhatItLeavesOut) {
+    MailSettings stored;
+    stored.smtpUrl = u"smtps://mail.example.org"_s;
+    stored.from = u"overseer@example.org"_s;
+    stored.user = u"overseer"_s;
+    stored.rememberPassword = keyringBuiltIn();
+    QStringList server{u"Mail server:"_s, u"Sender address:"_s, u"User name:"_s, u"Password:"_s};
+    if (keyringBuiltIn())
+        server << u"Remember the password in the desktop's keyring"_s;
+    const QStringList reminder{u"Your name (signs the reminders):"_s, u"Reminder subject:"_s,
+                               u"Reminder text:"_s};
+    const struct {
+        MailSettingsScope scope;
+        QStringList chain;
+    } cases[] = {
+        {MailSettingsScope::ServerAndReminder,
+         server + reminder + QStringList{u"OK"_s, u"Send Test Message"_s, u"Cancel"_s}},
+        {MailSettingsScope::ReminderOnly, reminder + QStringList{u"OK"_s, u"Cancel"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chain.first().toStdString());
+        DesktopHandOff handOff(nullptr);
+        CMailSettingsDlg dialog(stored, handOff, nullptr, c.scope);
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QStringList chain;
+        for (int step = 0; step <= c.chain.size(); ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            chain << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        EXPECT_EQ(chain.join(u" | "_s).toStdString(),
+                  (c.chain + QStringList{c.chain.first()}).join(u" | "_s).toStdString());
+        const MailSettings kept = dialog.settings();
+        EXPECT_EQ(QStringList({kept.smtpUrl, kept.from, kept.user}),
+                  QStringList({stored.smtpUrl, stored.from, stored.user}));
+        EXPECT_EQ(kept.rememberPassword, stored.rememberPassword);
+        EXPECT_TRUE(dialog.password().isEmpty());
+    }
 }
 
 } // namespace
