@@ -56,7 +56,8 @@ for_windows() {
 readme() {
     for_windows | awk '
         # What was left out leaves lines of any length: each paragraph and list item is wrapped
-        # anew at the width of README.md, the lines of a list item under its text.
+        # anew at the width of README.md, the lines of a list item under its text; a table keeps
+        # its rows.
         function flush(    n, word, i, line) {
             if (paragraph == "")
                 return
@@ -83,7 +84,8 @@ readme() {
         /^# / { keep = 1; underline(substr($0, 3), "="); next }
         /^## / {
             title = substr($0, 4)
-            keep = title == "Windows" || title == "The overseer'\''s guide" || title == "Licence and contact"
+            keep = title == "Windows" || title == "The overseer'\''s guide" || title == "Languages" ||
+                   title == "Licence and contact"
             if (keep) underline(title, "=")
             else flush()
             next
@@ -94,7 +96,9 @@ readme() {
         { gsub(/\*\*/, ""); gsub(/`/, "") }
         /^[[:space:]]*$/ { flush(); print ""; next }
         /^    / && paragraph == "" { print; next }
+        /^\|/ { flush(); print; next }
         /^- / { flush(); lead = "- "; hang = "  "; paragraph = substr($0, 3); next }
+        /^[0-9]+\. / { flush(); lead = ""; hang = "   "; paragraph = $0; next }
         paragraph == "" { lead = ""; hang = ""; paragraph = $0; next }
         { paragraph = paragraph " " $0 }
         END { flush() }
