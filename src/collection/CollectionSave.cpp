@@ -83,7 +83,7 @@ SaveResult CollectionStore::saveBack() {
         return SaveResult::Refused;
     }
     if (!inFolderOpened()) {
-        reportFailedWrite(filePath_, {});
+        reportFailedWrite(filePath_, {platform::ErrorCause::FolderGone, {}});
         return SaveResult::Failed;
     }
     const std::optional<platform::FileIdentity> onDisk = platform::identityOf(filePath_);

@@ -13,6 +13,7 @@ enum class ErrorCause {
     NameTooLong,  // the name or the whole path is longer than the file system allows
     AccessDenied, // the folder may not be written, or only a file's owner may replace it there
     NotSupported, // the file system cannot do what was asked
+    FolderGone,   // the file's folder is no longer the one it was opened from (a stick pulled)
     Other,
 };
 

@@ -63,6 +63,8 @@ TextId causeText(platform::ErrorCause cause) {
         return TextId::NotSupportedCause;
     case platform::ErrorCause::Other:
         return TextId::OtherCause;
+    case platform::ErrorCause::FolderGone:
+        return TextId::FolderGoneCause;
     case platform::ErrorCause::None:
         break;
     }

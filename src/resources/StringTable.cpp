@@ -328,6 +328,9 @@ constexpr std::array kEntries{
           "%1 was saved, but it now belongs to you and your group: Kolekt could keep neither its "
           "owner nor its group, so some who could read it before may no longer be able to.\nAsk "
           "the file's owner or an administrator to give it back its owner or group."},
+    Entry{TextId::FolderGoneCause,
+          "The folder it was opened from is no longer there: perhaps a stick or a network drive "
+          "was removed. Put it back, and the next post saves every report posted since."},
     Entry{TextId::GroupYearMenu, "Group &Year"},
     Entry{TextId::GroupYearTitle, "Group Year"},
     Entry{TextId::ShortMonthNames, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec"},

@@ -233,6 +233,7 @@ enum class TextId : int {
     OtherCause = 2856,
     ExtraBytesIgnored = 2857,
     AccessNarrowed = 2858,
+    FolderGoneCause = 2859,
 
     // The group's last twelve months.
     GroupYearMenu = 2900,

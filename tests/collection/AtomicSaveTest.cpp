@@ -325,8 +325,8 @@ TEST_F(AtomicSaveTest, AFolderThatIsNoLongerTheOneOpenedIsNotWrittenTo) {
     fs::create_directory(stick);
 
     EXPECT_EQ(onStick.saveBack(), SaveResult::Failed);
-    EXPECT_EQ(messages.events,
-              (std::vector<StoreEvent>{{StoreEvent::CannotCreateFile, stick / "Group3.k09"}}));
+    EXPECT_EQ(messages.events, (std::vector<StoreEvent>{test::failedWrite(
+                                   stick / "Group3.k09", platform::ErrorCause::FolderGone)}));
     EXPECT_TRUE(fs::is_empty(stick));
     EXPECT_TRUE(onStick.hasUnsavedChanges());
 }

@@ -82,6 +82,7 @@ TEST(StoreEventText, AFailedSaveNamesItsCause) {
         {platform::ErrorCause::AccessDenied, "only a file's owner may replace it"},
         {platform::ErrorCause::NotSupported, "cannot do what saving needs (why)"},
         {platform::ErrorCause::Other, "The system reports: why."},
+        {platform::ErrorCause::FolderGone, "a stick or a network drive was removed"},
     };
     for (const auto& c : cases) {
         StoreEvent failed{StoreEvent::CannotCreateFile, "/stick/Group3.k09"};

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 byl uložen, ale nyní patří vám a vaší skupině: Kolekt nemohl zachovat ani jeho vlastníka, ani jeho skupinu, takže někteří, kdo ho dříve mohli číst, už možná nemohou.
 Požádejte vlastníka souboru nebo správce, aby mu vrátil vlastníka nebo skupinu.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Složka, ze které byl otevřen, už není k dispozici: možná byl vytažen flash disk nebo odpojen síťový disk. Připojte ho znovu a další zápis uloží všechna hlášení zapsaná od té doby.</translation>
+    </message>
 </context>
 </TS>

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 wurde gespeichert, gehört aber jetzt Ihnen und Ihrer Gruppe: Kolekt konnte weder den Besitzer noch die Gruppe der Datei erhalten, daher können manche, die sie vorher lesen konnten, das vielleicht nicht mehr.
 Bitten Sie den Besitzer der Datei oder einen Administrator, ihr den Besitzer oder die Gruppe zurückzugeben.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Der Ordner, aus dem die Datei geöffnet wurde, ist nicht mehr da: Vielleicht wurde ein USB-Stick oder ein Netzlaufwerk entfernt. Schließen Sie ihn wieder an; beim nächsten Eintragen werden alle seither eingetragenen Berichte gespeichert.</translation>
+    </message>
 </context>
 </TS>

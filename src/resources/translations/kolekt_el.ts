@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>Το %1 αποθηκεύτηκε, αλλά τώρα ανήκει σε εσάς και στην ομάδα σας: το Kolekt δεν μπόρεσε να κρατήσει ούτε τον κάτοχο ούτε την ομάδα του, οπότε κάποιοι που μπορούσαν να το διαβάσουν ίσως δεν μπορούν πια.
 Ζητήστε από τον κάτοχο του αρχείου ή από έναν διαχειριστή να του επιστρέψει τον κάτοχο ή την ομάδα του.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Ο φάκελος από τον οποίο ανοίχτηκε δεν υπάρχει πια: ίσως αφαιρέθηκε ένα USB stick ή μια μονάδα δικτύου. Συνδέστε το ξανά· η επόμενη καταχώριση θα αποθηκεύσει όλες τις αναφορές που καταχωρίστηκαν από τότε.</translation>
+    </message>
 </context>
 </TS>

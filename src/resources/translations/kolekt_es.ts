@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 se guardó, pero ahora le pertenece a usted y a su grupo: Kolekt no pudo conservar ni su propietario ni su grupo, así que algunos que antes podían leerlo quizá ya no puedan.
 Pida al propietario del archivo o a un administrador que le devuelva su propietario o su grupo.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>La carpeta desde la que se abrió ya no está: quizá se quitó una memoria USB o una unidad de red. Vuelva a conectarla; el próximo registro guardará todos los informes registrados desde entonces.</translation>
+    </message>
 </context>
 </TS>

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 salvestati, kuid kuulub nüüd teile ja teie grupile: Kolekt ei suutnud säilitada selle omanikku ega gruppi, nii et mõned, kes said seda varem lugeda, ei pruugi seda enam saada.
 Paluge faili omanikul või administraatoril taastada selle omanik või grupp.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Kausta, kust fail avati, enam ei ole: võib-olla eemaldati mälupulk või võrguketas. Ühendage see uuesti; järgmine sisestus salvestab kõik vahepeal sisestatud aruanded.</translation>
+    </message>
 </context>
 </TS>

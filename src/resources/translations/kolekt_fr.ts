@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 a été enregistré, mais il vous appartient maintenant, à vous et à votre groupe : Kolekt n’a pu conserver ni son propriétaire ni son groupe, si bien que certains qui pouvaient le lire ne le peuvent peut-être plus.
 Demandez au propriétaire du fichier ou à un administrateur de lui rendre son propriétaire ou son groupe.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Le dossier d’où il a été ouvert n’est plus là : une clé USB ou un lecteur réseau a peut-être été retiré. Rebranchez-le ; la prochaine saisie enregistrera tous les rapports saisis depuis.</translation>
+    </message>
 </context>
 </TS>

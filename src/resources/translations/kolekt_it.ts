@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 è stato salvato, ma ora appartiene a voi e al vostro gruppo: Kolekt non ha potuto mantenere né il proprietario né il gruppo, quindi alcuni che prima potevano leggerlo forse non possono più.
 Chiedete al proprietario del file o a un amministratore di restituirgli il proprietario o il gruppo.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>La cartella da cui è stato aperto non c’è più: forse è stata rimossa una chiavetta USB o un’unità di rete. Ricollegatela; la prossima registrazione salverà tutti i rapporti registrati da allora.</translation>
+    </message>
 </context>
 </TS>

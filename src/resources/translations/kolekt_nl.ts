@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 is opgeslagen, maar is nu van u en uw groep: Kolekt kon de eigenaar noch de groep behouden, dus wie het eerst kon lezen, kan dat misschien niet meer.
 Vraag de eigenaar van het bestand of een beheerder om het zijn eigenaar of groep terug te geven.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>De map waaruit het bestand is geopend, is er niet meer: misschien is een USB-stick of netwerkstation verwijderd. Sluit het weer aan; de volgende invoer slaat alle sindsdien ingevoerde verslagen op.</translation>
+    </message>
 </context>
 </TS>

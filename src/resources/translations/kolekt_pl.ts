@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 został zapisany, ale teraz należy do ciebie i twojej grupy: Kolekt nie mógł zachować ani jego właściciela, ani grupy, więc niektórzy, którzy mogli go wcześniej czytać, być może już nie mogą.
 Poproś właściciela pliku lub administratora o przywrócenie mu właściciela lub grupy.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Folderu, z którego go otwarto, już nie ma: może wyjęto pendrive’a albo odłączono dysk sieciowy. Podłącz go ponownie, a następny wpis zapisze wszystkie sprawozdania wpisane od tej pory.</translation>
+    </message>
 </context>
 </TS>

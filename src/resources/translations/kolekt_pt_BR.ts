@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 foi salvo, mas agora pertence a você e ao seu grupo: o Kolekt não conseguiu manter nem o dono nem o grupo do arquivo, então alguns que podiam lê-lo antes talvez não possam mais.
 Peça ao dono do arquivo ou a um administrador que devolva a ele o dono ou o grupo.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>A pasta de onde ele foi aberto não está mais lá: talvez um pen drive ou uma unidade de rede tenha sido removido. Conecte-o de novo; o próximo lançamento salvará todos os relatórios lançados desde então.</translation>
+    </message>
 </context>
 </TS>

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 foi guardado, mas agora pertence-lhe a si e ao seu grupo: o Kolekt não conseguiu manter nem o dono nem o grupo do ficheiro, pelo que alguns que antes o podiam ler talvez já não possam.
 Peça ao dono do ficheiro ou a um administrador que lhe devolva o dono ou o grupo.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>A pasta de onde foi aberto já não está lá: talvez uma pen USB ou uma unidade de rede tenha sido removida. Volte a ligá-la; o próximo registo guardará todos os relatórios registados desde então.</translation>
+    </message>
 </context>
 </TS>

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 bol uložený, ale teraz patrí vám a vašej skupine: Kolekt nemohol zachovať ani jeho vlastníka, ani jeho skupinu, takže niektorí, ktorí ho predtým mohli čítať, už možno nemôžu.
 Požiadajte vlastníka súboru alebo správcu, aby mu vrátil vlastníka alebo skupinu.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Priečinok, z ktorého bol otvorený, už nie je k dispozícii: možno bol vytiahnutý USB kľúč alebo odpojený sieťový disk. Pripojte ho znova a ďalší zápis uloží všetky hlásenia zapísané odvtedy.</translation>
+    </message>
 </context>
 </TS>

@@ -1041,5 +1041,9 @@ Ask the file's owner or an administrator to give it back its owner or group.</so
         <translation>%1 kaydedildi, ancak artık size ve grubunuza ait: Kolekt dosyanın ne sahibini ne de grubunu koruyabildi, bu yüzden daha önce okuyabilen bazı kişiler artık okuyamayabilir.
 Dosyanın sahibinden veya bir yöneticiden dosyaya sahibini veya grubunu geri vermesini isteyin.</translation>
     </message>
+    <message id="2859">
+        <source>The folder it was opened from is no longer there: perhaps a stick or a network drive was removed. Put it back, and the next post saves every report posted since.</source>
+        <translation>Dosyanın açıldığı klasör artık yok: bir USB bellek veya ağ sürücüsü çıkarılmış olabilir. Yeniden takın; bir sonraki kayıt, o zamandan beri girilen tüm raporları kaydeder.</translation>
+    </message>
 </context>
 </TS>
