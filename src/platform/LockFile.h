@@ -31,8 +31,8 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode mode);
 
 // Locks the file that path names (a link followed) itself, when it has more than one name (hard
 // links): every name then meets the same lock, where the lock files beside each name differ. The
-// file is never removed or changed. Unavailable for a file with one name, one this user may not
-// write (who cannot save it either), and on Windows, whose lock files must do.
+// file is never removed or changed. Unavailable for a file with one name, and one this user may
+// not write (who cannot save it either).
 LockAttempt lockLinkedFile(const std::filesystem::path& path);
 
 // True when the file at lockPath is the one lock holds.

@@ -92,6 +92,19 @@ TEST_F(WindowsFileTest, TheLockIsHiddenRefusesASecondOpenAndGoesWithItsHolder) {
     EXPECT_TRUE(CollectionLock::take(path).held());
 }
 
+TEST_F(WindowsFileTest, AFileWithTwoNamesIsLockedByEitherAndStillSaves) {
+    store.releaseStore();
+    const fs::path other = fs::path(dir.path()) / "Copy of Group3.k09";
+    fs::create_hard_link(path, other);
+    ASSERT_TRUE(store.loadCollection(path, kToday, store.lockForOpening(path)));
+    EXPECT_TRUE(CollectionLock::take(other).heldElsewhere());
+    // Other programs still read the file while it is locked, and this Kolekt still saves it.
+    EXPECT_EQ(test::readBytes(other.string()), original);
+    store.storeRemark(1, 10, 0, 1, "new");
+    EXPECT_EQ(store.saveBack(), SaveResult::Saved);
+    EXPECT_TRUE(messages.events.empty());
+}
+
 TEST_F(WindowsFileTest, AFileHeldByAnotherProgramIsLeftIntactAndSavedOnceItLetsGo) {
     {
         OtherProgram holder(path, FILE_SHARE_READ);

@@ -89,8 +89,41 @@ LockAttempt lockFile(const std::filesystem::path& lockPath, FileMode) {
     }
 }
 
-LockAttempt lockLinkedFile(const std::filesystem::path&) {
-    return {};
+// One byte far beyond any collection's end: other programs still read and write the file, and
+// the secretary's program never meets the lock, while every Kolekt that opens the file by any of
+// its names does.
+LockAttempt lockLinkedFile(const std::filesystem::path& path) {
+    LockAttempt attempt;
+    if (win32::namesDevice(path)) {
+        return attempt;
+    }
+    const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return attempt;
+    }
+    BY_HANDLE_FILE_INFORMATION identity{};
+    if (::GetFileType(handle) != FILE_TYPE_DISK ||
+        ::GetFileInformationByHandle(handle, &identity) == 0 || identity.nNumberOfLinks < 2) {
+        ::CloseHandle(handle);
+        return attempt;
+    }
+    OVERLAPPED farByte{};
+    farByte.Offset = 0xFFFFFFFE;
+    farByte.OffsetHigh = 0x7FFFFFFF;
+    if (::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                     &farByte) == 0) {
+        const DWORD error = ::GetLastError();
+        ::CloseHandle(handle);
+        attempt.outcome =
+            error == ERROR_LOCK_VIOLATION ? LockOutcome::HeldElsewhere : LockOutcome::Unavailable;
+        return attempt;
+    }
+    // Closing the handle, as the process's end does, releases the byte.
+    attempt.lock = std::make_shared<HeldLock>(handle, identity);
+    attempt.outcome = LockOutcome::Held;
+    return attempt;
 }
 
 bool isLockAt(const HeldLock& lock, const std::filesystem::path& lockPath) {
