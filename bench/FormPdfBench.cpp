@@ -1,10 +1,7 @@
 // The Report Collection Form of the largest group (127 publishers, four pages) as a PDF at
 // 600 dots per inch, and the layout alone on the recording surface.
-#include "CollectionFiles.h"
-#include "LargeCollection.h"
+#include "LargeCollectionStore.h"
 #include "RecordingSurface.h"
-#include "TempDir.h"
-#include "collection/CollectionStore.h"
 #include "report/CollectionForm.h"
 #include "report/FormDocument.h"
 
@@ -16,20 +13,12 @@ namespace {
 
 using namespace kolekt;
 
-constexpr LocalDate kToday{2026, 11, 8}; // collecting November, year cell 0
-constexpr int kMonth = 10;
-
-void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
-    const std::string path = dir.file("Group3.k09");
-    test::writeCollection(bench::largeCollection(kMonth, 0), path);
-    store.initialise(kToday, "eng", "CP1252");
-    store.loadCollection(path, kToday);
-}
+constexpr int kMonth = bench::kLargeMonth;
 
 void formToPdf(benchmark::State& state) {
     const test::TempDir dir;
     CollectionStore store;
-    loadLargeCollection(dir, store);
+    bench::openLargeCollection(dir, store);
     const QString out = QString::fromStdString(dir.file("form.pdf"));
     for (auto _ : state) {
         if (!report::writeFormPdf(store, kMonth, out, report::Paper::A4)) {
@@ -44,7 +33,7 @@ BENCHMARK(formToPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggre
 void formLayoutOnly(benchmark::State& state) {
     const test::TempDir dir;
     CollectionStore store;
-    loadLargeCollection(dir, store);
+    bench::openLargeCollection(dir, store);
     for (auto _ : state) {
         report::RecordingSurface surface(600, 600, 100);
         report::PrintPageState page;

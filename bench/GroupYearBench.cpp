@@ -1,10 +1,7 @@
 // The group's year of the largest group (127 publishers): the twelve months read from the
 // store, the window built and shown, and the printed year's layout alone.
-#include "CollectionFiles.h"
-#include "LargeCollection.h"
+#include "LargeCollectionStore.h"
 #include "RecordingSurface.h"
-#include "TempDir.h"
-#include "collection/CollectionStore.h"
 #include "collection/MonthOverview.h"
 #include "report/GroupYearPage.h"
 #include "ui/viewer/CGroupYearDlg.h"
@@ -16,20 +13,12 @@ namespace {
 
 using namespace kolekt;
 
-constexpr LocalDate kToday{2026, 11, 8}; // collecting November, year cell 0
-constexpr int kMonth = 10;
-
-void loadLargeCollection(const test::TempDir& dir, CollectionStore& store) {
-    const std::string path = dir.file("Group3.k09");
-    test::writeCollection(bench::largeCollection(kMonth, 0), path);
-    store.initialise(kToday, "eng", "CP1252");
-    store.loadCollection(path, kToday);
-}
+constexpr int kMonth = bench::kLargeMonth;
 
 void yearModel(benchmark::State& state) {
     const test::TempDir dir;
     CollectionStore store;
-    loadLargeCollection(dir, store);
+    bench::openLargeCollection(dir, store);
     for (auto _ : state)
         benchmark::DoNotOptimize(groupYear(store).reported.size());
 }
@@ -39,7 +28,7 @@ BENCHMARK(yearModel)->Unit(benchmark::kMicrosecond);
 void yearWindow(benchmark::State& state) {
     const test::TempDir dir;
     CollectionStore store;
-    loadLargeCollection(dir, store);
+    bench::openLargeCollection(dir, store);
     for (auto _ : state) {
         CGroupYearDlg window(store, nullptr);
         window.show();
@@ -52,7 +41,7 @@ BENCHMARK(yearWindow)->Unit(benchmark::kMillisecond);
 void yearLayoutOnly(benchmark::State& state) {
     const test::TempDir dir;
     CollectionStore store;
-    loadLargeCollection(dir, store);
+    bench::openLargeCollection(dir, store);
     for (auto _ : state) {
         report::RecordingSurface surface(600, 600, 100);
         report::printGroupYear(surface, store, groupYear(store));
