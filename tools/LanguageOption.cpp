@@ -1,5 +1,6 @@
 #include "LanguageOption.h"
 
+#include "platform/DesktopLocales.h"
 #include "resources/Catalogue.h"
 #include "resources/LanguageChoice.h"
 
@@ -37,7 +38,7 @@ std::string languageOptionsUsage() {
 std::optional<std::string> applyLanguageOptions(const std::string& command,
                                                 const LanguageOptions& options) {
     const LanguageChoice choice =
-        chooseLanguage({{options.language}, {options.codePage}, desktopLocales()});
+        chooseLanguage({{options.language}, {options.codePage}, platform::desktopLocales()});
     useLanguage(*choice.language);
     const std::vector<std::string> refusals = refusalTexts(choice);
     for (const std::string& text : refusals) {

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/IniSettings.h"
 #include "app/SettingsPath.h"
+#include "platform/DesktopLocales.h"
 #include "resources/LanguageChoice.h"
 #include "resources/PathText.h"
 #include "resources/icons/AppIcon.h"
@@ -64,7 +65,7 @@ int CKolektApp::run() {
     const LanguageChoice choice =
         chooseLanguage({{options.language.toStdString(), stored.language.toStdString()},
                         {options.codePage.toStdString(), stored.codePage.toStdString()},
-                        desktopLocales()});
+                        platform::desktopLocales()});
     applyInterfaceLanguage(*choice.language);
     // Told before the window opens, in the language chosen, so that the cause is fixed at once.
     for (const std::string& text : refusalTexts(choice))

@@ -15,7 +15,7 @@ namespace kolekt {
 struct LanguageWish {
     std::vector<std::string> languages; // language codes or locale names
     std::vector<std::string> codePages;
-    std::vector<std::string> desktopLocales; // desktopLocales()
+    std::vector<std::string> desktopLocales; // platform::desktopLocales()
 };
 
 struct LanguageChoice {
@@ -30,11 +30,6 @@ struct LanguageChoice {
 };
 
 LanguageChoice chooseLanguage(const LanguageWish& wish);
-
-// The desktop's choice of language, most important first: the entries of LANGUAGE (a list
-// separated by colons), else LC_ALL, else LC_MESSAGES, else LANG; the first of these that is set
-// decides.
-std::vector<std::string> desktopLocales();
 
 // One text for each name the choice passed over, in the current language, naming what is
 // accepted: the language codes, or the code pages.

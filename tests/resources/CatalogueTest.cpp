@@ -1,5 +1,6 @@
 #include "resources/Catalogue.h"
 
+#include "platform/DesktopLocales.h"
 #include "resources/LanguageChoice.h"
 #include "resources/StringTable.h"
 
@@ -136,13 +137,13 @@ TEST(LanguageChoice, TheDesktopsLocaleFromLanguageListElseTheFirstVariableSet) {
         saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
         unsetenv(name);
     }
-    EXPECT_TRUE(desktopLocales().empty());
+    EXPECT_TRUE(platform::desktopLocales().empty());
     setenv("LANG", "fr_FR.UTF-8", 1);
     setenv("LC_MESSAGES", "sk_SK.UTF-8", 1);
     setenv("LC_ALL", "", 1);
-    EXPECT_EQ(desktopLocales(), std::vector<std::string>{"sk_SK.UTF-8"});
+    EXPECT_EQ(platform::desktopLocales(), std::vector<std::string>{"sk_SK.UTF-8"});
     setenv("LANGUAGE", "gd:pl::cs", 1);
-    EXPECT_EQ(desktopLocales(), (std::vector<std::string>{"gd", "pl", "cs"}));
+    EXPECT_EQ(platform::desktopLocales(), (std::vector<std::string>{"gd", "pl", "cs"}));
     for (std::size_t i = 0; i < saved.size(); ++i) {
         if (saved[i])
             setenv(names[i], saved[i]->c_str(), 1);
