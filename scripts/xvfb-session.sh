@@ -4,6 +4,8 @@
 # together with the Xvfb server and the process in $kolekt_pid, if any.
 # start_private_display starts Xvfb on a free display number and points DISPLAY,
 # XDG_RUNTIME_DIR and HOME at it and into $scratch.
+# gone waits until no shown window's name matches $1, else ends through the
+# sourcing script's fail.
 scratch=$(mktemp -d "/tmp/kolekt-${1:-xvfb}.XXXXXX")
 xvfb_pid=
 kolekt_pid=
@@ -25,4 +27,13 @@ start_private_display() {
     export DISPLAY=":$display" QT_QPA_PLATFORM=xcb
     export XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch/home" XDG_DATA_HOME="$scratch/home/.local/share"
     mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
+}
+
+# Waits until no shown window's name matches $1.
+gone() {
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    fail "window '$1' did not close"
 }

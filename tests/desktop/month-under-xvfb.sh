@@ -44,14 +44,6 @@ window() {
     xdotool windowfocus --sync "$id"
     echo "$id"
 }
-# Waits until no shown window's name matches.
-gone() {
-    for _ in $(seq 150); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    fail "window '$1' did not close"
-}
 keys() { xdotool key --delay 60 "$@"; }
 type_text() { xdotool type --delay 60 "$1"; }
 

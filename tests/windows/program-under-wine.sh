@@ -67,13 +67,6 @@ window() {
     focus "$id"
     echo "$id"
 }
-gone() {
-    for _ in $(seq 150); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    fail "window '$1' did not close"
-}
 keys() { xdotool key --delay 80 "$@"; }
 # A message box (titled "kolekt") gives its text to the clipboard on Ctrl+C, and Wine hands the
 # clipboard on to X; the box must say $1 (a fixed text) before the test answers it.

@@ -3,14 +3,12 @@
 #include "collection/CollectionStore.h"
 #include "report/PreviewLayout.h"
 #include "resources/ViewerDialogTemplate.h"
-#include "ui/common/MessageBox.h"
 #include "ui/common/StoreOwner.h"
 #include "ui/common/UiText.h"
 #include "ui/viewer/CPreviewPane.h"
 #include "ui/viewer/FormPrinting.h"
 #include "ui/viewer/PrinterAccess.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
 #include <algorithm>
 
@@ -111,16 +109,8 @@ void CCollectionViewDlg::paintPreview(int x, int y, int w, int h, report::Surfac
 }
 
 void CCollectionViewDlg::onPrint() {
-    QPrinter* printer = printerAccess().currentPrinter();
-    if (!printer) {
-        messageBox(loadUiText(TextId::NoPrinter), MessageButtons::Ok, MessageIcon::None, this);
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = printForm(*printer, owner_.store(), month_);
-    QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty())
-        messageBox(failure, MessageButtons::Ok, MessageIcon::Warning, this);
+    printOnCurrentPrinter(
+        this, [this](QPrinter& printer) { return printForm(printer, owner_.store(), month_); });
 }
 
 void CCollectionViewDlg::onPrintSetup() {

@@ -166,16 +166,8 @@ void CGroupYearDlg::fill() {
 }
 
 void CGroupYearDlg::print() {
-    QPrinter* printer = printerAccess().currentPrinter();
-    if (!printer) {
-        messageBox(loadUiText(TextId::NoPrinter), MessageButtons::Ok, MessageIcon::None, this);
-        return;
-    }
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString failure = printGroupYear(*printer, store_);
-    QGuiApplication::restoreOverrideCursor();
-    if (!failure.isEmpty())
-        messageBox(failure, MessageButtons::Ok, MessageIcon::Warning, this);
+    printOnCurrentPrinter(this,
+                          [this](QPrinter& printer) { return printGroupYear(printer, store_); });
 }
 
 void CGroupYearDlg::printSetup() {

@@ -1,9 +1,11 @@
 #include "ui/viewer/PrinterAccess.h"
 
+#include "ui/common/MessageBox.h"
 #include "ui/common/UiText.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -79,6 +81,19 @@ PrinterSeam& printerAccess() {
 
 void setPrinterSeam(PrinterSeam* seam) {
     installed = seam;
+}
+
+void printOnCurrentPrinter(QWidget* owner, const std::function<QString(QPrinter&)>& job) {
+    QPrinter* printer = printerAccess().currentPrinter();
+    if (!printer) {
+        messageBox(loadUiText(TextId::NoPrinter), MessageButtons::Ok, MessageIcon::None, owner);
+        return;
+    }
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure = job(*printer);
+    QGuiApplication::restoreOverrideCursor();
+    if (!failure.isEmpty())
+        messageBox(failure, MessageButtons::Ok, MessageIcon::Warning, owner);
 }
 
 } // namespace kolekt

@@ -2,6 +2,9 @@
 // seam so that tests print without a print system.
 #pragma once
 
+#include <QString>
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -23,5 +26,9 @@ PrinterSeam& printerAccess();
 
 // Replaces the application's printer access (null restores it). The seam is not owned.
 void setPrinterSeam(PrinterSeam* seam);
+
+// Runs job on the current printer under the wait cursor, and tells the user, over owner, when
+// there is no printer or what job answered went wrong.
+void printOnCurrentPrinter(QWidget* owner, const std::function<QString(QPrinter&)>& job);
 
 } // namespace kolekt
