@@ -4,6 +4,7 @@
 #include "ui/common/CGuideWindow.h"
 #include "ui/common/DialogUnits.h"
 #include "ui/common/IntegerExchange.h"
+#include "ui/common/KeptWindowSize.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/StandardControls.h"
 #include "ui/common/UiText.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -586,14 +586,8 @@ void CBaseDialog::followEdges() {
 }
 
 void CBaseDialog::restoreSize(const QSize& size) {
-    if (!(template_.style & kDialogResizable) || size.isEmpty()) {
-        return;
-    }
-    QSize fitted = size.expandedTo(templateSize_);
-    if (const QScreen* screen = this->screen()) {
-        fitted = fitted.boundedTo(screen->availableGeometry().size());
-    }
-    resize(fitted.expandedTo(templateSize_));
+    if (template_.style & kDialogResizable)
+        resizeToKeptSize(*this, size, templateSize_);
 }
 
 void CBaseDialog::closeEvent(QCloseEvent* event) {

@@ -563,23 +563,22 @@ void CMainDlg::showGroupYear() {
     if (exited_ || store_.publisherCount() == 0)
         return;
     CGroupYearDlg year(store_, this);
-    year.restoreSize(settings_.windowSize(kGroupYearName));
-    year.exec();
-    // A signal or the end of the session may have run the exit action while the window was open.
-    if (exited_)
-        return;
-    settingsStored(settings_.storeWindowSize(kGroupYearName, year.size()));
-    focusList();
+    runAtKeptSize(year, kGroupYearName);
 }
 
 void CMainDlg::viewReportList() {
     CCollectionViewDlg viewer(*this, this);
     viewer.setMonth(store_.month());
-    viewer.restoreSize(settings_.windowSize(kViewerName));
-    viewer.runModal();
+    runAtKeptSize(viewer, kViewerName);
+}
+
+template <class Window> void CMainDlg::runAtKeptSize(Window& window, const QString& name) {
+    window.restoreSize(settings_.windowSize(name));
+    window.exec();
+    // A signal or the end of the session may have run the exit action while the window was open.
     if (exited_)
         return;
-    settingsStored(settings_.storeWindowSize(kViewerName, viewer.size()));
+    settingsStored(settings_.storeWindowSize(name, window.size()));
     focusList();
 }
 

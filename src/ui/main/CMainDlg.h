@@ -124,6 +124,8 @@ private:
     void viewReportList();
     // Every publisher's last twelve months; the window's size is kept for the next time.
     void showGroupYear();
+    // Opens window at the size it was left at, and keeps its size for the next time.
+    template <class Window> void runAtKeptSize(Window& window, const QString& name);
     void createReturnFile();
     void dial();
     void sendReminder();

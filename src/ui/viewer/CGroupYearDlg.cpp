@@ -7,6 +7,7 @@
 #include "ui/common/CGuideWindow.h"
 #include "ui/common/FileDialog.h"
 #include "ui/common/HistoryText.h"
+#include "ui/common/KeptWindowSize.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/RecordText.h"
 #include "ui/common/UiText.h"
@@ -93,12 +94,7 @@ CGroupYearDlg::CGroupYearDlg(const CollectionStore& store, QWidget* owner)
 }
 
 void CGroupYearDlg::restoreSize(const QSize& size) {
-    if (size.isEmpty())
-        return;
-    QSize fitted = size.expandedTo(minimumSizeHint());
-    if (const QScreen* screen = this->screen())
-        fitted = fitted.boundedTo(screen->availableGeometry().size());
-    resize(fitted);
+    resizeToKeptSize(*this, size, minimumSizeHint());
 }
 
 void CGroupYearDlg::fill() {
