@@ -62,21 +62,17 @@ int runPdfCommand(const Command& self, const std::vector<std::string>& args, Pdf
         if (takeLanguageOption(args, i, language, wrongValue)) {
             if (wrongValue)
                 return usageError(self, *wrongValue);
-        } else if (arg == "--today" || arg == "--paper") {
+        } else if (arg == "--today") {
+            if (const auto problem = takeToday(args, i, today))
+                return usageError(self, *problem);
+        } else if (arg == "--paper") {
             if (i + 1 == args.size())
-                return usageError(self, arg + " needs a value");
+                return usageError(self, "--paper needs a value");
             const std::string& value = args[++i];
-            if (arg == "--paper") {
-                if (value != "a4" && value != "letter")
-                    return usageError(self, "--paper is a4 or letter, not '" + value + "'");
-                paper = value == "letter" ? report::Paper::Letter : report::Paper::A4;
-                paperGiven = true;
-                continue;
-            }
-            const auto date = parseDate(value);
-            if (!date)
-                return usageError(self, "'" + value + "' is not a date of the form YYYY-MM-DD");
-            today = *date;
+            if (value != "a4" && value != "letter")
+                return usageError(self, "--paper is a4 or letter, not '" + value + "'");
+            paper = value == "letter" ? report::Paper::Letter : report::Paper::A4;
+            paperGiven = true;
         } else if (arg.starts_with("-") && arg != "-") {
             return usageError(self, "unknown option '" + arg + "'");
         } else {

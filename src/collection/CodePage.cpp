@@ -68,18 +68,7 @@ bool decodeUtf8(std::string_view text, char32_t& c, std::size_t& length) {
         c = lead;
         return lead < 0x80;
     }
-    if (text.size() < length) {
-        return false;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!isContinuation(byte(i))) {
-            return false;
-        }
-    }
-    const unsigned char second = byte(1);
-    // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F) || lead > 0xF4) {
+    if (utf8CharacterLength(text) != length) {
         return false;
     }
     c = static_cast<char32_t>(lead & (0xFF >> (length + 1)));
@@ -163,6 +152,39 @@ std::string fromUtf8(std::string_view utf8, std::string_view codePage, std::size
         result.resize(maxBytes);
     }
     return result;
+}
+
+std::size_t utf8CharacterLength(std::string_view text) {
+    if (text.empty())
+        return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    // The second byte's range rules out overlong forms, surrogates and values past U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!isContinuation(byte(i)))
+            return 0;
+    }
+    return length;
 }
 
 } // namespace kolekt

@@ -15,4 +15,9 @@ std::string toUtf8(std::string_view bytes, std::string_view codePage);
 // Characters the code page cannot hold become '?'. maxBytes cuts the result (0 = no limit).
 std::string fromUtf8(std::string_view utf8, std::string_view codePage, std::size_t maxBytes = 0);
 
+// The length of the well-formed UTF-8 character at the start of text, 0 when none starts there
+// (a stray continuation byte, an overlong form, a surrogate, a value past U+10FFFF or a sequence
+// cut off by the end).
+std::size_t utf8CharacterLength(std::string_view text);
+
 } // namespace kolekt

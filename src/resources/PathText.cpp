@@ -1,5 +1,7 @@
 #include "resources/PathText.h"
 
+#include "collection/CodePage.h"
+
 namespace kolekt {
 
 #ifdef _WIN32
@@ -21,32 +23,6 @@ namespace {
 
 constexpr char16_t kEscapedByte = 0xDC00;
 
-// The length of the UTF-8 character that starts at bytes[at], or 0 when none does: overlong
-// forms, surrogates and values past U+10FFFF are no characters.
-std::size_t utf8Length(const std::string& bytes, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    const std::size_t length = lead < 0x80                    ? 1
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || at + length > bytes.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    const unsigned char second = byte(at + 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-        return 0;
-    }
-    return length;
-}
-
 } // namespace
 
 QString toQString(const std::filesystem::path& path) {
@@ -54,7 +30,7 @@ QString toQString(const std::filesystem::path& path) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = utf8Length(bytes, at);
+        const std::size_t length = utf8CharacterLength(std::string_view(bytes).substr(at));
         if (length == 0) {
             text +=
                 QChar(static_cast<char16_t>(kEscapedByte | static_cast<unsigned char>(bytes[at])));

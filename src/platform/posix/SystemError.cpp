@@ -40,10 +40,6 @@ ErrorCause causeOf(int error) {
     return result;
 }
 
-} // namespace
-
-namespace {
-
 SystemError systemError(int error) {
     char buffer[256] = {};
     return {causeOf(error), reasonText(::strerror_r(error, buffer, sizeof buffer), buffer)};

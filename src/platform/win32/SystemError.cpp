@@ -1,5 +1,7 @@
 #include "platform/SystemError.h"
 
+#include "platform/win32/NarrowText.h"
+
 #include <windows.h>
 
 namespace kolekt::platform {
@@ -44,12 +46,7 @@ std::string reasonText(DWORD error) {
     if (wide.empty()) {
         return "error " + std::to_string(error);
     }
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                          nullptr, nullptr);
-    return utf8;
+    return win32::narrowText(wide, CP_UTF8);
 }
 
 } // namespace

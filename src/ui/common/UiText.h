@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <initializer_list>
+#include <string>
 
 namespace kolekt {
 
@@ -12,5 +13,10 @@ namespace kolekt {
 QString loadUiText(TextId textId, TextId argId = TextId::None);
 // The entry with "%1", "%2", ... filled from args in one pass, as fillArguments does.
 QString loadUiText(TextId textId, std::initializer_list<QString> args);
+// A text the program made from the string table's (UTF-8), such as a printed heading; record
+// texts are in the file's code page and go through fromRecordText instead.
+inline QString uiText(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace kolekt

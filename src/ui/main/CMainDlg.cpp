@@ -41,11 +41,6 @@ using namespace main_dialog;
 
 namespace {
 
-// String-table texts are UTF-8; record texts are not and go through recordText().
-QString uiText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // Button captions take '&' as a mnemonic; a name or address put into one must show as it is.
 QString asCaption(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));

@@ -33,10 +33,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QString uiText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QPushButton* addButton(QHBoxLayout* row, TextId text) {
     auto* button = new QPushButton(loadUiText(text));
     button->setAutoDefault(false);
